@@ -1,0 +1,22 @@
+#pragma once
+// Rectangle and square: width and height give the diagonal, its angle to the
+// width side, the area, the perimeter and the total weight.
+
+#include <optional>
+#include <string>
+
+#include "numtext/length_text.h"
+
+struct SquareInput {
+  std::string width, height;
+  std::string weightEach;  // weight per area, always decimal
+  int unitsMode = kFractions;  // the page's units drop-down
+};
+
+struct SquareOutput {
+  std::string diagonal, angle, area, total, perimeter;
+  bool operator==(const SquareOutput&) const = default;
+};
+
+// Empty when both sides are zero: nothing is written and no message is shown.
+std::optional<SquareOutput> CalculateSquare(const SquareInput& input);

@@ -1,0 +1,81 @@
+#pragma once
+// Driving the real controls from tests, as a user would: clicks, typing, keys,
+// menu choices, close boxes, window moves. Plain C++, so the tests of the pages
+// and the shell never touch the toolkit themselves. Linked only into tests
+// (library gadgets_testing).
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "gadgets/gadgets.h"
+
+enum class TestKey { Enter, Tab, BackTab, Space, Escape };
+
+// Mouse click (press and release) at the centre of the control.
+void ClickGadget(GadgetId id);
+// Gives the control the focus and types the text key by key.
+void TypeText(GadgetId id, const std::string& text);
+// Presses a key in the control that has the focus in the window (or in the window).
+void PressKey(WindowId window, TestKey key);
+// Opens the combo box's list and picks the entry with the mouse-free keyboard path,
+// reporting it as the user's choice.
+void ChooseComboItem(GadgetId id, int index);
+// Chooses a menu item as the user would.
+void ChooseMenuItem(WindowId window, MenuItemId item);
+// Clicks the window's close box.
+void ClickCloseBox(WindowId window);
+// Moves or resizes the window as the user would by dragging it.
+void MoveWindowAsUser(WindowId window, int x, int y);
+void ResizeWindowAsUser(WindowId window, int width, int height);
+
+// Lets the toolkit deliver what is pending (no waiting).
+void ProcessPendingEvents();
+// Takes the next queued event without waiting, if any.
+std::optional<Event> PollEvent();
+// Processes pending toolkit events for up to `ms` milliseconds, until `done` holds.
+bool WaitUntil(const std::function<bool()>& done, int ms = 2000);
+
+// Inspection.
+GadgetId FocusedGadget();  // -1 when no gadget has the focus
+bool GadgetEnabled(GadgetId id);
+bool GadgetVisible(GadgetId id);
+bool GadgetReadOnly(GadgetId id);
+std::string ToolTipOf(GadgetId id);
+std::string AccessibleNameOf(GadgetId id);
+int ComboItemCount(GadgetId id);
+std::string ComboItemText(GadgetId id, int index);
+int ComboListHeight(GadgetId id);  // pixel height of the opened list
+bool ComboEditable(GadgetId id);
+struct GadgetRect {
+  int x = 0, y = 0, w = 0, h = 0;  // in the window's inner area below the menu bar
+};
+GadgetRect GadgetGeometry(GadgetId id);
+// Width in pixels the control's own text needs (with the chosen font, including the
+// check box indicator, the drop-down arrow or the button padding), against the
+// width it has. For a ComboBox the widest entry counts. 0 when the id is unknown.
+int TextWidthNeeded(GadgetId id);
+bool WindowActive(WindowId id);
+bool WindowResizable(WindowId id);
+bool WindowHasMinimizeBox(WindowId id);
+bool WindowHasMaximizeBox(WindowId id);
+bool WindowIsTopmost(WindowId id);
+std::string FontFamily();
+int FontPixelSize();
+// Number of child controls the window holds (for checking that a page left nothing behind).
+int ControlCount(WindowId window);
+// Saves a picture of the window (inner area) as PNG.
+bool GrabWindow(WindowId window, const std::string& pngPath);
+
+// Message boxes. The handler runs once, for the next box that ShowMessage opens,
+// while it is open; it sees the title, the text, the button texts and whether an
+// icon is shown, can try input elsewhere, and the box is then closed with "OK".
+struct MessageBoxView {
+  std::string title;
+  std::string text;
+  std::string buttons;  // button texts joined by "|"
+  bool hasIcon = false;
+};
+void OnNextMessageBox(std::function<void(const MessageBoxView&)> handler);
+// Whether a message box of the program is open now.
+bool MessageBoxOpen();

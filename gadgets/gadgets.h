@@ -1,0 +1,146 @@
+#pragma once
+// The platform layer: windows, menus, controls, events, message boxes and the
+// desktop shell, addressed by small integer ids that the program chooses.
+//
+// Everything here is plain C++. The toolkit behind it stays inside gadgets/,
+// so the pages and the shell above it can be built and tested without it.
+//
+// Model: one global table of controls ("gadgets") keyed by id. Reads of an id
+// that names no control give 0 or "", and operations on it do nothing.
+
+#include <climits>
+#include <functional>
+#include <string>
+
+using WindowId = int;
+using GadgetId = int;
+using MenuItemId = int;
+
+enum class ControlKind { None, Label, EditField, Button, CheckBox, ComboBox, TextArea, Hyperlink };
+
+enum class EventKind { None, GadgetEvent, MenuEvent, CloseEvent, MoveEvent, SizeEvent };
+
+// What happened to a gadget. Recorded for completeness; the program acts on the id alone.
+enum class GadgetAction { None, Click, Change, Enter };
+
+struct Event {
+  EventKind kind = EventKind::None;
+  WindowId window = -1;
+  int item = -1;  // gadget id for a GadgetEvent, menu item id for a MenuEvent
+  GadgetAction action = GadgetAction::None;
+};
+
+// Window frame flags for CreateAppWindow.
+enum WindowFlag : unsigned {
+  kTitleBar = 1u << 0,
+  kCloseBox = 1u << 1,  // system menu with close box
+  kSizingBorder = 1u << 2,
+  kMinimizeBox = 1u << 3,
+  kMaximizeBox = 1u << 4,
+};
+
+// Control flags.
+enum GadgetFlag : unsigned {
+  kSunken = 1u << 0,    // Label: sunken 3-D border
+  kReadOnly = 1u << 1,  // EditField, TextArea: selectable and copyable, not editable
+};
+
+// PlaceWindow argument that keeps the current value.
+inline constexpr int kUnchanged = INT_MIN;
+
+// --- Start-up -------------------------------------------------------------
+
+// Creates the toolkit's application object and chooses the default GUI font.
+// Call once, before anything else here. Returns false when no display can be opened.
+bool InitGadgets(int& argc, char** argv);
+
+// Full path of the running program file.
+std::string ProgramFilePath();
+
+// --- Windows --------------------------------------------------------------
+
+// Creates a top-level window whose outer (frame) top-left corner is (x, y) and
+// whose inner area, menu bar included, is width x height. Shown at once, active.
+bool CreateAppWindow(WindowId id, int x, int y, int width, int height, const std::string& title,
+                     unsigned flags);
+void DestroyAppWindow(WindowId id);
+bool WindowExists(WindowId id);
+// Moves and sizes a window without activating or raising it; any argument may be
+// kUnchanged. Width and height are the inner area without a menu bar, so a caller
+// whose window has one adds MenuBarHeight() itself. A window without a sizing
+// border keeps the new size fixed. Not reported as a MoveEvent or SizeEvent.
+void PlaceWindow(WindowId id, int x, int y, int width, int height);
+void SetWindowTitle(WindowId id, const std::string& title);
+std::string WindowTitle(WindowId id);
+int WindowLeft(WindowId id);  // outer position on the screen
+int WindowTop(WindowId id);
+int InnerWidth(WindowId id);
+int InnerHeight(WindowId id);  // includes the menu bar when the window has one
+void SetWindowEnabled(WindowId id, bool enabled);
+bool WindowEnabled(WindowId id);
+void SetWindowTopmost(WindowId id, bool on);
+void ActivateWindow(WindowId id);
+void SetSmartRefresh(WindowId id, bool on);
+// Controls created from now on go into this window.
+void UseWindowForControls(WindowId id);
+// Height of a one-line menu bar with the chosen font.
+int MenuBarHeight();
+
+// --- Menus ----------------------------------------------------------------
+
+void CreateMenuBar(int menuId, WindowId window);
+void AddMenuTitle(const std::string& text);
+void AddMenuItem(MenuItemId item, const std::string& text);
+void AddMenuSeparator();
+
+// --- Controls ---------------------------------------------------------------
+// Positions are pixels in the window's inner area below its menu bar.
+
+void CreateLabel(GadgetId id, int x, int y, int w, int h, const std::string& text,
+                 unsigned flags = 0);
+void CreateEditField(GadgetId id, int x, int y, int w, int h, const std::string& text,
+                     unsigned flags = 0);
+void CreateButton(GadgetId id, int x, int y, int w, int h, const std::string& caption);
+void CreateCheckBox(GadgetId id, int x, int y, int w, int h, const std::string& caption);
+void CreateComboBox(GadgetId id, int x, int y, int w, int h);
+void CreateTextArea(GadgetId id, int x, int y, int w, int h, unsigned flags = 0);
+// colour is 0xRRGGBB.
+void CreateHyperlink(GadgetId id, int x, int y, int w, int h, const std::string& text,
+                     unsigned colour);
+
+void SetText(GadgetId id, const std::string& text);
+std::string GetText(GadgetId id);
+void AddItem(GadgetId id, int position, const std::string& text);  // -1 appends
+void SelectItem(GadgetId id, int value);  // ComboBox: index; CheckBox: 1 checks, 0 clears
+int SelectedItem(GadgetId id);  // ComboBox: index or -1; CheckBox: 1/0; other kinds: 0
+void SetToolTip(GadgetId id, const std::string& text);
+// The name a screen reader announces for the control.
+void SetAccessibleName(GadgetId id, const std::string& name);
+bool GadgetExists(GadgetId id);
+ControlKind GadgetKind(GadgetId id);
+void DestroyGadget(GadgetId id);
+void PlaceGadget(GadgetId id, int x, int y, int w, int h);
+// Enter pressed in any EditField of the window reports a GadgetEvent for this
+// gadget, as if it had been pressed. -1 turns it off.
+void SetEnterGadget(WindowId window, GadgetId gadget);
+
+// --- Events -----------------------------------------------------------------
+
+// Blocks until the next event; never spins. Close boxes report a CloseEvent
+// and leave the window open. MoveEvent and SizeEvent report only what the user
+// did, ending at a position or size different from the one last reported.
+Event WaitEvent();
+
+// --- Messages and the desktop shell ----------------------------------------
+
+// Modal box with title, text, one "OK" button and no icon; every window of the
+// program takes no input while it is open.
+void ShowMessage(const std::string& title, const std::string& text);
+
+// Opens the address with the desktop's default handler, without waiting;
+// silent on failure.
+void OpenUrl(const std::string& address);
+
+// Replaces what OpenUrl does (tests use it so that no browser opens).
+// An empty function restores the desktop handler.
+void SetOpenUrlHandler(std::function<void(const std::string&)> handler);

@@ -1,0 +1,12 @@
+#pragma once
+// Degrees, minutes and seconds as read off a protractor: 30 15' 20"
+
+#include <string>
+#include <string_view>
+
+// Degrees, a blank, minutes, an apostrophe and a blank, seconds, a double quote.
+// Each part carries the sign of the value; seconds are not carried into minutes.
+std::string FormatAngleDms(float degrees);
+
+// Reads "D", "D M" or "D M S" separated by single blanks (decimal degrees too).
+float ParseAngleDms(std::string_view text);

@@ -1,0 +1,16 @@
+#pragma once
+// Mixed fractions to the nearest sixty-fourth, as read off a tape or rule:
+// "3", "3 1/2", "0 21/64", "-2 1/2".
+
+#include <string>
+#include <string_view>
+
+// Whole part, a blank and the fraction in lowest terms, or the whole part alone.
+// A negative value is written as "-" and the text of its magnitude; a value
+// whose magnitude shows as "0" is written "0".
+std::string FormatFraction(float value);
+
+// Reads "W N/D", "N/D", "W" or a plain decimal. A whole part written with a
+// leading "-" takes the fraction away from it. A denominator of 0.1 or less is
+// ignored.
+float ParseFraction(std::string_view text);
