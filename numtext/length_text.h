@@ -10,7 +10,9 @@ using UnitsMode = int;
 inline constexpr UnitsMode kFractions = 0;
 inline constexpr UnitsMode kDecimal = 1;
 
-inline bool IsFractions(UnitsMode mode) { return mode == kFractions; }
+inline bool IsFractions(UnitsMode mode) {
+  return mode == kFractions;
+}
 
 std::string FormatLength(float value, UnitsMode mode);
 float ParseLength(std::string_view text, UnitsMode mode);

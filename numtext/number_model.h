@@ -29,8 +29,12 @@ inline constexpr double kDegreesToRadians = 0.017453292519943295;
 inline constexpr double kRadiansToDegrees = 57.29577951308232;
 
 // Angle conversions, each product rounded to single precision.
-inline float Radians(double degrees) { return Single(degrees * kDegreesToRadians); }
-inline float Degrees(double radians) { return Single(radians * kRadiansToDegrees); }
+inline float Radians(double degrees) {
+  return Single(degrees * kDegreesToRadians);
+}
+inline float Degrees(double radians) {
+  return Single(radians * kRadiansToDegrees);
+}
 
 // Text for a whole number that did not fit 32 bits: "+Infinity", "-Infinity",
 // "NaN", or the digits of the value as FormatNumber writes them with 0 decimals.

@@ -26,3 +26,6 @@ std::string FormatInteger(int64_t value);
 // digits, "%" and binary digits, or decimal digits. No digit gives 0. Overflow
 // wraps around (64-bit two's complement).
 int64_t ParseInteger(std::string_view text);
+
+// The text without the blank characters (only ' ') at both ends.
+std::string_view TrimBlanks(std::string_view text);

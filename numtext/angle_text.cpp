@@ -1,0 +1,36 @@
+#include "numtext/angle_text.h"
+
+#include <cmath>
+
+#include "numtext/number_model.h"
+#include "numtext/number_text.h"
+
+std::string FormatAngleDms(float degrees) {
+  if (std::isnan(degrees)) return "NaN";
+  if (std::isinf(degrees)) return degrees > 0 ? "+Infinity" : "-Infinity";
+  const auto whole = TruncateToInt32(degrees);
+  // Past the 32-bit range a float is a whole number of degrees.
+  if (!whole) return OutOfRangeWholeText(degrees) + " 0' 0\"";
+  const float minutesExact =
+      Single(static_cast<double>(Single(static_cast<double>(degrees) - *whole)) * 60);
+  const int32_t minutes = *TruncateToInt32(minutesExact);
+  const float secondsExact =
+      Single(static_cast<double>(Single(static_cast<double>(minutesExact) - minutes)) * 60);
+  const auto seconds = static_cast<int64_t>(RoundHalfAway(secondsExact));
+  return FormatInteger(*whole) + " " + FormatInteger(minutes) + "' " + FormatInteger(seconds) +
+         "\"";
+}
+
+float ParseAngleDms(std::string_view text) {
+  const std::string_view t = TrimBlanks(text);
+  const size_t blank = t.find(' ');
+  if (blank == std::string_view::npos) return ParseNumber(t);
+  const float degrees = ParseNumber(t.substr(0, blank));
+  const size_t second = t.find(' ', blank + 1);
+  if (second == std::string_view::npos) {
+    return Single(degrees + ParseNumber(t.substr(blank + 1)) / 60.0);
+  }
+  const float minutes = ParseNumber(t.substr(blank + 1, second - blank - 1));
+  const float sofar = Single(degrees + minutes / 60.0);
+  return Single(sofar + ParseNumber(t.substr(second + 1)) / 3600.0);
+}

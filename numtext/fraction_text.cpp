@@ -1,0 +1,64 @@
+#include "numtext/fraction_text.h"
+
+#include <cmath>
+
+#include "numtext/number_model.h"
+#include "numtext/number_text.h"
+
+namespace {
+
+constexpr double kSixtyFourth = 0.015625;
+constexpr float kLeastDenominator = 0.1f;
+
+// Text of a value that is not negative.
+std::string FormatMagnitude(float value) {
+  const auto whole = TruncateToInt32(value);
+  // Past the 32-bit range a float has no fractional part left to show.
+  if (!whole) return OutOfRangeWholeText(value);
+  const float fraction = Single(static_cast<double>(value) - *whole);
+  const int64_t w = *whole;
+  auto n = static_cast<int>(RoundHalfAway(fraction / kSixtyFourth));  // 0..64
+  if (n == 64) return FormatInteger(w + 1);
+  if (n == 0) return FormatInteger(w);
+  int d = 64;
+  while (n % 2 == 0) {  // lowest terms
+    n /= 2;
+    d /= 2;
+  }
+  return FormatInteger(w) + " " + FormatInteger(n) + "/" + FormatInteger(d);
+}
+
+}  // namespace
+
+std::string FormatFraction(float value) {
+  if (std::isnan(value)) return "NaN";
+  if (std::isinf(value)) return value > 0 ? "+Infinity" : "-Infinity";
+  // A negative value is its magnitude with one sign, so that the text reads back
+  // ("-2 1/2", not "-2 -1/2"); what rounds to 0 shows no sign at all.
+  if (std::signbit(value)) {
+    std::string magnitude = FormatMagnitude(-value);
+    return magnitude == "0" ? magnitude : "-" + magnitude;
+  }
+  return FormatMagnitude(value);
+}
+
+float ParseFraction(std::string_view text) {
+  const std::string_view t = TrimBlanks(text);
+  const size_t blank = t.find(' ');
+  float whole = 0.0f;
+  size_t fractionStart = 0;
+  if (blank != std::string_view::npos) {
+    whole = ParseNumber(t.substr(0, blank));
+    fractionStart = blank + 1;
+  } else if (t.find('/') == std::string_view::npos) {
+    return ParseNumber(t);  // a plain decimal
+  }
+  const size_t slash = t.find('/', fractionStart);
+  if (slash == std::string_view::npos) return whole;
+  const float numerator = ParseNumber(t.substr(fractionStart, slash - fractionStart));
+  const float denominator = ParseNumber(t.substr(slash + 1));
+  if (!(denominator > kLeastDenominator)) return whole;
+  const double part = static_cast<double>(numerator) / denominator;
+  // A whole part written with "-" (even "-0") takes the fraction away from it.
+  return Single(std::signbit(whole) ? whole - part : whole + part);
+}

@@ -1,0 +1,12 @@
+#include "numtext/length_text.h"
+
+#include "numtext/fraction_text.h"
+#include "numtext/number_text.h"
+
+std::string FormatLength(float value, UnitsMode mode) {
+  return IsFractions(mode) ? FormatFraction(value) : FormatNumber(value, 4);
+}
+
+float ParseLength(std::string_view text, UnitsMode mode) {
+  return IsFractions(mode) ? ParseFraction(text) : ParseNumber(text);
+}
