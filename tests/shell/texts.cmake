@@ -1,0 +1,3 @@
+add_executable(help_texts_test help_texts_test.cpp)
+target_link_libraries(help_texts_test PRIVATE shell_texts GTest::gtest_main)
+gtest_discover_tests(help_texts_test)
