@@ -141,6 +141,7 @@ constexpr std::string_view kConverterHelp =
     "\r\n"
     "Fractional Angles are expected as\r\n"
     "DsMsS meaning Whole Degree, \"Space\", Minutes, \"Space\", Seconds\r\n";
+
 // Indexed by calculator id.
 constexpr std::array<std::string_view, kHelpTextCount> HelpTexts = {
     kTriangleHelp, kCircleHelp, kBendHelp, kSquareHelp, kConverterHelp};
