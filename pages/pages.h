@@ -1,0 +1,36 @@
+#pragma once
+// The five calculator pages and the calculations behind their buttons.
+//
+// A page is not a window: its layout places the main window (window 0) at the
+// saved position, gives it the page's size below the menu bar and its title,
+// and creates the page's controls in it (gadget ids 0 to 107, in creation
+// order, which is also the Tab order). The calculation of a page reads the
+// page's fields, calls the matching pure function of calc/ and writes the
+// results back, or shows a message box and writes nothing.
+
+#include "numtext/length_text.h"
+
+// What a page needs from the shell when it is laid out.
+struct PagePlacement {
+  int winX = 346;  // main window's outer top-left corner
+  int winY = 50;
+  UnitsMode unitsMode = kFractions;  // preselected in the page's units drop-down
+};
+
+// Main window id the pages live in.
+inline constexpr int kMainWindow = 0;
+
+void TrianglePage(const PagePlacement& at);
+void CirclePage(const PagePlacement& at);
+void BenderPage(const PagePlacement& at);
+void SquarePage(const PagePlacement& at);
+void ConverterPage(const PagePlacement& at);
+
+// The calculations, run by the shell for the Calc (22) or Convert (4) button.
+// The circle, triangle and square read the units from their own drop-down; the
+// bend calculator takes the program's units setting.
+void TriangleCalculator();
+void CircleCalculator();
+void BendCalculator(UnitsMode unitsMode);
+void SquareCalculator();
+void UnitConverter();
