@@ -1,0 +1,158 @@
+#include "shell/settings_disk.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <cstdlib>
+#include <new>
+
+namespace {
+
+// The settings file holds a few short lines. Anything bigger than this is not
+// one, and is left alone rather than read into memory and written back.
+constexpr off_t kLargestSettingsFile = off_t{256} * 1024 * 1024;
+
+int OpenRetrying(const char* path, int flags, mode_t mode) {
+  int fd;
+  do {
+    fd = ::open(path, flags | O_CLOEXEC | O_NOCTTY, mode);
+  } while (fd < 0 && errno == EINTR);
+  return fd;
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    bytes.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
+bool WriteAllAt(int fd, std::string_view bytes) {
+  off_t offset = 0;
+  while (!bytes.empty()) {
+    const ssize_t n = ::pwrite(fd, bytes.data(), bytes.size(), offset);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    bytes.remove_prefix(static_cast<std::size_t>(n));
+    offset += n;
+  }
+  return true;
+}
+
+// The old way, used only where no temporary file can be made: write from the
+// first byte, then cut the file off after the last byte written.
+bool RewriteInPlace(int fd, std::string_view bytes) {
+  return WriteAllAt(fd, bytes) && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 &&
+         ::fsync(fd) == 0;
+}
+
+// The file the path finally names, so that replacing a symbolic link's target
+// keeps the link.
+std::string ResolvedPath(const std::string& path) {
+  char* real = ::realpath(path.c_str(), nullptr);
+  if (!real) return path;
+  std::string resolved(real);
+  std::free(real);
+  return resolved;
+}
+
+std::string DirectoryOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Makes the finished rename itself survive a power cut; a failure here loses
+// nothing that a failed write would keep, so it is not reported.
+void SyncDirectory(const std::string& dir) {
+  const int fd = OpenRetrying(dir.c_str(), O_RDONLY | O_DIRECTORY, 0);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+}  // namespace
+
+int OpenSettingsFile(const std::string& path, int flags) {
+  // O_NONBLOCK keeps a named pipe of that name from hanging the open.
+  const int fd = OpenRetrying(path.c_str(), flags | O_NONBLOCK, 0);
+  if (fd < 0) return -1;
+  struct stat st;
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    return -1;
+  }
+  return fd;
+}
+
+bool ReadWholeSettingsFile(int fd, std::string& bytes) {
+  bytes.clear();
+  struct stat st;
+  if (::fstat(fd, &st) != 0 || st.st_size > kLargestSettingsFile) return false;
+  try {
+    bytes.reserve(static_cast<std::size_t>(st.st_size));
+    char chunk[65536];
+    for (;;) {
+      const ssize_t n = ::read(fd, chunk, sizeof chunk);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) break;
+      if (n == 0) return true;
+      // The file may grow while it is read; it stays under the same limit.
+      if (bytes.size() + static_cast<std::size_t>(n) >
+          static_cast<std::size_t>(kLargestSettingsFile)) {
+        break;
+      }
+      bytes.append(chunk, static_cast<std::size_t>(n));
+    }
+  } catch (const std::bad_alloc&) {
+  }
+  bytes.clear();
+  return false;
+}
+
+bool ReplaceSettingsFile(int fd, const std::string& path, std::string_view bytes) {
+  struct stat st;
+  if (::fstat(fd, &st) != 0) return false;
+  const std::string target = ResolvedPath(path);
+  std::string temp = target + ".XXXXXX";
+  const int temp_fd = ::mkostemp(temp.data(), O_CLOEXEC);
+  if (temp_fd < 0) return RewriteInPlace(fd, bytes);
+
+  // Keeping the owner only works for root or for one's own file; otherwise
+  // the new file belongs to whoever rewrote it, with the old permission bits.
+  if (st.st_uid != ::geteuid() || st.st_gid != ::getegid()) {
+    [[maybe_unused]] const int ignored = ::fchown(temp_fd, st.st_uid, st.st_gid);
+  }
+  bool ok = WriteAll(temp_fd, bytes) && ::fchmod(temp_fd, st.st_mode & 07777) == 0 &&
+            ::fsync(temp_fd) == 0;
+  ok = ::close(temp_fd) == 0 && ok;
+  ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
+  if (!ok) {
+    ::unlink(temp.c_str());
+    return false;
+  }
+  SyncDirectory(DirectoryOf(target));
+  return true;
+}
+
+bool CreateSettingsFile(const std::string& path, std::string_view bytes) {
+  const int fd = OpenRetrying(path.c_str(), O_RDWR | O_CREAT | O_EXCL, 0666);
+  if (fd >= 0) {
+    bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    if (!ok) ::unlink(path.c_str());
+    return ok;
+  }
+  if (errno != EEXIST) return false;
+  const int existing = OpenSettingsFile(path, O_RDWR);
+  if (existing < 0) return false;
+  const bool ok = ReplaceSettingsFile(existing, path, bytes);
+  ::close(existing);
+  return ok;
+}

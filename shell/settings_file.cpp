@@ -1,0 +1,100 @@
+#include "shell/settings_file.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <exception>
+#include <utility>
+
+#include "shell/settings_disk.h"
+#include "shell/settings_text.h"
+
+namespace {
+
+// The one settings file of the process, between OpenSettings and CloseSettings.
+struct SettingsSession {
+  enum class State {
+    Closed,    // no sequence under way: reads give defaults, writes do nothing
+    Open,      // `fd` is the file, open for reading and writing or read-only
+    PathOnly,  // the file could not be opened: the first write creates it
+  };
+  State state = State::Closed;
+  int fd = -1;
+  bool read_only = false;
+  bool changed = false;
+  std::string path;
+  SettingsDocument document;
+};
+
+SettingsSession& Session() {
+  static SettingsSession session;
+  return session;
+}
+
+}  // namespace
+
+void OpenSettings(const std::string& path) {
+  CloseSettings();
+  SettingsSession& session = Session();
+  try {
+    session.path = path;
+    // Other programs may go on reading the file while it is open here; a
+    // second read-only attempt with wider sharing has no meaning on this
+    // system, so read-only is tried once.
+    int fd = OpenSettingsFile(path, O_RDWR);
+    if (fd < 0) {
+      fd = OpenSettingsFile(path, O_RDONLY);
+      session.read_only = true;
+    }
+    if (fd < 0) {
+      session.read_only = false;
+      session.state = SettingsSession::State::PathOnly;
+      return;
+    }
+    session.fd = fd;
+    session.state = SettingsSession::State::Open;
+    std::string bytes;
+    if (!ReadWholeSettingsFile(fd, bytes)) {
+      // Writing back a file that was not read whole would lose its rest.
+      session.read_only = true;
+      return;
+    }
+    session.document = SettingsDocument(std::move(bytes));
+  } catch (const std::exception&) {
+    session.read_only = true;  // out of memory: keep the defaults, touch nothing
+  }
+}
+
+int32_t ReadSetting(const std::string& key, int32_t fallback) {
+  const SettingsSession& session = Session();
+  if (session.state == SettingsSession::State::Closed) return fallback;
+  return session.document.Read(key, fallback);
+}
+
+void WriteSetting(const std::string& key, int32_t value) {
+  SettingsSession& session = Session();
+  if (session.state == SettingsSession::State::Closed) return;
+  try {
+    session.document.Write(key, value);
+    session.changed = true;
+  } catch (const std::exception&) {
+    // Out of memory: the write is dropped like any other that cannot be kept.
+  }
+}
+
+void CloseSettings() {
+  SettingsSession& session = Session();
+  if (session.changed && !session.read_only) {
+    try {
+      if (session.state == SettingsSession::State::Open) {
+        ReplaceSettingsFile(session.fd, session.path, session.document.Render());
+      } else if (session.state == SettingsSession::State::PathOnly) {
+        CreateSettingsFile(session.path, session.document.Render());
+      }
+    } catch (const std::exception&) {
+      // Out of memory while building the text: nothing is written.
+    }
+  }
+  if (session.fd >= 0) ::close(session.fd);
+  session = SettingsSession{};
+}
