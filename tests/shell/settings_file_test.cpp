@@ -1,0 +1,277 @@
+// "VaZizi.ini" on real files in a temporary directory: reading, writing back,
+// creating, and the files and directories that cannot be written.
+#include "shell/settings_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "tests/shell/settings_test_files.h"
+
+namespace {
+
+using std::string_literals::operator""s;
+
+class SettingsFileTest : public SettingsFilesTest {};
+
+TEST_F(SettingsFileTest, MissingFileGivesDefaultsAndIsNotCreatedByReading) {
+  OpenSettings(path_);
+  EXPECT_EQ(ReadSetting("WinX", 346), 346);
+  EXPECT_EQ(ReadSetting("HelpH", 330), 330);
+  CloseSettings();
+  EXPECT_FALSE(FileExists(path_));
+  EXPECT_EQ(DirectoryNames(), std::vector<std::string>{});
+}
+
+TEST_F(SettingsFileTest, FirstWriteCreatesTheFileWithExactBytes) {
+  OpenSettings(path_);
+  WriteSetting("Winx", 120);
+  WriteSetting("WinY", 80);
+  CloseSettings();
+  OpenSettings(path_);
+  WriteSetting("CalcW", 1);
+  CloseSettings();
+  OpenSettings(path_);
+  WriteSetting("CalcU", 1);
+  CloseSettings();
+  EXPECT_EQ(ReadBytes(path_), "Winx = 120\r\nWinY = 80\r\nCalcW = 1\r\nCalcU = 1\r\n");
+  EXPECT_EQ(DirectoryNames(), std::vector<std::string>{"VaZizi.ini"});
+
+  OpenSettings(path_);
+  EXPECT_EQ(ReadSetting("WinX", 346), 120);
+  EXPECT_EQ(ReadSetting("WinY", 50), 80);
+  EXPECT_EQ(ReadSetting("CalcW", 0), 1);
+  EXPECT_EQ(ReadSetting("CalcU", 0), 1);
+  CloseSettings();
+}
+
+TEST_F(SettingsFileTest, HandEditedFileIsRewrittenByteForByte) {
+  WriteBytes(path_,
+             "winx=500\n  WINY   =   60\n;note\n\n; spaced\n\tCalcW=2 ;remark\nCalcU=1 \n"
+             "junk\n[Group\nCalcW=4\n");
+  OpenSettings(path_);
+  EXPECT_EQ(ReadSetting("WinX", 346), 500);
+  EXPECT_EQ(ReadSetting("WinY", 50), 60);
+  EXPECT_EQ(ReadSetting("CalcW", 0), 2);
+  EXPECT_EQ(ReadSetting("CalcU", 0), 1);
+  WriteSetting("Winx", -30);
+  WriteSetting("WinY", -5);
+  CloseSettings();
+  EXPECT_EQ(ReadBytes(path_),
+            "Winx = -30\r\nWinY = -5\r\n; note\r\n; spaced\r\nCalcW = 2 ;remark\r\n"
+            "CalcU = 1 \r\njunk = \r\n[Group]\r\nCalcW = 4\r\n");
+
+  OpenSettings(path_);
+  EXPECT_EQ(ReadSetting("WinX", 346), -30);
+  EXPECT_EQ(ReadSetting("WinY", 50), -5);
+  WriteSetting("CalcW", 3);
+  CloseSettings();
+  EXPECT_EQ(ReadBytes(path_),
+            "Winx = -30\r\nWinY = -5\r\n; note\r\n; spaced\r\nCalcW = 3\r\n"
+            "CalcU = 1 \r\njunk = \r\n[Group]\r\nCalcW = 4\r\n");
+}
+
+TEST_F(SettingsFileTest, KeyInsideAGroupIsAddedBeforeTheGroup) {
+  WriteBytes(path_, "[Old]\r\nCalcW=3\r\n");
+  OpenSettings(path_);
+  EXPECT_EQ(ReadSetting("CalcW", 0), 0);
+  WriteSetting("CalcW", 2);
+  CloseSettings();
+  EXPECT_EQ(ReadBytes(path_), "CalcW = 2\r\n[Old]\r\nCalcW = 3\r\n");
+}
+
+TEST_F(SettingsFileTest, DuplicateKeysFirstIsReadAndUpdated) {
+  WriteBytes(path_, "CalcU=1\r\nCalcU=0\r\n");
+  OpenSettings(path_);
+  EXPECT_EQ(ReadSetting("CalcU", 5), 1);
+  WriteSetting("CalcU", 0);
+  CloseSettings();
+  EXPECT_EQ(ReadBytes(path_), "CalcU = 0\r\nCalcU = 0\r\n");
+  OpenSettings(path_);
+  WriteSetting("calcu", 4);
+  CloseSettings();
+  EXPECT_EQ(ReadBytes(path_), "calcu = 4\r\nCalcU = 0\r\n");
+}
+
+TEST_F(SettingsFileTest, Utf8MarkIsKeptWithAnEmptyLineAfterIt) {
+  WriteBytes(path_,
+             "\xEF\xBB\xBF"
+             "CalcU=1\r\nH\xC3\xB6he=7\r\n");
+  OpenSettings(path_);
+  EXPECT_EQ(ReadSetting("CalcU", 0), 1);
+  EXPECT_EQ(ReadSetting("H\xF6he", 0), 7);  // the key as ISO 8859-1
+  WriteSetting("CalcW", 2);
+  CloseSettings();
+  const std::string once = "\xEF\xBB\xBF\r\nCalcU = 1\r\nH\xC3\xB6he = 7\r\nCalcW = 2\r\n";
+  EXPECT_EQ(ReadBytes(path_), once);
+  OpenSettings(path_);
+  WriteSetting("CalcW", 2);
+  CloseSettings();
+  EXPECT_EQ(ReadBytes(path_), once);
+}
+
+TEST_F(SettingsFileTest, ZeroBytesAndBareCarriageReturnsEndLines) {
+  WriteBytes(path_, "WinX=5\rWinY=6\0CalcW=2\r\r\r\0\0HelpW=9"s);
+  OpenSettings(path_);
+  EXPECT_EQ(ReadSetting("WinX", 0), 5);
+  EXPECT_EQ(ReadSetting("WinY", 0), 6);
+  EXPECT_EQ(ReadSetting("CalcW", 0), 2);
+  EXPECT_EQ(ReadSetting("HelpW", 0), 9);
+  WriteSetting("CalcU", 1);
+  CloseSettings();
+  EXPECT_EQ(ReadBytes(path_), "WinX = 5\r\nWinY = 6\r\nCalcW = 2\r\nHelpW = 9\r\nCalcU = 1\r\n");
+}
+
+TEST_F(SettingsFileTest, TrailingBlankOfAValueSurvivesARewrite) {
+  WriteBytes(path_, "CalcW=3 \nCalcU=0\n");
+  OpenSettings(path_);
+  EXPECT_EQ(ReadSetting("CalcW", 0), 3);
+  WriteSetting("CalcU", 1);
+  CloseSettings();
+  EXPECT_EQ(ReadBytes(path_), "CalcW = 3 \r\nCalcU = 1\r\n");
+}
+
+TEST_F(SettingsFileTest, ValuesBeyondThirtyTwoBitsSaturate) {
+  WriteBytes(path_, "WinX=99999999999\r\nWinY=-99999999999\r\nHelpX=2147483648\r\n");
+  OpenSettings(path_);
+  EXPECT_EQ(ReadSetting("WinX", 0), INT32_MAX);
+  EXPECT_EQ(ReadSetting("WinY", 0), INT32_MIN);
+  EXPECT_EQ(ReadSetting("HelpX", 0), INT32_MAX);
+  WriteSetting("HelpY", INT32_MIN);
+  CloseSettings();
+  OpenSettings(path_);
+  EXPECT_EQ(ReadSetting("HelpY", 0), INT32_MIN);
+  CloseSettings();
+}
+
+TEST_F(SettingsFileTest, OpenReadCloseLeavesTheFileUntouched) {
+  const std::string text = "winx=500\n\n;c\n[G\n";
+  WriteBytes(path_, text);
+  SetOldModificationTime(path_);
+  const FileFacts before = Facts(path_);
+  OpenSettings(path_);
+  for (const char* key : {"WinX", "WinY", "CalcW", "CalcU", "HelpX", "HelpY", "HelpW", "HelpH"}) {
+    ReadSetting(key, 0);
+  }
+  CloseSettings();
+  EXPECT_EQ(Facts(path_), before);
+  EXPECT_EQ(ReadBytes(path_), text);
+}
+
+TEST_F(SettingsFileTest, RewriteKeepsPermissionBitsAndLeavesNoTemporaryFile) {
+  WriteBytes(path_, "CalcW=1\r\n");
+  ASSERT_EQ(::chmod(path_.c_str(), 0640), 0);
+  const FileFacts before = Facts(path_);
+  OpenSettings(path_);
+  WriteSetting("CalcW", 2);
+  CloseSettings();
+  const FileFacts after = Facts(path_);
+  EXPECT_EQ(after.mode & 07777, 0640u);
+  EXPECT_NE(after.inode, before.inode);  // a new file took the old one's place
+  EXPECT_EQ(ReadBytes(path_), "CalcW = 2\r\n");
+  EXPECT_EQ(DirectoryNames(), std::vector<std::string>{"VaZizi.ini"});
+}
+
+TEST_F(SettingsFileTest, SymbolicLinkStaysALink) {
+  const std::string target = dir_ + "/real.ini";
+  WriteBytes(target, "CalcW=1\r\n");
+  ASSERT_EQ(::symlink("real.ini", path_.c_str()), 0);
+  OpenSettings(path_);
+  WriteSetting("CalcW", 4);
+  CloseSettings();
+  EXPECT_TRUE(IsSymbolicLink(path_));
+  EXPECT_EQ(ReadBytes(target), "CalcW = 4\r\n");
+  EXPECT_EQ(DirectoryNames(), (std::vector<std::string>{"VaZizi.ini", "real.ini"}));
+}
+
+TEST_F(SettingsFileTest, OpeningAgainWritesBackTheFileStillOpen) {
+  const std::string other = dir_ + "/other.ini";
+  OpenSettings(path_);
+  WriteSetting("CalcW", 3);
+  OpenSettings(other);
+  EXPECT_EQ(ReadSetting("CalcW", -1), -1);
+  CloseSettings();
+  EXPECT_EQ(ReadBytes(path_), "CalcW = 3\r\n");
+  EXPECT_FALSE(FileExists(other));
+}
+
+TEST_F(SettingsFileTest, NothingOpenMeansDefaultsAndNoWrites) {
+  WriteBytes(path_, "CalcW=3\r\n");
+  EXPECT_EQ(ReadSetting("CalcW", 7), 7);
+  WriteSetting("CalcW", 1);
+  CloseSettings();
+  OpenSettings(path_);
+  CloseSettings();
+  WriteSetting("CalcW", 2);
+  EXPECT_EQ(ReadSetting("CalcW", 7), 7);
+  CloseSettings();
+  EXPECT_EQ(ReadBytes(path_), "CalcW=3\r\n");
+}
+
+TEST_F(SettingsFileTest, DirectoryOrPipeInPlaceOfTheFileIsLeftAlone) {
+  ASSERT_EQ(::mkdir(path_.c_str(), 0755), 0);
+  OpenSettings(path_);
+  EXPECT_EQ(ReadSetting("CalcW", 7), 7);
+  WriteSetting("CalcW", 1);
+  CloseSettings();
+  EXPECT_TRUE(IsDirectory(path_));
+  ASSERT_EQ(::rmdir(path_.c_str()), 0);
+
+  // A named pipe would block a plain open for reading until a writer came.
+  ASSERT_EQ(::mkfifo(path_.c_str(), 0644), 0);
+  OpenSettings(path_);
+  EXPECT_EQ(ReadSetting("CalcW", 7), 7);
+  WriteSetting("CalcW", 1);
+  CloseSettings();
+  EXPECT_TRUE(IsPipe(path_));
+}
+
+TEST_F(SettingsFileTest, FiftyMegabytesWithoutLineEnds) {
+  std::string text(50 * 1024 * 1024, 'x');
+  for (std::size_t i = 0; i < text.size(); i += 4099)
+    text[i] = static_cast<char>(i % 256 | 1);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' || text[i] == '\n' || text[i] == '=') text[i] = 'y';
+  }
+  WriteBytes(path_, text);
+  OpenSettings(path_);
+  EXPECT_EQ(ReadSetting("WinX", 346), 346);
+  WriteSetting("WinX", 1);
+  CloseSettings();
+  // The whole file is one key without a value; its ends are neither blanks nor tabs.
+  const std::string written = ReadBytes(path_);
+  EXPECT_TRUE(written == text + " = \r\nWinX = 1\r\n") << "size " << written.size();
+}
+
+TEST_F(SettingsFileTest, FiftyMegabytesOfShortLines) {
+  std::string text;
+  text.reserve(50 * 1024 * 1024 + 16);
+  while (text.size() < 50 * 1024 * 1024)
+    text += "k\n";
+  text += "WinX=9\n";
+  WriteBytes(path_, text);
+  OpenSettings(path_);
+  EXPECT_EQ(ReadSetting("WinX", 346), 9);
+  WriteSetting("WinX", 10);
+  CloseSettings();
+  const std::string written = ReadBytes(path_);
+  const std::size_t lines = 50 * 1024 * 1024 / 2;
+  EXPECT_EQ(written.size(), lines * 6 + 11);
+  EXPECT_TRUE(written.starts_with("k = \r\nk = \r\n"));
+  EXPECT_TRUE(written.ends_with("k = \r\nWinX = 10\r\n"));
+}
+
+TEST_F(SettingsFileTest, OversizedFileIsReadAsEmptyAndNeverWritten) {
+  WriteBytes(path_, "CalcW=3\r\n");
+  ASSERT_EQ(::truncate(path_.c_str(), off_t{300} * 1024 * 1024), 0);  // sparse: no disk used
+  const FileFacts before = Facts(path_);
+  OpenSettings(path_);
+  EXPECT_EQ(ReadSetting("CalcW", 7), 7);
+  WriteSetting("CalcW", 1);
+  CloseSettings();
+  EXPECT_EQ(Facts(path_), before);
+}
+
+}  // namespace
