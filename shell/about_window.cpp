@@ -1,0 +1,39 @@
+#include "shell/about_window.h"
+
+#include <string>
+
+#include "gadgets/gadgets.h"
+#include "shell/author_web_address.h"
+#include "shell/help_texts.h"
+#include "shell/shell_state.h"
+
+void OpenAuthorWebSite() {
+  OpenUrl(kAuthorWebAddress);
+}
+
+void OpenAbout() {
+  SetWindowEnabled(kMainWindowId, false);
+  const Settings& s = Shell().settings;
+  if (!CreateAppWindow(kAboutWindowId, s.winX, s.winY, 418, 139, "About Math Calculator",
+                       kTitleBar | kCloseBox | kSizingBorder)) {
+    SetWindowEnabled(kMainWindowId, true);  // never leave the program without a usable window
+    return;
+  }
+  UseWindowForControls(kAboutWindowId);
+  CreateLabel(96, 10, 10, 400, 20, std::string(AboutCreditText()));
+  CreateLabel(97, 10, 40, 400, 20, "Version 1.1 Beta release , Added Radians");
+  CreateLabel(98, 10, 70, 80, 20, "Be sure to visit");
+  CreateHyperlink(99, 100, 70, 110, 20, kAuthorWebAddress, 0x000000);
+  SetToolTip(99, "View my website");
+  CreateLabel(100, 220, 70, 150, 20, "for more free stuff and games.");
+  CreateButton(104, 160, 100, 70, 30, "OK");
+  SetToolTip(104, "Close About");
+  UseWindowForControls(kMainWindowId);
+  SetWindowTopmost(kAboutWindowId, true);
+}
+
+void CloseAbout() {
+  DestroyAppWindow(kAboutWindowId);
+  SetWindowEnabled(kMainWindowId, true);
+  ActivateWindow(kMainWindowId);
+}

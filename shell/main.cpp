@@ -1,0 +1,12 @@
+// Brindle's Math: the program's entry point. No arguments are read; the only
+// file is "VaZizi.ini" beside the program file.
+#include "gadgets/gadgets.h"
+#include "shell/program.h"
+
+int main(int argc, char** argv) {
+  if (!InitGadgets(argc, argv)) return 1;
+  StartProgram(SettingsPathFor(ProgramFilePath()));
+  RunEventLoop();
+  EndProgram();
+  return 0;
+}

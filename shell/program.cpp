@@ -1,0 +1,166 @@
+#include "shell/program.h"
+
+#include "gadgets/gadgets.h"
+#include "pages/pages.h"
+#include "shell/about_window.h"
+#include "shell/help_window.h"
+#include "shell/main_window.h"
+#include "shell/settings_file.h"
+#include "shell/shell_state.h"
+
+namespace {
+
+// Whether the loop goes on after an event.
+enum class Next { Continue, End };
+
+void ChooseUnits(GadgetId choice) {
+  Settings& s = Shell().settings;
+  s.calcU = SelectedItem(choice);
+  SaveSettings({{"CalcU", s.calcU}});
+}
+
+// Hard and Soft act as one two-way choice: the box clicked ends up checked.
+void ChooseMaterial(bool hard) {
+  SelectItem(69, hard ? 1 : 0);
+  SelectItem(70, hard ? 0 : 1);
+}
+
+// A dispatch row: an id, and either its handler or the end of the program.
+struct Row {
+  int id;
+  void (*handle)();  // nullptr: the program ends at once
+};
+
+// Gadget ids are global: the window that reported the event does not matter.
+constexpr Row kGadgetTable[] = {
+    {4, UnitConverter},
+    {9, nullptr},  // the Close button of every page
+    {15, [] { ChooseUnits(15); }},
+    {22, [] { RunCalculation(Shell().settings.calcW); }},
+    {52, [] { ChooseUnits(52); }},
+    {69, [] { ChooseMaterial(true); }},
+    {70, [] { ChooseMaterial(false); }},
+    {99, OpenAuthorWebSite},
+    {104, CloseAbout},
+    {105, ShowHelp},
+    {106, ClearPage},
+};
+
+// Both menu bars share one numbering; items 0 to 4 are the calculators.
+constexpr Row kMenuTable[] = {
+    {0, [] { ShowCalculator(0); }},
+    {1, [] { ShowCalculator(1); }},
+    {2, [] { ShowCalculator(2); }},
+    {3, [] { ShowCalculator(3); }},
+    {4, [] { ShowCalculator(4); }},
+    {5, nullptr},  // Exit
+    {6, ShowHelp},
+    {7, OpenAuthorWebSite},
+    {8, OpenAbout},
+    {9, [] { ShowHelpText(0); }},
+    {10, [] { ShowHelpText(1); }},
+    {11, [] { ShowHelpText(2); }},
+    {12, [] { ShowHelpText(3); }},
+    {13, [] { ShowHelpText(4); }},
+    {15, CloseHelp},
+};
+
+template <size_t N>
+Next Dispatch(const Row (&table)[N], int id) {
+  for (const Row& row : table) {
+    if (row.id != id) continue;
+    if (!row.handle) return Next::End;
+    row.handle();
+    break;
+  }
+  return Next::Continue;
+}
+
+Next DispatchMenu(MenuItemId item) {
+  // Choosing the calculator already shown does nothing. Only items 0 to 4 are
+  // calculators: with a hand-edited CalcW of 5 or more, Exit, Help, Website and
+  // About still work.
+  if (item >= 0 && item <= 4 && item == Shell().settings.calcW) return Next::Continue;
+  return Dispatch(kMenuTable, item);
+}
+
+Next DispatchClose(WindowId window) {
+  if (window == kMainWindowId) return Next::End;
+  if (window == kAboutWindowId) CloseAbout();
+  if (window == kHelpWindowId) CloseHelp();
+  return Next::Continue;
+}
+
+}  // namespace
+
+std::string SettingsPathFor(const std::string& programFile) {
+  const size_t separator = programFile.find_last_of("/\\");
+  const std::string directory =
+      separator == std::string::npos ? std::string() : programFile.substr(0, separator + 1);
+  return directory + "VaZizi.ini";
+}
+
+void StartProgram(const std::string& settingsPath) {
+  ShellState& shell = Shell();
+  shell = ShellState{};
+  shell.settingsPath = settingsPath;
+  Settings& s = shell.settings;
+  OpenSettings(settingsPath);
+  s.winX = ReadSetting("WinX", 346);
+  s.winY = ReadSetting("WinY", 50);
+  s.calcW = ReadSetting("CalcW", 0);
+  s.calcU = ReadSetting("CalcU", 0);
+  s.helpX = ReadSetting("HelpX", 346);
+  s.helpY = ReadSetting("HelpY", 50);
+  s.helpW = ReadSetting("HelpW", 400);
+  s.helpH = ReadSetting("HelpH", 330);
+  CloseSettings();  // nothing was written, so the file is left untouched
+  OpenMainWindow();
+  LayOutCalculator(s.calcW);
+}
+
+bool DispatchEvent(const Event& event) {
+  Next next = Next::Continue;
+  switch (event.kind) {
+    case EventKind::MenuEvent:
+      next = DispatchMenu(event.item);
+      break;
+    case EventKind::GadgetEvent:
+      next = Dispatch(kGadgetTable, event.item);
+      break;
+    case EventKind::CloseEvent:
+      next = DispatchClose(event.window);
+      break;
+    case EventKind::MoveEvent:
+      if (event.window == kMainWindowId) SaveMainPosition();
+      if (event.window == kHelpWindowId) SaveHelpGeometry();
+      break;
+    case EventKind::SizeEvent:
+      if (event.window == kHelpWindowId) SaveHelpGeometry();
+      break;
+    case EventKind::None:
+      break;
+  }
+  return next == Next::Continue;
+}
+
+void RunEventLoop() {
+  while (DispatchEvent(WaitEvent())) {
+  }
+}
+
+void EndProgram() {
+  // Every setting was written when it changed: nothing is saved here.
+  for (WindowId window : {kHelpWindowId, kAboutWindowId, kMainWindowId}) {
+    if (WindowExists(window)) DestroyAppWindow(window);
+  }
+  Shell() = ShellState{};
+}
+
+const Settings& CurrentSettings() {
+  return Shell().settings;
+}
+
+int HelpTopic() {
+  return Shell().helpTopic;
+}

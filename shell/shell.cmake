@@ -1,0 +1,19 @@
+# The shell proper: start-up, the event loop and its dispatch, the main, help
+# and about windows. Toolkit-free; the gadget layer carries the windows.
+configure_file(${CMAKE_CURRENT_SOURCE_DIR}/author_web_address.h.in
+               ${CMAKE_CURRENT_BINARY_DIR}/generated/shell/author_web_address.h @ONLY)
+
+add_library(shell STATIC
+  shell_state.cpp
+  program.cpp
+  main_window.cpp
+  help_window.cpp
+  about_window.cpp
+)
+target_include_directories(shell PUBLIC ${BRINDLE_SOURCE_ROOT}
+                           PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/generated)
+target_link_libraries(shell PUBLIC pages gadgets settings shell_texts)
+
+add_executable(brindles-math main.cpp)
+target_link_libraries(brindles-math PRIVATE shell)
+set_target_properties(brindles-math PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})

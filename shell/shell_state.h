@@ -1,0 +1,26 @@
+#pragma once
+// The one instance of the shell's state: the settings held in memory, where the
+// settings file is, and which help text the help window shows.
+
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <utility>
+
+#include "shell/program.h"
+
+struct ShellState {
+  Settings settings;
+  std::string settingsPath;
+  int helpTopic = -1;  // -1 while the help window is closed
+};
+
+ShellState& Shell();
+
+// One complete write to the settings file: open, the keys in order, close.
+void SaveSettings(std::initializer_list<std::pair<const char*, int32_t>> values);
+
+// Window ids of the program.
+inline constexpr WindowId kMainWindowId = 0;
+inline constexpr WindowId kAboutWindowId = 1;
+inline constexpr WindowId kHelpWindowId = 2;
