@@ -1,0 +1,1 @@
+brindle_fuzzer(settings_fuzzer ${CMAKE_CURRENT_SOURCE_DIR}/settings_fuzzer.cpp settings)
