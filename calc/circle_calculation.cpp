@@ -1,1 +1,99 @@
-// Filled in by the calculation work.
+#include "calc/circle_calculation.h"
+
+#include <cmath>
+#include <cstdint>
+#include <optional>
+
+#include "calc/calc_math.h"
+#include "numtext/number_model.h"
+#include "numtext/number_text.h"
+
+namespace {
+
+constexpr double kFullTurn = 360.0;
+constexpr float kPi = 3.1415927f;
+// Fewer holes than this bound no polygon.
+constexpr int32_t kFewestPolygonCorners = 3;
+
+struct Ring {
+  float chord = 0.0f;  // straight distance between neighbouring holes
+  float area = 0.0f;   // bounded by the polygon through the holes
+  float perimeter = 0.0f;
+};
+
+Ring BoltCircle(float radius, float angle, int32_t holes) {
+  const double r = radius;
+  const double theta = Radians(angle);
+  const float rise = Squared(Single(r * std::sin(theta)));
+  const float run = Squared(Single(r - r * std::cos(theta)));
+  Ring ring;
+  ring.chord = Single(std::sqrt(static_cast<double>(rise) + run));
+  ring.perimeter = Single(static_cast<double>(ring.chord) * holes);
+  if (holes >= kFewestPolygonCorners) {
+    // Distance from the centre to the middle of a side.
+    const float apothem = Single(Root(r * r - Squared(Single(ring.chord / 2.0))));
+    const float triangle = Single(static_cast<double>(ring.chord) * apothem / 2.0);
+    ring.area = Single(static_cast<double>(triangle) * holes);
+  }
+  return ring;
+}
+
+// The total weight is shown as a whole number with four zero decimals. Beyond
+// the 32-bit range it is the rounded value's own digits (or an infinity).
+std::string WholeWeightText(double weight) {
+  if (const std::optional<int32_t> whole = RoundHalfEvenToInt32(weight)) {
+    return FormatNumber(static_cast<float>(*whole), 4);
+  }
+  return FormatNumber(Single(RoundHalfEvenWhole(weight)), 4);
+}
+
+}  // namespace
+
+std::variant<CircleOutput, CalcMessage> CalculateCircle(const CircleInput& input) {
+  const float weightEach = ParseNumber(input.weightEach);
+  const UnitsMode mode = input.unitsMode;
+  float diameter = ParseLength(input.diameter, mode);
+  float radius = ParseLength(input.radius, mode);
+  // The diameter wins when both are typed.
+  if (IsGiven(diameter)) {
+    radius = Single(diameter / 2.0);
+  } else if (IsGiven(radius)) {
+    diameter = Single(radius * 2.0);
+  } else {
+    return CalcMessage{"Circle Error", "Radius or Diameter required"};
+  }
+
+  // Only the low 32 bits of the typed count matter.
+  auto holes = static_cast<int32_t>(static_cast<uint32_t>(ParseInteger(input.holes)));
+  float angle = ParseNumber(input.angle);
+  // The hole count wins when both are typed.
+  if (holes > 0) {
+    angle = Single(kFullTurn / holes);
+  } else if (IsGiven(angle)) {
+    // An angle above a hundredth of a degree gives fewer than 36000 holes, so the
+    // count always fits; anything else would mean no bolt circle at all.
+    holes = TruncateToInt32(kFullTurn / angle).value_or(0);
+    if (holes >= 1) angle = Single(kFullTurn / holes);
+  }
+
+  CircleOutput out;
+  float area;
+  float perimeter;
+  if (holes >= 1) {
+    const Ring ring = BoltCircle(radius, angle, holes);
+    area = ring.area;
+    perimeter = ring.perimeter;
+    out.holes = FormatInteger(holes);
+    out.angle = FormatNumber(angle, 4);
+    out.cord = FormatLength(ring.chord, mode);
+  } else {
+    area = Single(static_cast<double>(radius) * kPi * radius);
+    perimeter = Single(static_cast<double>(diameter) * kPi);
+  }
+  out.weightTotal = WholeWeightText(static_cast<double>(area) * weightEach);
+  out.diameter = FormatLength(diameter, mode);
+  out.radius = FormatLength(radius, mode);
+  out.area = FormatLength(area, mode);
+  out.perimeter = FormatLength(perimeter, mode);
+  return out;
+}
