@@ -1,0 +1,58 @@
+#pragma once
+// The one routine that lays out every calculator page. A page is a frame (the
+// main window's title and size below the menu bar) and a table of steps, one
+// row per control in creation order, which is also the Tab order. Reading a
+// page's table should be like reading the page on the screen.
+
+#include <span>
+#include <string_view>
+
+#include "gadgets/gadgets.h"
+#include "pages/pages.h"
+
+// What a row does. Most rows create a control; two small rows repeat an action
+// on a control made earlier, where a page does things in that order.
+enum class Step {
+  kLabel,
+  kEditField,
+  kButton,
+  kCheckBox,
+  kComboBox,
+  kCheck,    // checks the check box `id`
+  kToolTip,  // gives control `id` a new tool tip, replacing the one it had
+};
+
+// The entries a drop-down is filled with.
+enum class Entries {
+  kNone,
+  kUnits,      // "Fractions", "Decimal"
+  kConverter,  // the converter's 21 units
+};
+
+// Drop-down selection that stands for the program's units choice.
+inline constexpr int kSelectUnitsMode = -2;
+
+struct ControlRow {
+  Step step;
+  GadgetId id;
+  int x = 0, y = 0, w = 0, h = 0;
+  std::string_view text = {};     // caption of a label, button or check box
+  std::string_view toolTip = {};  // none when empty
+  unsigned flags = 0;             // kSunken for labels, kReadOnly for edit fields
+  // What a screen reader calls the control. Empty for a label, button or check
+  // box, which go by their caption; an edit field or drop-down names the label
+  // that belongs to it.
+  std::string_view name = {};
+  Entries entries = Entries::kNone;
+  int selected = -1;  // drop-down entry selected after filling, or kSelectUnitsMode
+};
+
+struct PageFrame {
+  std::string_view title;
+  int width;             // inner area of the main window
+  int height;            // below the menu bar
+  GadgetId enterGadget;  // what Enter in any edit field presses
+};
+
+// Places and titles the main window, then walks the rows in order.
+void LayOutPage(const PageFrame& frame, std::span<const ControlRow> rows, const PagePlacement& at);

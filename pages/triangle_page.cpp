@@ -1,0 +1,100 @@
+// The triangle calculator: three of the six parts of a triangle typed in, the
+// rest worked out by the triangle solver, with height, area, perimeter, weight
+// and whether the triangle is acute or obtuse.
+
+#include <string>
+
+#include "calc/triangle_solver.h"
+#include "pages/page_layout.h"
+#include "pages/pages.h"
+
+namespace {
+
+using enum Step;
+
+constexpr PageFrame kTriangleFrame{"Triangles", 379, 219, 22};
+
+// kind, id, x, y, w, h, text, tool tip, flags, name, entries, selected
+constexpr ControlRow kTriangleRows[] = {
+    {kLabel, 29, 10, 10, 40, 20, "Units"},
+    {kLabel, 30, 10, 40, 40, 20, "Side A"},
+    {kLabel, 31, 10, 70, 40, 20, "Side B"},
+    {kLabel, 32, 10, 100, 40, 20, "Side C"},
+    {kLabel, 33, 160, 40, 50, 20, "Angle AB"},
+    {kLabel, 34, 160, 70, 50, 20, "Angle BC"},
+    {kLabel, 35, 160, 100, 50, 20, "Angle AC"},
+    {kLabel, 36, 10, 130, 40, 20, "Height"},
+    {kLabel, 37, 10, 160, 40, 20, "Area"},
+    {kLabel, 38, 160, 10, 60, 20, "Unit Weight"},
+    {kLabel, 39, 160, 130, 70, 20, "Total Weight"},
+    {kComboBox, 15, 60, 10, 90, 20, "", "Units", 0, "Units", Entries::kUnits, kSelectUnitsMode},
+    {kEditField, 40, 60, 40, 90, 20, "", "Side A", 0, "Side A"},
+    {kEditField, 41, 60, 70, 90, 20, "", "Side B", 0, "Side B"},
+    {kEditField, 42, 60, 100, 90, 20, "", "Side C", 0, "Side C"},
+    {kEditField, 13, 60, 130, 90, 20, "", "Height", kReadOnly, "Height"},
+    {kEditField, 24, 60, 160, 90, 20, "", "Area", kReadOnly, "Area"},
+    {kEditField, 43, 230, 10, 90, 20, "", "Weight Each", 0, "Unit Weight"},
+    {kEditField, 28, 230, 130, 90, 20, "", "Total Weight (Area * Unit Weight)", kReadOnly,
+     "Total Weight"},
+    {kEditField, 44, 230, 100, 90, 20, "", "Angle AC", 0, "Angle AC"},
+    {kEditField, 45, 230, 70, 90, 20, "", "Angle BC", 0, "Angle BC"},
+    {kEditField, 46, 230, 40, 90, 20, "", "Angle AB", 0, "Angle AB"},
+    {kButton, 22, 330, 10, 40, 30, "Calc", "Calculate"},
+    {kButton, 9, 330, 130, 40, 30, "Close", "Close Program"},
+    {kCheckBox, 47, 230, 160, 50, 20, "Acute", "Acute Triangle (all angles <= 90)"},
+    {kCheckBox, 48, 230, 190, 60, 20, "Obtuse", "Obtuse Triangle (one angle > 90 )"},
+    {kLabel, 49, 160, 160, 50, 20, "Triangle"},
+    {kButton, 106, 330, 50, 40, 30, "Clear", "Clear all fields to prepare for new data"},
+    {kButton, 105, 330, 90, 40, 30, "Help", "Show some usefull information"},
+    {kLabel, 102, 10, 190, 50, 20, "Perimeter"},
+    {kEditField, 67, 60, 190, 90, 20, "", "Perimeter is sum of all sides", kReadOnly, "Perimeter"},
+};
+
+// Where the solver's input comes from.
+constexpr struct {
+  GadgetId id;
+  std::string TriangleInput::*field;
+} kTriangleReads[] = {
+    {40, &TriangleInput::sideA},      {41, &TriangleInput::sideB},   {42, &TriangleInput::sideC},
+    {46, &TriangleInput::angleAB},    {45, &TriangleInput::angleBC}, {44, &TriangleInput::angleAC},
+    {43, &TriangleInput::unitWeight},
+};
+
+// Where a solution goes, in the order it is written.
+constexpr struct {
+  GadgetId id;
+  std::string TriangleSolution::*text;
+} kTriangleWrites[] = {
+    {40, &TriangleSolution::sideA},     {41, &TriangleSolution::sideB},
+    {42, &TriangleSolution::sideC},     {13, &TriangleSolution::height},
+    {67, &TriangleSolution::perimeter}, {46, &TriangleSolution::angleAB},
+    {45, &TriangleSolution::angleBC},   {44, &TriangleSolution::angleAC},
+    {24, &TriangleSolution::area},      {28, &TriangleSolution::totalWeight},
+};
+
+constexpr GadgetId kUnitsChoice = 15;
+constexpr GadgetId kAcuteBox = 47;
+constexpr GadgetId kObtuseBox = 48;
+
+}  // namespace
+
+void TrianglePage(const PagePlacement& at) {
+  LayOutPage(kTriangleFrame, kTriangleRows, at);
+}
+
+void TriangleCalculator() {
+  TriangleInput input;
+  for (const auto& read : kTriangleReads)
+    input.*read.field = GetText(read.id);
+  input.unitsMode = SelectedItem(kUnitsChoice);
+
+  const TriangleResult result = TriangleSolver(input);
+  if (result.error) {
+    ShowMessage(result.error->title, result.error->text);
+    return;
+  }
+  for (const auto& write : kTriangleWrites)
+    SetText(write.id, result.solution.*write.text);
+  SelectItem(kAcuteBox, result.solution.acute ? 1 : 0);
+  SelectItem(kObtuseBox, result.solution.obtuse ? 1 : 0);
+}
