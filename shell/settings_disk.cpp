@@ -132,10 +132,16 @@ bool ReplaceSettingsFile(int fd, const std::string& path, std::string_view bytes
   bool ok = WriteAll(temp_fd, bytes) && ::fchmod(temp_fd, st.st_mode & 07777) == 0 &&
             ::fsync(temp_fd) == 0;
   ok = ::close(temp_fd) == 0 && ok;
-  ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
   if (!ok) {
     ::unlink(temp.c_str());
-    return false;
+    return false;  // the disk is full or the size limit is reached: keep the old file
+  }
+  if (::rename(temp.c_str(), target.c_str()) != 0) {
+    // The new text fitted, but it may not take the old file's place: in a
+    // shared directory with the sticky bit, only the owner of a file may
+    // replace it, while anyone allowed may still write into it.
+    ::unlink(temp.c_str());
+    return RewriteInPlace(fd, bytes);
   }
   SyncDirectory(DirectoryOf(target));
   return true;

@@ -18,7 +18,8 @@ bool ReadWholeSettingsFile(int fd, std::string& bytes);
 // `bytes`. The text goes to a temporary file beside it that takes the old
 // file's permission bits and then replaces it in one rename, so the old file
 // stays whole if anything fails. Only when no temporary file can be made there
-// (a directory that is not writable) is the file rewritten in place.
+// (a directory that is not writable), or when it may not take the old file's
+// place, is the file rewritten in place.
 bool ReplaceSettingsFile(int fd, const std::string& path, std::string_view bytes);
 
 // Writes `bytes` to `path`, which was missing when the settings were opened:
