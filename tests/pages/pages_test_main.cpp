@@ -1,0 +1,5 @@
+#include "tests/support/program_fixture.h"
+
+int main(int argc, char** argv) {
+  return RunProgramTests(argc, argv);
+}
