@@ -26,12 +26,28 @@ void Check(bool ok, const char* what) {
   }
 }
 
-// One directory for the whole run, on a memory file system where there is one.
+std::string& FuzzDirectory() {
+  static std::string dir;
+  return dir;
+}
+
+void RemoveFuzzDirectory() {
+  const std::string& dir = FuzzDirectory();
+  ::unlink((dir + "/VaZizi.ini").c_str());
+  ::rmdir(dir.c_str());
+}
+
+// One directory for the whole run, on a memory file system where there is
+// one, removed again when the run ends.
 const std::string& SettingsPath() {
   static const std::string path = [] {
     for (const char* base : {"/dev/shm", "/tmp"}) {
       std::string name = std::string(base) + "/settings-fuzz-XXXXXX";
-      if (::mkdtemp(name.data())) return name + "/VaZizi.ini";
+      if (::mkdtemp(name.data())) {
+        FuzzDirectory() = name;
+        std::atexit(RemoveFuzzDirectory);
+        return name + "/VaZizi.ini";
+      }
     }
     std::abort();
   }();
