@@ -31,6 +31,9 @@ std::string CalculateBend(const BendInput& input) {
   std::array<float, 4> arcs{};
   for (size_t i = 0; i < arcs.size(); ++i) {
     const float angle = ParseNumber(input.angles[i]);
+    // A bend without a radius or without an angle adds nothing, even when the
+    // other field holds a value too large for single precision (0 x infinity).
+    if (radii[i] == 0.0f || angle == 0.0f) continue;
     arcs[i] = Single(static_cast<double>(radii[i]) * kFullCircle * angle / kFullTurn);
     if (arcs[i] > kArcThreshold) arcs[i] = Single(static_cast<double>(arcs[i]) + allowance);
   }

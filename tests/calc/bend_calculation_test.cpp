@@ -39,6 +39,9 @@ const BendRow kRows[] = {
     {"fraction total", {kHard, {"10"}, {"1"}, "1/8", {"90"}, kFractions}, "11 41/64"},
     {"nothing typed", {}, "0"},
     {"infinite distance", {kSoft, {"1e39"}, {}, "", {}, kDecimal}, "+Infinity"},
+    {"no radius, infinite angle", {kSoft, {"2"}, {"", "1"}, "", {"1e39", "0"}, kDecimal}, "2.0000"},
+    {"infinite radius, no angle", {kSoft, {"2"}, {"1e39"}, "", {""}, kDecimal}, "2.0000"},
+    {"infinite bend", {kSoft, {"2"}, {"1e39"}, "", {"90"}, kDecimal}, "+Infinity"},
     {"infinities cancel", {kSoft, {"1e39", "-1e39"}, {}, "", {}, kDecimal}, "NaN"},
 };
 
