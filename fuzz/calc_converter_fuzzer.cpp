@@ -1,0 +1,36 @@
+// Any text and any pair of drop-down indices give an answer: the text itself
+// for the same unit, "Invalid" exactly for pairs outside one family, and a
+// number text otherwise.
+#include <cstdint>
+#include <string>
+
+#include "calc/unit_conversion.h"
+#include "fuzz/calc_fuzz_fields.h"
+
+namespace {
+
+// Length 0, weight 1, temperature 2, angle 3, force 4.
+constexpr int kFamily[kUnitCount] = {0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 2, 2, 3, 3, 3, 4, 0, 2, 4, 1, 1};
+
+int Index(uint8_t byte) {
+  return static_cast<int>(byte % 25) - 2;  // -2..22: beyond the list on both sides
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size < 2) return 0;
+  const int from = Index(data[0]);
+  const int to = Index(data[1]);
+  const std::string text(reinterpret_cast<const char*>(data + 2), size - 2);
+  const std::string answer = ConvertUnit(text, from, to);
+  if (from == to) {
+    Require(answer == text);
+    return 0;
+  }
+  const bool listed = from >= 0 && from < kUnitCount && to >= 0 && to < kUnitCount;
+  const bool sameFamily = listed && kFamily[from] == kFamily[to];
+  Require((answer == "Invalid") != sameFamily);
+  Require(!answer.empty());
+  return 0;
+}

@@ -1,0 +1,49 @@
+#pragma once
+// Turns fuzz bytes into what a calculator page hands its calculation: the
+// first byte chooses the units mode and other switches, the rest is split on
+// '|' into the field texts (missing fields are empty, extra ones ignored).
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct FuzzFields {
+  uint8_t control = 0;
+  std::vector<std::string> texts;
+};
+
+inline FuzzFields SplitFuzzBytes(const uint8_t* data, size_t size, size_t fieldCount) {
+  FuzzFields f;
+  f.texts.resize(fieldCount);
+  if (size == 0) return f;
+  f.control = data[0];
+  const std::string_view rest(reinterpret_cast<const char*>(data + 1), size - 1);
+  size_t start = 0;
+  for (size_t i = 0; i < fieldCount && start <= rest.size(); ++i) {
+    const size_t bar = rest.find('|', start);
+    const size_t end = bar == std::string_view::npos ? rest.size() : bar;
+    f.texts[i] = std::string(rest.substr(start, end - start));
+    if (bar == std::string_view::npos) break;
+    start = bar + 1;
+  }
+  return f;
+}
+
+// The units index a page may hand over: 0 Fractions, 1 Decimal, -1 nothing
+// selected, or something stranger.
+inline int FuzzUnitsMode(uint8_t control) {
+  constexpr int kModes[4] = {0, 1, -1, 7};
+  return kModes[control & 3];
+}
+
+// False for the texts of infinities and NaN, which would read back as 0.
+inline bool IsNumberText(const std::string& text) {
+  return text != "NaN" && text != "+Infinity" && text != "-Infinity";
+}
+
+// Stops the fuzzer on a broken invariant.
+inline void Require(bool holds) {
+  if (!holds) std::abort();
+}
