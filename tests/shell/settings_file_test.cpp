@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/shell/settings_test_files.h"
@@ -47,103 +48,80 @@ TEST_F(SettingsFileTest, FirstWriteCreatesTheFileWithExactBytes) {
   CloseSettings();
 }
 
-TEST_F(SettingsFileTest, HandEditedFileIsRewrittenByteForByte) {
-  WriteBytes(path_,
-             "winx=500\n  WINY   =   60\n;note\n\n; spaced\n\tCalcW=2 ;remark\nCalcU=1 \n"
-             "junk\n[Group\nCalcW=4\n");
-  OpenSettings(path_);
-  EXPECT_EQ(ReadSetting("WinX", 346), 500);
-  EXPECT_EQ(ReadSetting("WinY", 50), 60);
-  EXPECT_EQ(ReadSetting("CalcW", 0), 2);
-  EXPECT_EQ(ReadSetting("CalcU", 0), 1);
-  WriteSetting("Winx", -30);
-  WriteSetting("WinY", -5);
-  CloseSettings();
-  EXPECT_EQ(ReadBytes(path_),
-            "Winx = -30\r\nWinY = -5\r\n; note\r\n; spaced\r\nCalcW = 2 ;remark\r\n"
-            "CalcU = 1 \r\njunk = \r\n[Group]\r\nCalcW = 4\r\n");
+// A file as found, the values read from it (fallback -99), the writes of one
+// sequence and the file they leave.
+struct RewriteRow {
+  const char* name;
+  std::string before;
+  std::vector<std::pair<std::string, int32_t>> reads;
+  std::vector<std::pair<std::string, int32_t>> writes;
+  std::string after;
+};
 
-  OpenSettings(path_);
-  EXPECT_EQ(ReadSetting("WinX", 346), -30);
-  EXPECT_EQ(ReadSetting("WinY", 50), -5);
-  WriteSetting("CalcW", 3);
-  CloseSettings();
-  EXPECT_EQ(ReadBytes(path_),
-            "Winx = -30\r\nWinY = -5\r\n; note\r\n; spaced\r\nCalcW = 3\r\n"
-            "CalcU = 1 \r\njunk = \r\n[Group]\r\nCalcW = 4\r\n");
-}
+// The body also reads every written value back from the file, then writes the
+// same values again: a file the program wrote comes through that unchanged.
+TEST_F(SettingsFileTest, RewritesFilesByteForByte) {
+  const std::vector<RewriteRow> rows = {
+      {"hand edited",
+       "winx=500\n  WINY   =   60\n;note\n\n; spaced\n\tCalcW=2 ;remark\nCalcU=1 \n"
+       "junk\n[Group\nCalcW=4\n",
+       {{"WinX", 500}, {"WinY", 60}, {"CalcW", 2}, {"CalcU", 1}, {"junk", 0}},
+       {{"Winx", -30}, {"WinY", -5}},
+       "Winx = -30\r\nWinY = -5\r\n; note\r\n; spaced\r\nCalcW = 2 ;remark\r\n"
+       "CalcU = 1 \r\njunk = \r\n[Group]\r\nCalcW = 4\r\n"},
+      {"key inside a group",
+       "[Old]\r\nCalcW=3\r\n",
+       {{"CalcW", -99}},
+       {{"CalcW", 2}},
+       "CalcW = 2\r\n[Old]\r\nCalcW = 3\r\n"},
+      {"duplicate keys",
+       "CalcU=1\r\nCalcU=0\r\n",
+       {{"CalcU", 1}},
+       {{"calcu", 4}},
+       "calcu = 4\r\nCalcU = 0\r\n"},
+      {"UTF-8 mark",
+       "\xEF\xBB\xBFWinY=1\r\nH\xC3\xB6he=7\r\n",
+       {{"WinY", 1}, {"H\xF6he", 7}},  // the key as ISO 8859-1
+       {{"CalcW", 2}},
+       "\xEF\xBB\xBF\r\nWinY = 1\r\nH\xC3\xB6he = 7\r\nCalcW = 2\r\n"},
+      {"zero bytes and bare CR",
+       "WinX=5\rWinY=6\0CalcW=2\r\r\r\0\0HelpW=9"s,
+       {{"WinX", 5}, {"WinY", 6}, {"CalcW", 2}, {"HelpW", 9}},
+       {{"CalcU", 1}},
+       "WinX = 5\r\nWinY = 6\r\nCalcW = 2\r\nHelpW = 9\r\nCalcU = 1\r\n"},
+      {"trailing blank",
+       "CalcW=3 \nCalcU=0\n",
+       {{"CalcW", 3}},
+       {{"CalcU", 1}},
+       "CalcW = 3 \r\nCalcU = 1\r\n"},
+      {"beyond 32 bits",
+       "WinX=99999999999\r\nWinY=-99999999999\r\nHelpX=2147483648\r\n",
+       {{"WinX", INT32_MAX}, {"WinY", INT32_MIN}, {"HelpX", INT32_MAX}},
+       {{"HelpY", INT32_MIN}},
+       "WinX = 99999999999\r\nWinY = -99999999999\r\nHelpX = 2147483648\r\n"
+       "HelpY = -2147483648\r\n"},
+  };
+  for (const RewriteRow& row : rows) {
+    WriteBytes(path_, row.before);
+    OpenSettings(path_);
+    for (const auto& [key, expected] : row.reads) {
+      EXPECT_EQ(ReadSetting(key, -99), expected) << row.name << ": " << key;
+    }
+    for (const auto& [key, value] : row.writes) {
+      WriteSetting(key, value);
+    }
+    CloseSettings();
+    EXPECT_EQ(ReadBytes(path_), row.after) << row.name;
 
-TEST_F(SettingsFileTest, KeyInsideAGroupIsAddedBeforeTheGroup) {
-  WriteBytes(path_, "[Old]\r\nCalcW=3\r\n");
-  OpenSettings(path_);
-  EXPECT_EQ(ReadSetting("CalcW", 0), 0);
-  WriteSetting("CalcW", 2);
-  CloseSettings();
-  EXPECT_EQ(ReadBytes(path_), "CalcW = 2\r\n[Old]\r\nCalcW = 3\r\n");
-}
-
-TEST_F(SettingsFileTest, DuplicateKeysFirstIsReadAndUpdated) {
-  WriteBytes(path_, "CalcU=1\r\nCalcU=0\r\n");
-  OpenSettings(path_);
-  EXPECT_EQ(ReadSetting("CalcU", 5), 1);
-  WriteSetting("CalcU", 0);
-  CloseSettings();
-  EXPECT_EQ(ReadBytes(path_), "CalcU = 0\r\nCalcU = 0\r\n");
-  OpenSettings(path_);
-  WriteSetting("calcu", 4);
-  CloseSettings();
-  EXPECT_EQ(ReadBytes(path_), "calcu = 4\r\nCalcU = 0\r\n");
-}
-
-TEST_F(SettingsFileTest, Utf8MarkIsKeptWithAnEmptyLineAfterIt) {
-  WriteBytes(path_,
-             "\xEF\xBB\xBF"
-             "CalcU=1\r\nH\xC3\xB6he=7\r\n");
-  OpenSettings(path_);
-  EXPECT_EQ(ReadSetting("CalcU", 0), 1);
-  EXPECT_EQ(ReadSetting("H\xF6he", 0), 7);  // the key as ISO 8859-1
-  WriteSetting("CalcW", 2);
-  CloseSettings();
-  const std::string once = "\xEF\xBB\xBF\r\nCalcU = 1\r\nH\xC3\xB6he = 7\r\nCalcW = 2\r\n";
-  EXPECT_EQ(ReadBytes(path_), once);
-  OpenSettings(path_);
-  WriteSetting("CalcW", 2);
-  CloseSettings();
-  EXPECT_EQ(ReadBytes(path_), once);
-}
-
-TEST_F(SettingsFileTest, ZeroBytesAndBareCarriageReturnsEndLines) {
-  WriteBytes(path_, "WinX=5\rWinY=6\0CalcW=2\r\r\r\0\0HelpW=9"s);
-  OpenSettings(path_);
-  EXPECT_EQ(ReadSetting("WinX", 0), 5);
-  EXPECT_EQ(ReadSetting("WinY", 0), 6);
-  EXPECT_EQ(ReadSetting("CalcW", 0), 2);
-  EXPECT_EQ(ReadSetting("HelpW", 0), 9);
-  WriteSetting("CalcU", 1);
-  CloseSettings();
-  EXPECT_EQ(ReadBytes(path_), "WinX = 5\r\nWinY = 6\r\nCalcW = 2\r\nHelpW = 9\r\nCalcU = 1\r\n");
-}
-
-TEST_F(SettingsFileTest, TrailingBlankOfAValueSurvivesARewrite) {
-  WriteBytes(path_, "CalcW=3 \nCalcU=0\n");
-  OpenSettings(path_);
-  EXPECT_EQ(ReadSetting("CalcW", 0), 3);
-  WriteSetting("CalcU", 1);
-  CloseSettings();
-  EXPECT_EQ(ReadBytes(path_), "CalcW = 3 \r\nCalcU = 1\r\n");
-}
-
-TEST_F(SettingsFileTest, ValuesBeyondThirtyTwoBitsSaturate) {
-  WriteBytes(path_, "WinX=99999999999\r\nWinY=-99999999999\r\nHelpX=2147483648\r\n");
-  OpenSettings(path_);
-  EXPECT_EQ(ReadSetting("WinX", 0), INT32_MAX);
-  EXPECT_EQ(ReadSetting("WinY", 0), INT32_MIN);
-  EXPECT_EQ(ReadSetting("HelpX", 0), INT32_MAX);
-  WriteSetting("HelpY", INT32_MIN);
-  CloseSettings();
-  OpenSettings(path_);
-  EXPECT_EQ(ReadSetting("HelpY", 0), INT32_MIN);
-  CloseSettings();
+    OpenSettings(path_);
+    for (const auto& [key, value] : row.writes) {
+      EXPECT_EQ(ReadSetting(key, -99), value) << row.name << ": " << key;
+      WriteSetting(key, value);
+    }
+    CloseSettings();
+    EXPECT_EQ(ReadBytes(path_), row.after) << row.name << ", written again";
+    EXPECT_EQ(DirectoryNames(), std::vector<std::string>{"VaZizi.ini"}) << row.name;
+  }
 }
 
 TEST_F(SettingsFileTest, OpenReadCloseLeavesTheFileUntouched) {
