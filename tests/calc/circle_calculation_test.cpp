@@ -57,9 +57,6 @@ const CircleRow kRows[] = {
     {"angle 0.01 is not given",
      Typed("1", "", "2", "", "0.01"),
      {"", "", "", "13.0000", "4.0000", "2.0000", "12.5664", "12.5664"}},
-    {"holes in hexadecimal",
-     Typed("1", "", "2", "$6", ""),
-     {"6", "60.0000", "2.0000", "10.0000", "4.0000", "2.0000", "10.3923", "12.0000"}},
     // Fewer than three holes bound no polygon: area 0; chord and perimeter stay.
     {"two holes",
      Typed("1", "", "2", "2", ""),
@@ -77,11 +74,7 @@ const CircleRow kRows[] = {
     {"fractions, bolt circle",
      Typed("", "4", "", "6", "", kFractions),
      {"6", "60.0000", "2", "0.0000", "4", "2", "10 25/64", "12"}},
-    // Halves of the total weight go to the even neighbour: 12.5664 x 0.5 = 6.28
-    // and 2.5 (area 12.5664 x 0.19894367) both checked through whole values.
-    {"weight rounds to even",
-     Typed("0.5", "", "1", "4", ""),
-     {"4", "90.0000", "1.4142", "1.0000", "2.0000", "1.0000", "2.0000", "5.6569"}},
+    // Halves of the total weight go to the even neighbour: 2.5 gives 2, 3.5 gives 4.
     {"weight 1.25 over area 2",
      Typed("1.25", "", "1", "4", ""),
      {"4", "90.0000", "1.4142", "2.0000", "2.0000", "1.0000", "2.0000", "5.6569"}},
@@ -92,9 +85,6 @@ const CircleRow kRows[] = {
     {"huge weight",
      Typed("1e9", "4", "", "", ""),
      {"", "", "", "12566371328.0000", "4.0000", "2.0000", "12.5664", "12.5664"}},
-    {"huge negative weight",
-     Typed("-1e9", "4", "", "", ""),
-     {"", "", "", "-12566371328.0000", "4.0000", "2.0000", "12.5664", "12.5664"}},
     {"infinite weight",
      Typed("1e39", "4", "", "", ""),
      {"", "", "", "+Infinity", "4.0000", "2.0000", "12.5664", "12.5664"}},
