@@ -27,16 +27,16 @@ struct SettingsEntry {
   bool operator==(const SettingsEntry&) const = default;
 };
 
-// Reads the next remembered line of `text` from `pos` on, skipping blank lines,
-// and moves `pos` past its line end. Returns false when no line is left. The
-// views point into `text`. `start` is where the line's first character stands,
-// which tells the lines of one text apart.
+// One line as read, its views pointing into the text read. `start` is where
+// the line's first character stands, which tells the lines of one text apart.
 struct SettingsLine {
   SettingsLineKind kind = SettingsLineKind::Key;
   std::string_view text;
   std::string_view value;
   std::size_t start = 0;
 };
+// Reads the next remembered line of `text` from `pos` on, skipping blank lines,
+// and moves `pos` past its line end. Returns false when no line is left.
 bool NextSettingsLine(std::string_view text, std::size_t& pos, SettingsLine& line);
 
 // A value's whole number: leading white space skipped, an optional sign, the

@@ -75,7 +75,7 @@ inline FileFacts Facts(const std::string& path) {
   return {st.st_ino, st.st_mode, st.st_size, st.st_mtim.tv_sec, st.st_mtim.tv_nsec};
 }
 
-// Puts the modification time a year back, so that any write would show.
+// Puts the modification time back to 2001, so that any write would show.
 inline void SetOldModificationTime(const std::string& path) {
   struct timespec times[2] = {{1000000000, 0}, {1000000000, 0}};
   ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
