@@ -1,0 +1,137 @@
+// Creating controls: one operation per kind, each in the window chosen with
+// UseWindowForControls, at pixel positions of its area below the menu bar.
+
+#include "gadgets/controls.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "gadgets/app_window.h"
+#include "gadgets/drop_down.h"
+#include "gadgets/event_queue.h"
+#include "gadgets/hyperlink.h"
+
+using namespace gadget_layer;
+
+namespace {
+
+struct Box {
+  int x, y, w, h;
+};
+
+// The client area that receives new controls, with the id freed for the new
+// control (creating a control whose id exists replaces the old one).
+QWidget* PrepareSlot(GadgetId id) {
+  AppWindow* window = FindAppWindow(ControlWindow());
+  if (window == nullptr) return nullptr;
+  DeleteGadget(id);
+  return window->ClientArea();
+}
+
+template <class W>
+W* Install(GadgetId id, ControlKind kind, W* widget, Box box) {
+  widget->setGeometry(ClampCoordinate(box.x), ClampCoordinate(box.y), ClampSize(box.w),
+                      ClampSize(box.h));
+  widget->show();
+  GadgetRecord record;
+  record.widget = widget;
+  record.kind = kind;
+  record.window = ControlWindow();
+  RememberGadget(id, std::move(record));
+  UpdateDefaultAccessibleName(*FindGadget(id));
+  return widget;
+}
+
+// Handlers only queue events: nothing is ever deleted from inside one.
+auto Queuer(GadgetId id, GadgetAction action) {
+  const WindowId window = ControlWindow();
+  return [window, id, action] { QueueGadgetEvent(window, id, action); };
+}
+
+}  // namespace
+
+void CreateLabel(GadgetId id, int x, int y, int w, int h, const std::string& text, unsigned flags) {
+  QWidget* area = PrepareSlot(id);
+  if (area == nullptr) return;
+  auto* label = new QLabel(ToQt(text), area);
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  label->setFocusPolicy(Qt::NoFocus);
+  if (flags & kSunken) label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  Install(id, ControlKind::Label, label, {x, y, w, h});
+}
+
+void CreateEditField(GadgetId id, int x, int y, int w, int h, const std::string& text,
+                     unsigned flags) {
+  QWidget* area = PrepareSlot(id);
+  if (area == nullptr) return;
+  auto* edit = new QLineEdit(ToQt(text), area);
+  edit->setCursorPosition(0);
+  // Read-only still lets the user select, copy and tab into the field.
+  edit->setReadOnly((flags & kReadOnly) != 0);
+  QObject::connect(edit, &QLineEdit::textEdited, edit, Queuer(id, GadgetAction::Change));
+  const WindowId windowId = ControlWindow();
+  QObject::connect(edit, &QLineEdit::returnPressed, edit, [windowId] {
+    AppWindow* window = FindAppWindow(windowId);
+    if (window == nullptr || window->enterGadget < 0) return;
+    if (FindGadget(window->enterGadget) == nullptr) return;
+    QueueGadgetEvent(windowId, window->enterGadget, GadgetAction::Enter);
+  });
+  Install(id, ControlKind::EditField, edit, {x, y, w, h});
+}
+
+void CreateButton(GadgetId id, int x, int y, int w, int h, const std::string& caption) {
+  QWidget* area = PrepareSlot(id);
+  if (area == nullptr) return;
+  auto* button = new QPushButton(ToQt(caption), area);
+  button->setAutoDefault(false);
+  QObject::connect(button, &QPushButton::clicked, button, Queuer(id, GadgetAction::Click));
+  Install(id, ControlKind::Button, button, {x, y, w, h});
+}
+
+void CreateCheckBox(GadgetId id, int x, int y, int w, int h, const std::string& caption) {
+  QWidget* area = PrepareSlot(id);
+  if (area == nullptr) return;
+  auto* box = new QCheckBox(ToQt(caption), area);
+  // clicked comes from the user only; SelectItem's setChecked does not send it.
+  QObject::connect(box, &QCheckBox::clicked, box, Queuer(id, GadgetAction::Click));
+  Install(id, ControlKind::CheckBox, box, {x, y, w, h});
+}
+
+void CreateComboBox(GadgetId id, int x, int y, int w, int h) {
+  QWidget* area = PrepareSlot(id);
+  if (area == nullptr) return;
+  auto* combo = new DropDown(area);
+  // activated is the user's choice, the same entry chosen again included;
+  // entries added or selected by the program do not send it.
+  QObject::connect(combo, &QComboBox::activated, combo, Queuer(id, GadgetAction::Change));
+  Install(id, ControlKind::ComboBox, combo, {x, y, w, h});
+}
+
+void CreateTextArea(GadgetId id, int x, int y, int w, int h, unsigned flags) {
+  QWidget* area = PrepareSlot(id);
+  if (area == nullptr) return;
+  auto* text = new QPlainTextEdit(area);
+  text->setLineWrapMode(QPlainTextEdit::NoWrap);
+  text->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  text->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  // Tab leaves the text for the next control, as in every other control.
+  text->setTabChangesFocus(true);
+  if (flags & kReadOnly) {
+    text->setReadOnly(true);
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  }
+  Install(id, ControlKind::TextArea, text, {x, y, w, h});
+}
+
+void CreateHyperlink(GadgetId id, int x, int y, int w, int h, const std::string& text,
+                     unsigned colour) {
+  QWidget* area = PrepareSlot(id);
+  if (area == nullptr) return;
+  auto* link = new Hyperlink(ToQt(text), colour, area);
+  link->onClick = Queuer(id, GadgetAction::Click);
+  Install(id, ControlKind::Hyperlink, link, {x, y, w, h});
+}

@@ -1,0 +1,61 @@
+#include "gadgets/message_box.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+
+#include "gadgets/gadget_table.h"
+#include "gadgets/gadgets.h"
+
+namespace gadget_layer {
+namespace {
+
+std::function<void(QMessageBox&)> g_watcher;
+QPointer<QMessageBox> g_openBox;
+int g_boxesShown = 0;
+
+}  // namespace
+
+void SetMessageBoxWatcher(std::function<void(QMessageBox&)> watcher) {
+  g_watcher = std::move(watcher);
+}
+
+QMessageBox* OpenMessageBox() {
+  return g_openBox.data();
+}
+
+int MessageBoxesShown() {
+  return g_boxesShown;
+}
+
+}  // namespace gadget_layer
+
+void ShowMessage(const std::string& title, const std::string& text) {
+  using namespace gadget_layer;
+  if (QApplication::instance() == nullptr) return;
+  // Owned by the program's window in the foreground, if any, so that it stands
+  // over that window.
+  QWidget* owner = QApplication::activeWindow();
+  if (WindowIdOf(owner) < 0) owner = nullptr;
+  QMessageBox box(owner);
+  box.setWindowModality(Qt::ApplicationModal);  // every window of the program waits
+  box.setWindowTitle(QString::fromStdString(title));
+  box.setTextFormat(Qt::PlainText);
+  box.setText(QString::fromStdString(text));
+  box.setIcon(QMessageBox::NoIcon);
+  QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+  box.setDefaultButton(ok);
+  box.setEscapeButton(ok);
+  g_openBox = &box;
+  ++g_boxesShown;
+  if (g_watcher) {
+    // Runs inside the box's own loop, once it is showing.
+    QTimer::singleShot(0, &box, [&box] {
+      if (g_watcher) g_watcher(box);
+    });
+  }
+  box.exec();
+  g_openBox = nullptr;
+}

@@ -1,0 +1,65 @@
+// Start-up of the gadget layer: the application object, the style and the font.
+
+#include <QApplication>
+#include <QStyleFactory>
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+#include "gadgets/gadget_font.h"
+#include "gadgets/gadgets.h"
+
+#ifdef BRINDLE_HAVE_XCB
+#include <xcb/xcb.h>
+#endif
+
+namespace {
+
+// The application object keeps references to argc and argv for its whole life.
+int g_argc = 0;
+std::vector<std::string> g_argStorage;
+std::vector<char*> g_argv;
+
+bool DisplayReachable() {
+#ifdef BRINDLE_HAVE_XCB
+  // Under X11 the toolkit aborts the process when it cannot open the display;
+  // find that out first so that the caller hears "false" instead.
+  const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+  if (!platform.isEmpty() && !platform.startsWith("xcb")) return true;
+  xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+  const bool ok = xcb_connection_has_error(connection) == 0;
+  xcb_disconnect(connection);
+  return ok;
+#else
+  return true;
+#endif
+}
+
+}  // namespace
+
+bool InitGadgets(int& argc, char** argv) {
+  if (QApplication::instance() != nullptr) return true;
+  if (!DisplayReachable()) return false;
+  for (int i = 0; i < argc; ++i)
+    g_argStorage.emplace_back(argv[i] != nullptr ? argv[i] : "");
+  for (std::string& arg : g_argStorage)
+    g_argv.push_back(arg.data());
+  g_argv.push_back(nullptr);
+  g_argc = argc;
+  new QApplication(g_argc, g_argv.data());
+  // One look on every desktop.
+  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  QApplication::setFont(gadget_layer::ChooseGadgetFont());
+  // The program decides when it ends; closing its last window is an event.
+  QApplication::setQuitOnLastWindowClosed(false);
+  return true;
+}
+
+std::string ProgramFilePath() {
+  if (QCoreApplication::instance() != nullptr) {
+    return QCoreApplication::applicationFilePath().toStdString();
+  }
+  std::error_code error;
+  std::filesystem::path path = std::filesystem::read_symlink("/proc/self/exe", error);
+  return error ? std::string() : path.string();
+}
