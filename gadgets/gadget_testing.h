@@ -14,6 +14,9 @@ enum class TestKey { Enter, Tab, BackTab, Space, Escape };
 
 // Mouse click (press and release) at the centre of the control.
 void ClickGadget(GadgetId id);
+// Mouse press at the centre of the control, then release away from it (a click
+// the user takes back).
+void PressGadgetReleaseOutside(GadgetId id);
 // Gives the control the focus and types the text key by key.
 void TypeText(GadgetId id, const std::string& text);
 // Presses a key in the control that has the focus in the window (or in the window).
@@ -35,6 +38,8 @@ void ProcessPendingEvents();
 std::optional<Event> PollEvent();
 // Processes pending toolkit events for up to `ms` milliseconds, until `done` holds.
 bool WaitUntil(const std::function<bool()>& done, int ms = 2000);
+// Queues the event after `ms` milliseconds, from a timer of the toolkit's loop.
+void QueueEventAfter(int ms, const Event& event);
 
 // Inspection.
 GadgetId FocusedGadget();  // -1 when no gadget has the focus
@@ -79,3 +84,7 @@ struct MessageBoxView {
 void OnNextMessageBox(std::function<void(const MessageBoxView&)> handler);
 // Whether a message box of the program is open now.
 bool MessageBoxOpen();
+// How many message boxes ShowMessage has opened since the program started. A box
+// opened with no handler armed is closed with "OK" at once (so that no test
+// hangs) and reported on the standard error stream.
+int MessageBoxCount();

@@ -1,0 +1,144 @@
+// Driving controls and windows from tests the way a user would: through the
+// window system's input path, which a modal message box blocks.
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QTest>
+#include <QWindow>
+
+#include "gadgets/app_window.h"
+#include "gadgets/gadget_table.h"
+#include "gadgets/gadget_testing.h"
+#include "gadgets/testing_support.h"
+
+using namespace gadget_layer;
+
+namespace {
+
+struct Target {
+  QWidget* widget = nullptr;
+  QWindow* window = nullptr;
+  QPoint centre;  // in the window
+};
+
+Target TargetOf(GadgetId id) {
+  Target target;
+  QWidget* widget = GadgetWidget(id);
+  if (widget == nullptr || widget->window()->windowHandle() == nullptr) return target;
+  target.widget = widget;
+  target.window = widget->window()->windowHandle();
+  target.centre = widget->mapTo(widget->window(), widget->rect().center());
+  return target;
+}
+
+Qt::Key KeyOf(QChar c) {
+  if (c.isLetter()) return static_cast<Qt::Key>(c.toUpper().unicode());
+  if (c.unicode() >= 0x20 && c.unicode() < 0x7F) return static_cast<Qt::Key>(c.unicode());
+  return Qt::Key_unknown;
+}
+
+}  // namespace
+
+void ClickGadget(GadgetId id) {
+  gadget_testing::EnsureTestHooks();
+  Target target = TargetOf(id);
+  if (target.window == nullptr) return;
+  QTest::mouseClick(target.window, Qt::LeftButton, Qt::NoModifier, target.centre);
+}
+
+void PressGadgetReleaseOutside(GadgetId id) {
+  gadget_testing::EnsureTestHooks();
+  Target target = TargetOf(id);
+  if (target.window == nullptr) return;
+  // Let go just below the control, or above it when it sits at the bottom.
+  const QRect box(target.widget->mapTo(target.widget->window(), QPoint(0, 0)),
+                  target.widget->size());
+  QPoint away(target.centre.x(), box.bottom() + 4);
+  if (away.y() >= target.window->height()) away.setY(box.top() - 4);
+  QTest::mousePress(target.window, Qt::LeftButton, Qt::NoModifier, target.centre);
+  QTest::mouseMove(target.window, away);
+  QTest::mouseRelease(target.window, Qt::LeftButton, Qt::NoModifier, away);
+}
+
+void TypeText(GadgetId id, const std::string& text) {
+  gadget_testing::EnsureTestHooks();
+  Target target = TargetOf(id);
+  if (target.window == nullptr) return;
+  if (!gadget_testing::ReachableByUser(target.widget->window())) return;
+  target.widget->setFocus(Qt::OtherFocusReason);
+  for (QChar c : QString::fromStdString(text)) {
+    QTest::sendKeyEvent(QTest::Click, target.window, KeyOf(c), QString(c), Qt::NoModifier);
+  }
+}
+
+void PressKey(WindowId windowId, TestKey key) {
+  gadget_testing::EnsureTestHooks();
+  AppWindow* window = FindAppWindow(windowId);
+  if (window == nullptr || window->windowHandle() == nullptr) return;
+  QWindow* handle = window->windowHandle();
+  switch (key) {
+    case TestKey::Enter:
+      QTest::sendKeyEvent(QTest::Click, handle, Qt::Key_Return, QStringLiteral("\r"), {});
+      break;
+    case TestKey::Tab:
+      QTest::sendKeyEvent(QTest::Click, handle, Qt::Key_Tab, QStringLiteral("\t"), {});
+      break;
+    case TestKey::BackTab:
+      // What the keyboard sends for Shift+Tab.
+      QTest::sendKeyEvent(QTest::Click, handle, Qt::Key_Backtab, QString(), Qt::ShiftModifier);
+      break;
+    case TestKey::Space:
+      QTest::sendKeyEvent(QTest::Click, handle, Qt::Key_Space, QStringLiteral(" "), {});
+      break;
+    case TestKey::Escape:
+      QTest::sendKeyEvent(QTest::Click, handle, Qt::Key_Escape, QString(), {});
+      break;
+  }
+}
+
+void ChooseComboItem(GadgetId id, int index) {
+  gadget_testing::EnsureTestHooks();
+  auto* combo = GadgetAs<QComboBox>(id, ControlKind::ComboBox);
+  if (combo == nullptr || !gadget_testing::ReachableByUser(combo->window())) return;
+  if (index < 0 || index >= combo->count()) return;
+  // Open the list, move to the entry and take it with Return, as the keyboard does.
+  combo->showPopup();
+  QAbstractItemView* list = combo->view();
+  list->setCurrentIndex(
+      combo->model()->index(index, combo->modelColumn(), combo->rootModelIndex()));
+  QTest::keyClick(list, Qt::Key_Return);
+  QCoreApplication::processEvents();
+}
+
+void ChooseMenuItem(WindowId windowId, MenuItemId item) {
+  gadget_testing::EnsureTestHooks();
+  AppWindow* window = FindAppWindow(windowId);
+  if (window == nullptr || !gadget_testing::ReachableByUser(window)) return;
+  auto found = window->MenuItems().find(item);
+  if (found == window->MenuItems().end() || found->second.isNull()) return;
+  if (found->second->isEnabled()) found->second->trigger();
+}
+
+void ClickCloseBox(WindowId windowId) {
+  gadget_testing::EnsureTestHooks();
+  AppWindow* window = FindAppWindow(windowId);
+  // A modal box keeps the window manager's close request from the window.
+  if (window == nullptr || !gadget_testing::ReachableByUser(window)) return;
+  window->close();
+}
+
+void MoveWindowAsUser(WindowId windowId, int x, int y) {
+  AppWindow* window = FindAppWindow(windowId);
+  if (window == nullptr || window->windowHandle() == nullptr) return;
+  // The window system moves it; the layer sees only the geometry it reports.
+  window->windowHandle()->setFramePosition(QPoint(x, y));
+}
+
+void ResizeWindowAsUser(WindowId windowId, int width, int height) {
+  AppWindow* window = FindAppWindow(windowId);
+  if (window == nullptr || window->windowHandle() == nullptr) return;
+  if (window->minimumSize() == window->maximumSize()) return;  // no sizing border to drag
+  window->windowHandle()->resize(width, height);
+}

@@ -1,0 +1,127 @@
+// Looking at controls and windows from tests.
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QFontInfo>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPlainTextEdit>
+
+#include "gadgets/app_window.h"
+#include "gadgets/gadget_table.h"
+#include "gadgets/gadget_testing.h"
+
+using namespace gadget_layer;
+
+GadgetId FocusedGadget() {
+  QWidget* focus = QApplication::focusWidget();
+  if (focus == nullptr && QApplication::activeWindow() != nullptr) {
+    focus = QApplication::activeWindow()->focusWidget();
+  }
+  return focus != nullptr ? GadgetIdOf(focus) : -1;
+}
+
+bool GadgetEnabled(GadgetId id) {
+  QWidget* widget = GadgetWidget(id);
+  return widget != nullptr && widget->isEnabled();
+}
+
+bool GadgetVisible(GadgetId id) {
+  QWidget* widget = GadgetWidget(id);
+  return widget != nullptr && widget->isVisible();
+}
+
+bool GadgetReadOnly(GadgetId id) {
+  if (auto* edit = GadgetAs<QLineEdit>(id, ControlKind::EditField)) return edit->isReadOnly();
+  if (auto* area = GadgetAs<QPlainTextEdit>(id, ControlKind::TextArea)) return area->isReadOnly();
+  return false;
+}
+
+std::string ToolTipOf(GadgetId id) {
+  GadgetRecord* record = FindGadget(id);
+  return record != nullptr ? record->toolTip : std::string();
+}
+
+std::string AccessibleNameOf(GadgetId id) {
+  QWidget* widget = GadgetWidget(id);
+  return widget != nullptr ? widget->accessibleName().toStdString() : std::string();
+}
+
+int ComboItemCount(GadgetId id) {
+  auto* combo = GadgetAs<QComboBox>(id, ControlKind::ComboBox);
+  return combo != nullptr ? combo->count() : 0;
+}
+
+std::string ComboItemText(GadgetId id, int index) {
+  auto* combo = GadgetAs<QComboBox>(id, ControlKind::ComboBox);
+  if (combo == nullptr || index < 0 || index >= combo->count()) return {};
+  return combo->itemText(index).toStdString();
+}
+
+int ComboListHeight(GadgetId id) {
+  auto* combo = GadgetAs<QComboBox>(id, ControlKind::ComboBox);
+  if (combo == nullptr || !combo->isVisible()) return 0;
+  combo->showPopup();
+  const int height = combo->view()->window()->height();
+  combo->hidePopup();
+  return height;
+}
+
+bool ComboEditable(GadgetId id) {
+  auto* combo = GadgetAs<QComboBox>(id, ControlKind::ComboBox);
+  return combo != nullptr && combo->isEditable();
+}
+
+GadgetRect GadgetGeometry(GadgetId id) {
+  QWidget* widget = GadgetWidget(id);
+  if (widget == nullptr) return {};
+  const QRect r = widget->geometry();
+  return {r.x(), r.y(), r.width(), r.height()};
+}
+
+bool WindowActive(WindowId id) {
+  AppWindow* window = FindAppWindow(id);
+  return window != nullptr && window->isActiveWindow();
+}
+
+bool WindowResizable(WindowId id) {
+  AppWindow* window = FindAppWindow(id);
+  return window != nullptr && window->minimumSize() != window->maximumSize();
+}
+
+bool WindowHasMinimizeBox(WindowId id) {
+  AppWindow* window = FindAppWindow(id);
+  return window != nullptr && window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint);
+}
+
+bool WindowHasMaximizeBox(WindowId id) {
+  AppWindow* window = FindAppWindow(id);
+  return window != nullptr && window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint);
+}
+
+bool WindowIsTopmost(WindowId id) {
+  AppWindow* window = FindAppWindow(id);
+  return window != nullptr && window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
+std::string FontFamily() {
+  return QFontInfo(QApplication::font()).family().toStdString();
+}
+
+int FontPixelSize() {
+  return QFontInfo(QApplication::font()).pixelSize();
+}
+
+int ControlCount(WindowId id) {
+  AppWindow* window = FindAppWindow(id);
+  if (window == nullptr) return 0;
+  return static_cast<int>(
+      window->ClientArea()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size());
+}
+
+bool GrabWindow(WindowId id, const std::string& pngPath) {
+  AppWindow* window = FindAppWindow(id);
+  if (window == nullptr) return false;
+  return window->grab().save(QString::fromStdString(pngPath), "PNG");
+}
