@@ -50,6 +50,8 @@ class AppWindow : public QWidget {
   // change settles once the window is shown and stands there (or has had
   // ample time to).
   void BeginProgramChange(QPoint corner, QSize size, bool remapped);
+  // Whether a change the program made is still being carried out.
+  bool Settling() const { return tracker_.Settling(); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;

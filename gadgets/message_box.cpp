@@ -12,14 +12,20 @@
 namespace gadget_layer {
 namespace {
 
-std::function<void(QMessageBox&)> g_watcher;
+// Kept in a function so that the testing library may set it while static
+// objects are still being constructed.
+std::function<void(QMessageBox&)>& Watcher() {
+  static std::function<void(QMessageBox&)> watcher;
+  return watcher;
+}
+
 QPointer<QMessageBox> g_openBox;
 int g_boxesShown = 0;
 
 }  // namespace
 
 void SetMessageBoxWatcher(std::function<void(QMessageBox&)> watcher) {
-  g_watcher = std::move(watcher);
+  Watcher() = std::move(watcher);
 }
 
 QMessageBox* OpenMessageBox() {
@@ -50,10 +56,10 @@ void ShowMessage(const std::string& title, const std::string& text) {
   box.setEscapeButton(ok);
   g_openBox = &box;
   ++g_boxesShown;
-  if (g_watcher) {
+  if (Watcher()) {
     // Runs inside the box's own loop, once it is showing.
     QTimer::singleShot(0, &box, [&box] {
-      if (g_watcher) g_watcher(box);
+      if (Watcher()) Watcher()(box);
     });
   }
   box.exec();

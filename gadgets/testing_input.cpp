@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QPointer>
 #include <QTest>
 #include <QWindow>
 
@@ -129,16 +130,26 @@ void ClickCloseBox(WindowId windowId) {
   window->close();
 }
 
+namespace {
+
+// A user takes hold of a window only once it stands where the program put it:
+// let a window that was just opened, placed or re-shown settle first.
+QWindow* WindowReadyForUser(WindowId windowId) {
+  QPointer<AppWindow> window = FindAppWindow(windowId);
+  if (window.isNull()) return nullptr;
+  WaitUntil([&window] { return window.isNull() || !window->Settling(); }, 5000);
+  return window.isNull() ? nullptr : window->windowHandle();
+}
+
+}  // namespace
+
 void MoveWindowAsUser(WindowId windowId, int x, int y) {
-  AppWindow* window = FindAppWindow(windowId);
-  if (window == nullptr || window->windowHandle() == nullptr) return;
   // The window system moves it; the layer sees only the geometry it reports.
-  window->windowHandle()->setFramePosition(QPoint(x, y));
+  if (QWindow* handle = WindowReadyForUser(windowId)) handle->setFramePosition(QPoint(x, y));
 }
 
 void ResizeWindowAsUser(WindowId windowId, int width, int height) {
   AppWindow* window = FindAppWindow(windowId);
-  if (window == nullptr || window->windowHandle() == nullptr) return;
-  if (window->minimumSize() == window->maximumSize()) return;  // no sizing border to drag
-  window->windowHandle()->resize(width, height);
+  if (window == nullptr || window->minimumSize() == window->maximumSize()) return;  // no border
+  if (QWindow* handle = WindowReadyForUser(windowId)) handle->resize(width, height);
 }
