@@ -1,0 +1,202 @@
+// Window geometry under a real window manager (openbox on Xvfb): windows land
+// with their frame corner where asked, the program's own moves and the
+// manager's passing reports are no events, and the user's moves and resizes
+// through the X server are reported once each.
+
+#include <QWidget>
+#include <QWindow>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "gadget_test_support.h"
+#include "gadgets/app_window.h"
+#include "gadgets/gadget_table.h"
+
+namespace {
+
+// The window manager and the X server need longer than the offscreen platform.
+constexpr int kWmSettleMs = 1500;
+
+constexpr unsigned kMainFrame = kTitleBar | kCloseBox;
+constexpr unsigned kHelpFrame = kTitleBar | kCloseBox | kSizingBorder | kMinimizeBox | kMaximizeBox;
+
+std::string RunCommand(const std::string& command) {
+  std::string out;
+  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+  if (!pipe) return out;
+  char buffer[512];
+  while (std::fgets(buffer, sizeof buffer, pipe.get()) != nullptr)
+    out += buffer;
+  return out;
+}
+
+int NumberAfter(const std::string& text, const std::string& key) {
+  const size_t at = text.find(key);
+  if (at == std::string::npos) return -1000000;
+  return std::atoi(text.c_str() + at + key.size());
+}
+
+// The X window of the program's window now (re-showing for "topmost" makes a new one).
+std::string NativeId(WindowId id) {
+  return std::to_string(gadget_layer::FindAppWindow(id)->windowHandle()->winId());
+}
+
+struct XFrame {
+  int left = 0, top = 0;      // outer corner, as the X server has it
+  int width = 0, height = 0;  // the client window
+};
+
+// Where the X server has put the window, independent of what the toolkit thinks.
+XFrame FrameFromX(WindowId id) {
+  const std::string info = RunCommand("xwininfo -id " + NativeId(id));
+  const std::string extents = RunCommand("xprop -id " + NativeId(id) + " _NET_FRAME_EXTENTS");
+  // "_NET_FRAME_EXTENTS(CARDINAL) = left, right, top, bottom"
+  int left = 0, right = 0, top = 0, bottom = 0;
+  const size_t eq = extents.find('=');
+  if (eq != std::string::npos) {
+    std::sscanf(extents.c_str() + eq + 1, "%d , %d , %d , %d", &left, &right, &top, &bottom);
+  }
+  XFrame frame;
+  frame.left = NumberAfter(info, "Absolute upper-left X:") - left;
+  frame.top = NumberAfter(info, "Absolute upper-left Y:") - top;
+  frame.width = NumberAfter(info, "Width:");
+  frame.height = NumberAfter(info, "Height:");
+  return frame;
+}
+
+class WmGeometryTest : public GadgetTest {
+ protected:
+  void SetUp() override {
+    if (RunCommand("xprop -root _NET_SUPPORTING_WM_CHECK").find("window id") == std::string::npos) {
+      GTEST_SKIP() << "no window manager on this display";
+    }
+  }
+};
+
+void OpenMainWindowWithMenu() {
+  ASSERT_TRUE(CreateAppWindow(0, 346, 50, 600, 300, "Brindle's Math", kMainFrame));
+  CreateMenuBar(0, 0);
+  AddMenuTitle("Calculate");
+  AddMenuItem(0, "Triangle");
+  AddMenuTitle("Help");
+  AddMenuItem(6, "Help");
+}
+
+TEST_F(WmGeometryTest, NewWindowIsFramedAtItsCornerWithoutEvents) {
+  OpenMainWindowWithMenu();
+  EXPECT_TRUE(SettleAndTakeEvents(kWmSettleMs).empty());
+  EXPECT_EQ(WindowLeft(0), 346);
+  EXPECT_EQ(WindowTop(0), 50);
+  const XFrame x = FrameFromX(0);
+  EXPECT_EQ(x.left, 346);
+  EXPECT_EQ(x.top, 50);
+  EXPECT_EQ(x.width, 600);
+  EXPECT_EQ(x.height, 300);
+}
+
+TEST_F(WmGeometryTest, PageLaidOutAtOnceAfterOpeningLandsAtTheCorner) {
+  // Start-up: the first page resizes the window before the manager framed it.
+  OpenMainWindowWithMenu();
+  PlaceWindow(0, 346, 50, 379, 219 + MenuBarHeight());
+  EXPECT_TRUE(SettleAndTakeEvents(kWmSettleMs).empty());
+  EXPECT_EQ(WindowLeft(0), 346);
+  EXPECT_EQ(WindowTop(0), 50);
+  const XFrame x = FrameFromX(0);
+  EXPECT_EQ(x.left, 346);
+  EXPECT_EQ(x.top, 50);
+  EXPECT_EQ(x.width, 379);
+  EXPECT_EQ(x.height, 219 + MenuBarHeight());
+}
+
+TEST_F(WmGeometryTest, PageSwitchesAreNoEventsAndKeepThePosition) {
+  OpenMainWindowWithMenu();
+  SettleAndTakeEvents(kWmSettleMs);
+  const int pages[][2] = {{361, 162}, {499, 187}, {369, 158}, {317, 129}, {379, 219}};
+  for (const auto& page : pages) {
+    PlaceWindow(0, 346, 50, page[0], page[1] + MenuBarHeight());
+    // The program goes back to waiting at once; the manager's reports follow.
+    WaitUntil([] { return false; }, 100);
+  }
+  EXPECT_TRUE(SettleAndTakeEvents(kWmSettleMs).empty());
+  EXPECT_EQ(WindowLeft(0), 346);
+  EXPECT_EQ(WindowTop(0), 50);
+  const XFrame x = FrameFromX(0);
+  EXPECT_EQ(x.left, 346);
+  EXPECT_EQ(x.top, 50);
+  EXPECT_EQ(x.width, 379);
+}
+
+TEST_F(WmGeometryTest, UserMoveThroughTheServerIsOneMoveEvent) {
+  OpenMainWindowWithMenu();
+  SettleAndTakeEvents(kWmSettleMs);
+  ASSERT_EQ(std::system(("xdotool windowmove --sync " + NativeId(0) + " 500 200").c_str()), 0);
+  const std::vector<Event> events = SettleAndTakeEvents(kWmSettleMs);
+  ASSERT_EQ(events.size(), 1u);
+  EXPECT_TRUE(SameEvent(events[0], {EventKind::MoveEvent, 0, -1, {}}));
+  const XFrame x = FrameFromX(0);
+  EXPECT_EQ(WindowLeft(0), x.left);
+  EXPECT_EQ(WindowTop(0), x.top);
+  EXPECT_EQ(x.left, 500);
+  EXPECT_EQ(x.top, 200);
+  // A page switch afterwards puts it back where the program says, silently.
+  PlaceWindow(0, 500, 200, 317, 129 + MenuBarHeight());
+  EXPECT_TRUE(SettleAndTakeEvents(kWmSettleMs).empty());
+  EXPECT_EQ(WindowLeft(0), 500);
+  EXPECT_EQ(WindowTop(0), 200);
+}
+
+TEST_F(WmGeometryTest, UserResizeOfTheHelpWindowIsASizeEvent) {
+  ASSERT_TRUE(CreateAppWindow(2, 346, 50, 400, 330, "Math Help", kHelpFrame));
+  CreateMenuBar(1, 2);
+  AddMenuTitle("Help");
+  AddMenuItem(15, "Close");
+  SettleAndTakeEvents(kWmSettleMs);
+  ASSERT_EQ(std::system(("xdotool windowsize --sync " + NativeId(2) + " 450 360").c_str()), 0);
+  const std::vector<Event> events = SettleAndTakeEvents(kWmSettleMs);
+  ASSERT_EQ(events.size(), 1u);
+  EXPECT_TRUE(SameEvent(events[0], {EventKind::SizeEvent, 2, -1, {}}));
+  EXPECT_EQ(InnerWidth(2), 450);
+  EXPECT_EQ(InnerHeight(2), 360);
+  EXPECT_EQ(WindowLeft(2), 346);
+}
+
+TEST_F(WmGeometryTest, FixedWindowCannotBeResizedByTheUser) {
+  OpenMainWindowWithMenu();
+  SettleAndTakeEvents(kWmSettleMs);
+  // Without --sync: the size never changes, which --sync would wait for.
+  std::system(("xdotool windowsize " + NativeId(0) + " 800 600").c_str());
+  SettleAndTakeEvents(kWmSettleMs);
+  EXPECT_EQ(FrameFromX(0).width, 600);
+  EXPECT_EQ(InnerWidth(0), 600);
+}
+
+TEST_F(WmGeometryTest, TopmostReShowKeepsTheCornerAndIsNoEvent) {
+  ASSERT_TRUE(CreateAppWindow(1, 346, 50, 418, 139, "About Math Calculator",
+                              kTitleBar | kCloseBox | kSizingBorder));
+  SettleAndTakeEvents(kWmSettleMs);
+  SetWindowTopmost(1, true);
+  EXPECT_TRUE(SettleAndTakeEvents(kWmSettleMs).empty());
+  const XFrame x = FrameFromX(1);
+  EXPECT_EQ(x.left, 346);
+  EXPECT_EQ(x.top, 50);
+  EXPECT_EQ(x.width, 418);
+  EXPECT_NE(RunCommand("xprop -id " + NativeId(1) + " _NET_WM_STATE").find("_NET_WM_STATE_ABOVE"),
+            std::string::npos);
+}
+
+TEST_F(WmGeometryTest, TopmostRightAfterCreationLandsAtTheCorner) {
+  // The about window: created, then at once kept above the others.
+  ASSERT_TRUE(CreateAppWindow(1, 300, 120, 418, 139, "About Math Calculator",
+                              kTitleBar | kCloseBox | kSizingBorder));
+  SetWindowTopmost(1, true);
+  EXPECT_TRUE(SettleAndTakeEvents(kWmSettleMs).empty());
+  const XFrame x = FrameFromX(1);
+  EXPECT_EQ(x.left, 300);
+  EXPECT_EQ(x.top, 120);
+  EXPECT_EQ(WindowLeft(1), 300);
+  EXPECT_EQ(WindowTop(1), 120);
+}
+
+}  // namespace
