@@ -1,0 +1,283 @@
+"""A private X server (Xvfb) with the openbox window manager, and the X
+command-line tools the tests use to look at windows and to act as a user:
+xdotool for the mouse and keyboard, xwininfo and xprop for window geometry,
+xclip for the clipboard."""
+
+import ctypes
+import os
+import re
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+from dataclasses import dataclass
+
+TOOLS = ("Xvfb", "openbox", "xdotool", "xclip", "xwininfo", "xprop", "xdpyinfo")
+SCREEN = (1280, 1024)
+
+_libc = ctypes.CDLL(None, use_errno=True)
+_PR_SET_PDEATHSIG = 1
+
+
+def die_with_parent():
+    """Run in a child before exec: it is killed when the test runner dies,
+    however it dies, so no X server outlives a killed test run."""
+    _libc.prctl(_PR_SET_PDEATHSIG, signal.SIGKILL)
+
+
+def missing_tools():
+    return [tool for tool in TOOLS if shutil.which(tool) is None]
+
+
+class WaitTimeout(AssertionError):
+    """A condition the test waited for did not come true in time."""
+
+
+def wait_for(condition, what, timeout=10.0, interval=0.03):
+    """Polls condition() until it gives a true value, and returns that value."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = condition()
+        if value:
+            return value
+        if time.monotonic() >= deadline:
+            raise WaitTimeout(f"waited {timeout:g} s for {what}")
+        time.sleep(interval)
+
+
+def run(*command, check=True):
+    """Runs an X tool and returns its standard output."""
+    result = subprocess.run(command, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+                            text=True, timeout=30)
+    if check and result.returncode != 0:
+        raise RuntimeError(f"{' '.join(command)} failed ({result.returncode}): "
+                           f"{result.stderr.strip()}")
+    return result.stdout
+
+
+def stop_process(process, grace=3.0):
+    """Ends a child process: politely first, then for sure."""
+    if process is None or process.poll() is not None:
+        return
+    process.terminate()
+    try:
+        process.wait(grace)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        process.wait()
+
+
+class XSession:
+    """Xvfb on the first free display from :90 upward, with openbox on it.
+    start() sets DISPLAY for this process and its children; stop() ends both."""
+
+    def __init__(self, first_display=90, last_display=160):
+        self.displays = range(first_display, last_display + 1)
+        self.display = None
+        self.xvfb = None
+        self.openbox = None
+        self.logs = tempfile.mkdtemp(prefix="x-logs-")
+
+    @staticmethod
+    def _in_use(number):
+        """Whether a live X server holds the display. A lock left by a server
+        that was killed names a process that is gone; Xvfb clears such locks."""
+        try:
+            with open(f"/tmp/.X{number}-lock") as lock:
+                pid = int(lock.read().strip() or 0)
+        except FileNotFoundError:
+            return os.path.exists(f"/tmp/.X11-unix/X{number}")
+        except (OSError, ValueError):
+            return True
+        try:
+            os.kill(pid, 0)
+        except ProcessLookupError:
+            return False
+        except OSError:
+            pass
+        return True
+
+    def start(self):
+        for number in self.displays:
+            if self._in_use(number):
+                continue
+            if self._start_xvfb(number):
+                break
+        else:
+            raise RuntimeError("no free X display between :%d and :%d" %
+                               (self.displays[0], self.displays[-1]))
+        os.environ["DISPLAY"] = self.display
+        self._start_openbox()
+
+    def _start_xvfb(self, number):
+        display = f":{number}"
+        log = open(os.path.join(self.logs, f"xvfb{number}.log"), "wb")
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", display, "-screen", "0", f"{SCREEN[0]}x{SCREEN[1]}x24",
+             "-nolisten", "tcp", "-noreset"],
+            stdout=log, stderr=log, preexec_fn=die_with_parent)
+        log.close()
+
+        def ready_or_gone():
+            if self.xvfb.poll() is not None:
+                return "gone"
+            probe = subprocess.run(["xdpyinfo", "-display", display],
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            return "ready" if probe.returncode == 0 else None
+
+        # Another test run may take the same display between our look at the
+        # lock file and the server's start: then the server quits, and the
+        # next display is tried.
+        if wait_for(ready_or_gone, f"Xvfb on {display}", timeout=20) == "gone":
+            self.xvfb = None
+            return False
+        self.display = display
+        return True
+
+    def _start_openbox(self):
+        log = open(os.path.join(self.logs, "openbox.log"), "wb")
+        self.openbox = subprocess.Popen(["openbox", "--sm-disable"], stdout=log, stderr=log,
+                                        preexec_fn=die_with_parent)
+        log.close()
+
+        def managing():
+            if self.openbox.poll() is not None:
+                raise RuntimeError("openbox ended at start-up; see " + self.logs)
+            return "window id" in run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK",
+                                      check=False)
+
+        wait_for(managing, "openbox to manage the screen", timeout=20)
+
+    def stop(self):
+        stop_process(self.openbox)
+        stop_process(self.xvfb)
+        self.openbox = self.xvfb = None
+        shutil.rmtree(self.logs, ignore_errors=True)
+
+
+# ---- Windows -------------------------------------------------------------
+
+@dataclass(frozen=True)
+class Geometry:
+    """A top-level window: its inner area on the screen and its frame."""
+    x: int  # inner area, screen pixels
+    y: int
+    width: int
+    height: int
+    frame_left: int
+    frame_right: int
+    frame_top: int
+    frame_bottom: int
+    override_redirect: bool
+
+    @property
+    def frame_corner(self):
+        """The outer top-left corner, title bar and border included."""
+        return self.x - self.frame_left, self.y - self.frame_top
+
+    @property
+    def frame_width(self):
+        return self.width + self.frame_left + self.frame_right
+
+
+def geometry(window):
+    """The geometry of a window, or None when it is gone or not shown."""
+    info = run("xwininfo", "-id", str(window), check=False)
+    if "IsViewable" not in info:
+        return None
+    values = dict(re.findall(r"^\s*([A-Za-z -]+):\s+(\S+)\s*$", info, re.M))
+    extents = run("xprop", "-id", str(window), "_NET_FRAME_EXTENTS", check=False)
+    numbers = [int(n) for n in re.findall(r"\d+", extents.partition("=")[2])]
+    left, right, top, bottom = numbers if len(numbers) == 4 else (0, 0, 0, 0)
+    return Geometry(int(values["Absolute upper-left X"]), int(values["Absolute upper-left Y"]),
+                    int(values["Width"]), int(values["Height"]), left, right, top, bottom,
+                    values.get("Override Redirect State") == "yes")
+
+
+def visible_windows(pid):
+    """The shown top-level windows of a process, as {window id: title}."""
+    ids = run("xdotool", "search", "--onlyvisible", "--pid", str(pid), check=False).split()
+    windows = {}
+    for window in ids:
+        name = subprocess.run(["xdotool", "getwindowname", window], stdout=subprocess.PIPE,
+                              stderr=subprocess.DEVNULL, text=True)
+        if name.returncode == 0:
+            windows[int(window)] = name.stdout.rstrip("\n")
+    return windows
+
+
+def active_window():
+    out = run("xdotool", "getactivewindow", check=False).strip()
+    return int(out) if out.isdigit() else None
+
+
+def activate(window):
+    """Brings a window to the front with the input focus, as a click on it would."""
+    if active_window() != window:
+        run("xdotool", "windowactivate", str(window), check=False)
+        wait_for(lambda: active_window() == window, f"window {window} to become active")
+
+
+# ---- Mouse and keyboard --------------------------------------------------
+
+# A spot of bare screen far from every window, where no tool tip pops up.
+PARKING_SPOT = (SCREEN[0] - 2, SCREEN[1] - 2)
+
+
+def pointer():
+    out = run("xdotool", "getmouselocation")
+    found = dict(re.findall(r"(\w+):(\d+)", out))
+    return int(found["x"]), int(found["y"])
+
+
+def move_pointer(x, y):
+    # xdotool's --sync waits for the pointer to move, which it never does
+    # when it is there already.
+    if pointer() != (x, y):
+        run("xdotool", "mousemove", "--sync", str(x), str(y))
+
+
+def click_at(x, y):
+    move_pointer(x, y)
+    run("xdotool", "click", "1")
+
+
+def park_pointer():
+    move_pointer(*PARKING_SPOT)
+
+
+def drag(start, end, steps=8):
+    """Presses the left button at start, moves in steps to end, releases."""
+    move_pointer(*start)
+    run("xdotool", "mousedown", "1")
+    for step in range(1, steps + 1):
+        move_pointer(start[0] + (end[0] - start[0]) * step // steps,
+                     start[1] + (end[1] - start[1]) * step // steps)
+    run("xdotool", "mouseup", "1")
+
+
+def press_keys(*keys):
+    """Key presses to the window with the focus, e.g. "alt", "Down", "ctrl+a"."""
+    run("xdotool", "key", "--delay", "15", *keys)
+
+
+def type_text(text):
+    run("xdotool", "type", "--delay", "15", text)
+
+
+# ---- Clipboard ----------------------------------------------------------
+
+def clipboard():
+    """The clipboard's text, or None when nobody offers one."""
+    result = subprocess.run(["xclip", "-o", "-selection", "clipboard"], stdout=subprocess.PIPE,
+                            stderr=subprocess.DEVNULL, timeout=10)
+    return result.stdout.decode("latin-1") if result.returncode == 0 else None
+
+
+def set_clipboard(text):
+    """Puts text on the clipboard (xclip stays in the background to offer it
+    until another program takes the clipboard over)."""
+    subprocess.run(["xclip", "-i", "-selection", "clipboard"], input=text.encode(),
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=10)
+    wait_for(lambda: clipboard() == text, "the clipboard to hold the marker text")
