@@ -1,0 +1,70 @@
+"""The settings file is written the moment a value changes, byte for byte in
+the program's format, and a second start brings every value back."""
+
+from calculator_app import CalculatorTestCase, settings_lines
+from page_tables import HELP_MENUS, SQUARE, TRIANGLE
+
+HELP_CORNER = (700, 400)
+HELP_SIZE = (480, 360)
+
+
+class SettingsFile(CalculatorTestCase):
+
+    def test_each_change_is_written_at_once_and_restored_by_the_next_start(self):
+        app = self.new_app()
+        app.start(TRIANGLE)
+
+        # Moving the main window writes its frame corner ("Winx" with a small x).
+        winx, winy = app.drag_title_bar(app.main, 120, 80)
+        self.assertEqual((winx, winy), (466, 130))
+        written = [("Winx", winx), ("WinY", winy)]
+        app.wait_for_settings(settings_lines(*written))
+
+        # "Box" stands third in the menu and is calculator 3.
+        app.show_calculator("Box")
+        written.append(("CalcW", 3))
+        app.wait_for_settings(settings_lines(*written))
+
+        app.choose_entry("Format", "Decimal")
+        written.append(("CalcU", 1))
+        app.wait_for_settings(settings_lines(*written))
+
+        # The help window opens at its default place and size; moving it
+        # writes all four help keys, and so does resizing it.
+        app.choose_menu("Help", "Help")
+        help_window = app.window_titled("Math Help")
+        opened = app.wait_until_shown(help_window)
+        self.assertEqual(opened.frame_corner, (346, 50))
+        self.assertEqual((opened.width, opened.height), (400, 330))
+        app.move_window(help_window, HELP_CORNER)
+        app.wait_for_settings(settings_lines(
+            *written, ("HelpX", 700), ("HelpY", 400), ("HelpW", 400), ("HelpH", 330)))
+        app.resize_window(help_window, HELP_SIZE)
+        written += [("HelpX", 700), ("HelpY", 400), ("HelpW", 480), ("HelpH", 360)]
+        app.wait_for_settings(settings_lines(*written))
+
+        app.choose_menu("Calculate", "Exit")
+        self.assertEqual(app.wait_for_exit(), 0)
+        saved = app.settings()
+        self.assertEqual(saved, settings_lines(*written), "ending the program changed the file")
+
+        # Second start: the same corner, page and units, and the help window
+        # where it was left, with its size.
+        app.start(SQUARE)
+        self.assertEqual(app.main_geometry().frame_corner, (winx, winy))
+        app.fill({"Width": "3", "Height": "4"})
+        app.click("Calculate")
+        self.assertEqual(app.read("Diagonal"), "5.0000")
+
+        app.choose_menu("Help", "Help")
+        help_window = app.window_titled("Math Help")
+        reopened = app.wait_until_shown(help_window)
+        self.assertEqual(reopened.frame_corner, HELP_CORNER)
+        self.assertEqual((reopened.width, reopened.height), HELP_SIZE)
+
+        # Closing the help window from its own menu saves nothing either.
+        app.choose_menu("Help", "Close", window=help_window, menus=HELP_MENUS)
+        app.window_gone(help_window)
+        app.choose_menu("Calculate", "Exit")
+        self.assertEqual(app.wait_for_exit(), 0)
+        self.assertEqual(app.settings(), saved, "the second run changed the file")
