@@ -1,11 +1,13 @@
 // Controls by id: kinds, texts, entries, states, tool tips and names, and what
 // happens to ids that name nothing.
 
+#include <QLabel>
 #include <climits>
 #include <functional>
 #include <string>
 
 #include "gadget_test_support.h"
+#include "gadgets/gadget_table.h"
 
 namespace {
 
@@ -252,6 +254,20 @@ TEST_F(ControlsTest, LabelsAndLinksTakeNoFocus) {
   EXPECT_NE(FocusedGadget(), 29);
   EXPECT_NE(FocusedGadget(), 99);
   TakeAllEvents();
+}
+
+TEST_F(ControlsTest, LinkIsUnderlinedInItsColourWithAPointingHand) {
+  OpenWindow(1);
+  CreateHyperlink(99, 100, 70, 110, 20, "brindlesmath.org", 0x123456);
+  // The look is the toolkit's business; checked on the widget itself.
+  auto* link = gadget_layer::GadgetAs<QLabel>(99, ControlKind::Hyperlink);
+  ASSERT_NE(link, nullptr);
+  EXPECT_TRUE(link->font().underline());
+  EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+    EXPECT_EQ(link->palette().color(group, QPalette::WindowText), QColor(0x12, 0x34, 0x56));
+  }
+  EXPECT_EQ(link->focusPolicy(), Qt::NoFocus);
 }
 
 }  // namespace

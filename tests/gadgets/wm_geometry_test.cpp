@@ -3,10 +3,13 @@
 // manager's passing reports are no events, and the user's moves and resizes
 // through the X server are reported once each.
 
+#include <xcb/xcb.h>
+
 #include <QWidget>
 #include <QWindow>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <string>
 
@@ -64,6 +67,31 @@ XFrame FrameFromX(WindowId id) {
   frame.width = NumberAfter(info, "Width:");
   frame.height = NumberAfter(info, "Height:");
   return frame;
+}
+
+// What a window manager sends when the user clicks a window's close box.
+void SendCloseRequest(WindowId id) {
+  const xcb_window_t window = static_cast<xcb_window_t>(std::stoul(NativeId(id)));
+  xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+  auto atom = [connection](const char* name) {
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, std::strlen(name), name), nullptr);
+    xcb_atom_t value = XCB_ATOM_NONE;
+    if (reply != nullptr) value = reply->atom;
+    std::free(reply);
+    return value;
+  };
+  xcb_client_message_event_t message{};
+  message.response_type = XCB_CLIENT_MESSAGE;
+  message.format = 32;
+  message.window = window;
+  message.type = atom("WM_PROTOCOLS");
+  message.data.data32[0] = atom("WM_DELETE_WINDOW");
+  message.data.data32[1] = XCB_CURRENT_TIME;
+  xcb_send_event(connection, 0, window, XCB_EVENT_MASK_NO_EVENT,
+                 reinterpret_cast<const char*>(&message));
+  xcb_flush(connection);
+  xcb_disconnect(connection);
 }
 
 class WmGeometryTest : public GadgetTest {
@@ -197,6 +225,26 @@ TEST_F(WmGeometryTest, TopmostRightAfterCreationLandsAtTheCorner) {
   EXPECT_EQ(x.top, 120);
   EXPECT_EQ(WindowLeft(1), 300);
   EXPECT_EQ(WindowTop(1), 120);
+}
+
+TEST_F(WmGeometryTest, CloseRequestIsAnEventAndHeldBackByAMessageBox) {
+  OpenMainWindowWithMenu();
+  SettleAndTakeEvents(kWmSettleMs);
+  SendCloseRequest(0);
+  ASSERT_TRUE(WaitUntil([] { return !TakeAllEvents().empty(); }, 3000));
+  WaitUntil([] { return false; }, 300);
+  EXPECT_TRUE(WindowExists(0));
+  const std::string state = RunCommand("xwininfo -id " + NativeId(0) + " | grep 'Map State'");
+  EXPECT_NE(state.find("IsViewable"), std::string::npos) << "the window stays open: " << state;
+  bool heldBack = false;
+  OnNextMessageBox([&heldBack](const MessageBoxView&) {
+    SendCloseRequest(0);
+    WaitUntil([] { return false; }, 500);
+    heldBack = TakeAllEvents().empty();
+  });
+  ShowMessage("Triangle Error", "x");
+  EXPECT_TRUE(heldBack);
+  EXPECT_TRUE(TakeAllEvents().empty());
 }
 
 }  // namespace
