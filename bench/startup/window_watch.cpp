@@ -370,6 +370,8 @@ int main(int argc, char** argv) {
   xcb_flush(c);
 
   const double start = NowMs();
+  // Lets a program that prints its own CLOCK_MONOTONIC marks line them up.
+  if (g_verbose) std::fprintf(stderr, "start at %.3f ms of CLOCK_MONOTONIC\n", start);
   const pid_t pid = fork();
   if (pid < 0) return Fail(-1, "cannot start a process");
   if (pid == 0) {
