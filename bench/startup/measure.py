@@ -59,6 +59,11 @@ def parse_arguments():
     arguments.program = arguments.program or os.path.join(build, "brindles-math")
     arguments.floor = arguments.floor or os.path.join(build, "bench", "startup", "startup_floor")
     arguments.watch = arguments.watch or os.path.join(build, "bench", "startup", "window_watch")
+    tools = ["Xvfb"] + (["openbox", "xprop"] if arguments.wm == "openbox" else [])
+    tools += ["dbus-daemon"] if arguments.dbus else []
+    for tool in tools:
+        if shutil.which(tool) is None:
+            parser.error(f"{tool} is not installed")
     for path in (arguments.program, arguments.floor, arguments.watch):
         if not os.access(path, os.X_OK):
             parser.error(f"{path} is not built (cmake --build {build} -j2 --target "
@@ -197,7 +202,7 @@ def main():
     print(f"ours:  {arguments.program}")
     print(f"floor: {arguments.floor}")
     print()
-    print(f"{'':24}{'median':>9}{'q1 - q3':>17}{'min - max':>17}")
+    print(f"{'':26}{'median':>8}   {'q1 - q3':^19}   {'min - max':^19}".rstrip())
     medians = {}
     for metric, label in (("mapped_ms", "window mapped, ms"), ("painted_ms", "page painted, ms"),
                           ("rss_kib", "resident, MiB"), ("anon_kib", "anonymous, MiB")):
@@ -207,8 +212,9 @@ def main():
             median = statistics.median(values)
             medians[(metric, name)] = median
             q1, q3 = quartiles(values)
-            print(f"{label + ' ' + name:24}{median:9.2f}{q1:8.2f} -{q3:7.2f}"
-                  f"{min(values):8.2f} -{max(values):7.2f}")
+            line = (f"{label + ' ' + name:26}{median:8.2f}   {q1:8.2f} - {q3:<8.2f}"
+                    f"   {min(values):8.2f} - {max(values):.2f}")
+            print(line)
     print()
     ratio = medians[("painted_ms", "ours")] / medians[("painted_ms", "floor")]
     mapped_ratio = medians[("mapped_ms", "ours")] / medians[("mapped_ms", "floor")]
