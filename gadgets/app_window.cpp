@@ -73,63 +73,103 @@ void AppWindow::ApplySizeLimits(int width, int height) {
 }
 
 QPoint AppWindow::Corner() const {
-  return tracker_.Settling() ? wantedCorner_ : frameGeometry().topLeft();
+  const gadget_layer::WindowGeometry& known = tracker_.Known();
+  return QPoint(known.left, known.top);
+}
+
+QSize AppWindow::KnownSize() const {
+  const gadget_layer::WindowGeometry& known = tracker_.Known();
+  return QSize(known.width, known.height);
+}
+
+QPoint AppWindow::OuterCorner() const {
+  // The native window's own frame position is kept up to date with the frame
+  // the window manager adds; the widget's copy may lag behind it.
+  if (windowHandle() != nullptr && windowHandle()->handle() != nullptr) {
+    return windowHandle()->framePosition();
+  }
+  return frameGeometry().topLeft();
+}
+
+gadget_layer::WindowGeometry AppWindow::Current() const {
+  const QPoint corner = OuterCorner();
+  return {corner.x(), corner.y(), width(), height()};
+}
+
+void AppWindow::Created(QPoint corner, QSize size) {
+  ProgramPlaces(corner, size, true, true, true);
 }
 
 void AppWindow::Place(int left, int top, int width, int height) {
-  BeginProgramChange(QPoint(left, top), QSize(width, height), false);
-  // Lift a fixed size first so that the new one is not clamped to the old.
-  setMinimumSize(0, 0);
-  setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-  if (width != this->width() || height != this->height()) resize(width, height);
-  // Placed by the frame corner, after the resize and every time: right even
-  // before the window manager has framed a new window, where placing the
-  // inner area by a frame offset not yet known, or resizing alone, leaves the
-  // frame short by its border and title bar.
-  if (windowHandle() != nullptr) {
-    windowHandle()->setFramePosition(wantedCorner_);
-  } else {
-    move(wantedCorner_);
+  const QPoint corner(left, top);
+  const QSize size(width, height);
+  // While an earlier change is still under way, the window may not stand
+  // where it was asked to yet: ask again.
+  const bool moves = corner != Corner() || Settling();
+  const bool sizes = size != KnownSize() || Settling();
+  ProgramPlaces(corner, size, moves, sizes, false);
+  if (sizes) {
+    // Lift a fixed size first so that the new one is not clamped to the old.
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    resize(size);
+    ApplySizeLimits(width, height);
   }
-  ApplySizeLimits(width, height);
+  // Placed by the frame corner, after the resize: right even before the window
+  // manager has framed a new window, where placing the inner area by a frame
+  // offset not yet known, or resizing alone, leaves the frame short by its
+  // border and title bar.
+  if (moves) {
+    if (windowHandle() != nullptr) {
+      windowHandle()->setFramePosition(corner);
+    } else {
+      move(corner);
+    }
+  }
 }
 
 void AppWindow::SetTopmost(bool on) {
   if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == on) return;
-  const QPoint framePos = Corner();
+  // Flush a pending user move first: the window is re-shown where it stands.
+  ReportPendingUserChange();
+  const QPoint corner = Settling() ? Corner() : OuterCorner();
   const bool wasVisible = isVisible();
   const bool wasActive = isActiveWindow();
-  BeginProgramChange(framePos, size(), wasVisible);
+  ProgramPlaces(corner, size(), true, true, wasVisible);
   // Changing the flags hides the window and gives it a new native window.
   setWindowFlag(Qt::WindowStaysOnTopHint, on);
-  move(framePos);  // before showing, a move places the frame corner
+  move(corner);  // before showing, a move places the frame corner
   if (wasVisible) show();
+  WatchNativeWindow();
   if (wasActive) activateWindow();
 }
 
-void AppWindow::BeginProgramChange(QPoint corner, QSize size, bool remapped) {
-  wantedCorner_ = corner;
-  wantedSize_ = size;
-  tracker_.ProgramChangeStarted();
+void AppWindow::ProgramPlaces(QPoint corner, QSize size, bool moves, bool sizes, bool remapped) {
+  if (!moves && !sizes && !remapped) return;
+  tracker_.ProgramPlaces({corner.x(), corner.y(), size.width(), size.height()}, moves, sizes);
   if (remapped) awaitingExpose_ = true;
   settleWaits_ = 0;
   restTimer_.start();
 }
 
+void AppWindow::ReportPendingUserChange() {
+  // Only a user's change can be pending outside the program's own changes.
+  if (!restTimer_.isActive() || Settling()) return;
+  restTimer_.stop();
+  CameToRest();
+}
+
 void AppWindow::CameToRest() {
-  const QRect frame = frameGeometry();
-  if (tracker_.Settling()) {
-    const bool arrived =
-        !awaitingExpose_ && frame.topLeft() == wantedCorner_ && size() == wantedSize_;
-    if (!arrived && ++settleWaits_ < kMaxSettleWaits) {
-      restTimer_.start();
-      return;
-    }
-    awaitingExpose_ = false;
+  if (!isVisible() && !Settling()) return;
+  gadget_layer::UserChanges changes;
+  const bool mayWait = ++settleWaits_ < kMaxSettleWaits;
+  if (tracker_.CameToRest(Current(), !awaitingExpose_ && isVisible(), mayWait, changes) ==
+      gadget_layer::GeometryTracker::Rest::WaitLonger) {
+    restTimer_.start();
+    return;
   }
-  if (!isVisible()) return;
-  const gadget_layer::UserChanges changes =
-      tracker_.CameToRest({frame.left(), frame.top(), width(), height()});
+  settleWaits_ = 0;
+  awaitingExpose_ = false;
   if (changes.moved) gadget_layer::QueueEvent(Event{EventKind::MoveEvent, id_, -1, {}});
   if (changes.resized) gadget_layer::QueueEvent(Event{EventKind::SizeEvent, id_, -1, {}});
 }
@@ -143,20 +183,42 @@ void AppWindow::closeEvent(QCloseEvent* event) {
 
 void AppWindow::moveEvent(QMoveEvent* event) {
   QWidget::moveEvent(event);
-  restTimer_.start();
+  GeometryReported();
 }
 
 void AppWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   LayOutChildren();
-  restTimer_.start();
+  GeometryReported();
 }
 
 void AppWindow::paintEvent(QPaintEvent* event) {
   QWidget::paintEvent(event);
-  // The first painting shows the window is mapped: its settling starts now.
+  // Painted: shown on the screen.
   if (awaitingExpose_) {
     awaitingExpose_ = false;
-    restTimer_.start();
+    GeometryReported();
   }
+}
+
+void AppWindow::WatchNativeWindow() {
+  QWindow* native = windowHandle();
+  if (native == nullptr || native == watchedNative_) return;
+  native->installEventFilter(this);
+  watchedNative_ = native;
+}
+
+bool AppWindow::eventFilter(QObject* watched, QEvent* event) {
+  // Exposed: mapped and shown on the screen, which the painting follows.
+  if (watched == watchedNative_ && event->type() == QEvent::Expose && awaitingExpose_ &&
+      watchedNative_->isExposed()) {
+    awaitingExpose_ = false;
+    GeometryReported();
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void AppWindow::GeometryReported() {
+  if (!awaitingExpose_ && isVisible()) tracker_.Observe(Current());
+  restTimer_.start();
 }

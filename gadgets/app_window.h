@@ -14,6 +14,7 @@
 class QAction;
 class QMenu;
 class QMenuBar;
+class QWindow;
 
 class AppWindow : public QWidget {
  public:
@@ -35,35 +36,53 @@ class AppWindow : public QWidget {
   GadgetId enterGadget = -1;
   bool smartRefresh = false;
 
-  // The outer corner: where the program last put it while the window manager
-  // is still carrying that out, else where the window stands.
+  // The outer corner the program knows: last reported, or where it put the
+  // window itself (while the window manager may still be carrying that out).
   QPoint Corner() const;
+  QSize KnownSize() const;
   // Puts the outer corner at (left, top) and the inner area at width x height,
-  // as the program's own change (no MoveEvent or SizeEvent). A window without
-  // sizing border keeps the new size fixed.
+  // as the program's own change (no MoveEvent or SizeEvent). Only what differs
+  // from what the program knows is changed: a move the user made and that is
+  // not reported yet stays. A window without sizing border keeps the size fixed.
   void Place(int left, int top, int width, int height);
   // Re-creates the native window with or without "stays on top", keeping its
   // place, size and visibility.
   void SetTopmost(bool on);
-  // The program is about to put the window's outer corner at `corner` and size
-  // its inner area; `remapped` when the native window will be (re)mapped. The
-  // change settles once the window is shown and stands there (or has had
-  // ample time to).
-  void BeginProgramChange(QPoint corner, QSize size, bool remapped);
+  // The program has created the window at this corner and size.
+  void Created(QPoint corner, QSize size);
   // Whether a change the program made is still being carried out.
   bool Settling() const { return tracker_.Settling(); }
+  // Call after showing: follows the native window's exposure from now on.
+  void WatchNativeWindow();
+  // Whether the window is shown where the program put it, so that a user could
+  // take hold of it (and what the user does with it counts as the user's).
+  bool ReadyForUser() const {
+    return !awaitingExpose_ && isVisible() && (!Settling() || tracker_.Arrived());
+  }
+  // Reports a move or resize of the user's that is waiting for the window to
+  // come to rest, now: the user's actions are reported in the order made.
+  void ReportPendingUserChange();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void LayOutChildren();
   void ApplySizeLimits(int width, int height);
+  void ProgramPlaces(QPoint corner, QSize size, bool moves, bool sizes, bool remapped);
   void CameToRest();
+  void GeometryReported();
+  gadget_layer::WindowGeometry Current() const;
 
+ public:
+  // The outer corner where the window stands now.
+  QPoint OuterCorner() const;
+
+ private:
   WindowId id_;
   unsigned frameFlags_;
   QWidget* client_;
@@ -71,8 +90,7 @@ class AppWindow : public QWidget {
   std::map<MenuItemId, QPointer<QAction>> menuItems_;
   QTimer restTimer_;
   gadget_layer::GeometryTracker tracker_;
-  QPoint wantedCorner_;
-  QSize wantedSize_;
   bool awaitingExpose_ = false;
+  QPointer<QWindow> watchedNative_;
   int settleWaits_ = 0;
 };

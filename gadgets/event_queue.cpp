@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <deque>
 
+#include "gadgets/app_window.h"
+#include "gadgets/gadget_table.h"
+
 namespace gadget_layer {
 namespace {
 
@@ -16,6 +19,15 @@ std::deque<Event>& Queue() {
 }  // namespace
 
 void QueueEvent(const Event& event) {
+  if (event.kind != EventKind::MoveEvent && event.kind != EventKind::SizeEvent) {
+    // A window the user let go of just before this click or key has not come
+    // to rest yet: report its move first, in the order the user acted (the
+    // program would otherwise act on a stale position, a page switch putting
+    // the window back where it was).
+    for (const auto& [id, window] : AllAppWindows()) {
+      if (!window.isNull()) window->ReportPendingUserChange();
+    }
+  }
   Queue().push_back(event);
 }
 

@@ -69,6 +69,9 @@ bool WindowExists(WindowId id);
 // kUnchanged. Width and height are the inner area without a menu bar, so a caller
 // whose window has one adds MenuBarHeight() itself. A window without a sizing
 // border keeps the new size fixed. Not reported as a MoveEvent or SizeEvent.
+// A corner equal to the one last reported (or set) does not undo a move the
+// user has just made and that is not reported yet: the window stays where the
+// user put it, and the move is reported as a MoveEvent.
 void PlaceWindow(WindowId id, int x, int y, int width, int height);
 void SetWindowTitle(WindowId id, const std::string& title);
 std::string WindowTitle(WindowId id);

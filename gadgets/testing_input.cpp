@@ -134,12 +134,12 @@ void ClickCloseBox(WindowId windowId) {
 
 namespace {
 
-// A user takes hold of a window only once it stands where the program put it:
-// let a window that was just opened, placed or re-shown settle first.
+// A user takes hold of a window only once it is shown where the program put
+// it: a window that was just opened, placed or re-shown gets that far first.
 QWindow* WindowReadyForUser(WindowId windowId) {
   QPointer<AppWindow> window = FindAppWindow(windowId);
   if (window.isNull()) return nullptr;
-  WaitUntil([&window] { return window.isNull() || !window->Settling(); }, 5000);
+  WaitUntil([&window] { return window.isNull() || window->ReadyForUser(); }, 5000);
   return window.isNull() ? nullptr : window->windowHandle();
 }
 

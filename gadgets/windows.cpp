@@ -25,8 +25,9 @@ bool CreateAppWindow(WindowId id, int x, int y, int width, int height, const std
   window->move(corner);
   RememberAppWindow(id, window);
   SetControlWindow(id);
-  window->BeginProgramChange(corner, QSize(width, height), true);
+  window->Created(corner, QSize(width, height));
   window->show();
+  window->WatchNativeWindow();
   window->raise();
   window->activateWindow();
   return true;
@@ -44,10 +45,11 @@ void PlaceWindow(WindowId id, int x, int y, int width, int height) {
   AppWindow* window = FindAppWindow(id);
   if (window == nullptr) return;
   const QPoint corner = window->Corner();
+  const QSize size = window->KnownSize();
   window->Place(x == kUnchanged ? corner.x() : ClampCoordinate(x),
                 y == kUnchanged ? corner.y() : ClampCoordinate(y),
-                width == kUnchanged ? window->width() : ClampSize(width),
-                height == kUnchanged ? window->height() : ClampSize(height));
+                width == kUnchanged ? size.width() : ClampSize(width),
+                height == kUnchanged ? size.height() : ClampSize(height));
 }
 
 void SetWindowTitle(WindowId id, const std::string& title) {
@@ -61,12 +63,12 @@ std::string WindowTitle(WindowId id) {
 
 int WindowLeft(WindowId id) {
   AppWindow* window = FindAppWindow(id);
-  return window != nullptr ? window->frameGeometry().left() : 0;
+  return window != nullptr ? window->OuterCorner().x() : 0;
 }
 
 int WindowTop(WindowId id) {
   AppWindow* window = FindAppWindow(id);
-  return window != nullptr ? window->frameGeometry().top() : 0;
+  return window != nullptr ? window->OuterCorner().y() : 0;
 }
 
 int InnerWidth(WindowId id) {
