@@ -128,6 +128,58 @@ TEST_F(WindowsTest, OnlyTheUsersMovesAndResizesAreReported) {
   EXPECT_EQ(WindowLeft(0), 346);
 }
 
+TEST_F(WindowsTest, AMoveRightAfterOpeningIsTheUsers) {
+  // Start-up places the first page at once; the user drags as soon as it shows.
+  ASSERT_TRUE(CreateAppWindow(0, 346, 50, 600, 300, "Brindle's Math", kMainFrame));
+  PlaceWindow(0, 346, 50, 379, 240);
+  MoveWindowAsUser(0, 466, 130);
+  const std::vector<Event> events = SettleAndTakeEvents();
+  ASSERT_EQ(events.size(), 1u);
+  EXPECT_TRUE(SameEvent(events[0], {EventKind::MoveEvent, 0, -1, {}}));
+  EXPECT_EQ(WindowLeft(0), 466);
+  EXPECT_EQ(WindowTop(0), 130);
+}
+
+TEST_F(WindowsTest, AMoveIsReportedBeforeTheClickThatFollowsIt) {
+  ASSERT_TRUE(CreateAppWindow(0, 346, 50, 379, 240, "Triangles", kMainFrame));
+  CreateMenuBar(0, 0);
+  AddMenuTitle("Calculate");
+  AddMenuItem(3, "Box");
+  SettleAndTakeEvents();
+  // Let go of the window and choose a calculator in one breath.
+  MoveWindowAsUser(0, 466, 130);
+  ProcessPendingEvents();
+  ChooseMenuItem(0, 3);
+  std::vector<Event> events = TakeAllEvents();
+  ASSERT_EQ(events.size(), 2u);
+  EXPECT_TRUE(SameEvent(events[0], {EventKind::MoveEvent, 0, -1, {}}));
+  EXPECT_TRUE(SameEvent(events[1], {EventKind::MenuEvent, 0, 3, {}}));
+  // The program then lays out the page where the move put the window.
+  PlaceWindow(0, WindowLeft(0), WindowTop(0), 369, 158 + MenuBarHeight());
+  EXPECT_TRUE(SettleAndTakeEvents().empty());
+  EXPECT_EQ(WindowLeft(0), 466);
+  EXPECT_EQ(WindowTop(0), 130);
+}
+
+TEST_F(WindowsTest, PlacingAtTheKnownCornerKeepsAMoveNotReportedYet) {
+  ASSERT_TRUE(CreateAppWindow(0, 346, 50, 379, 240, "Triangles", kMainFrame));
+  SettleAndTakeEvents();
+  MoveWindowAsUser(0, 466, 130);
+  ProcessPendingEvents();
+  // A page switch with the corner the program knows: the user's move stays
+  // and is reported.
+  PlaceWindow(0, 346, 50, 361, 162 + MenuBarHeight());
+  const std::vector<Event> events = SettleAndTakeEvents();
+  ASSERT_EQ(events.size(), 1u);
+  EXPECT_TRUE(SameEvent(events[0], {EventKind::MoveEvent, 0, -1, {}}));
+  EXPECT_EQ(WindowLeft(0), 466);
+  EXPECT_EQ(InnerWidth(0), 361);
+  // A corner that differs from the known one is a real move by the program.
+  PlaceWindow(0, 200, 100, kUnchanged, kUnchanged);
+  EXPECT_TRUE(SettleAndTakeEvents().empty());
+  EXPECT_EQ(WindowLeft(0), 200);
+}
+
 TEST_F(WindowsTest, TopmostKeepsPlaceAndSizeAndIsNoEvent) {
   ASSERT_TRUE(CreateAppWindow(1, 300, 60, 418, 139, "About Math Calculator",
                               kTitleBar | kCloseBox | kSizingBorder));

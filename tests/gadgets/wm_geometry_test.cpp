@@ -90,7 +90,8 @@ void SendCloseRequest(WindowId id) {
   message.data.data32[1] = XCB_CURRENT_TIME;
   xcb_send_event(connection, 0, window, XCB_EVENT_MASK_NO_EVENT,
                  reinterpret_cast<const char*>(&message));
-  xcb_flush(connection);
+  // A round trip, so that the server has handled the request before we go.
+  std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
   xcb_disconnect(connection);
 }
 
@@ -173,6 +174,41 @@ TEST_F(WmGeometryTest, UserMoveThroughTheServerIsOneMoveEvent) {
   EXPECT_TRUE(SettleAndTakeEvents(kWmSettleMs).empty());
   EXPECT_EQ(WindowLeft(0), 500);
   EXPECT_EQ(WindowTop(0), 200);
+}
+
+TEST_F(WmGeometryTest, UserMoveAsSoonAsTheWindowShowsIsReported) {
+  OpenMainWindowWithMenu();
+  PlaceWindow(0, 346, 50, 379, 219 + MenuBarHeight());
+  // Shown in its frame, and the layer has seen it so (no user acts faster).
+  ASSERT_TRUE(WaitUntil([] {
+    const XFrame x = FrameFromX(0);
+    return x.left == 346 && x.top == 50 && x.width == 379 &&
+           gadget_layer::FindAppWindow(0)->ReadyForUser();
+  }));
+  ASSERT_EQ(std::system(("xdotool windowmove --sync " + NativeId(0) + " 466 130").c_str()), 0);
+  const std::vector<Event> events = SettleAndTakeEvents(kWmSettleMs);
+  ASSERT_EQ(events.size(), 1u);
+  EXPECT_TRUE(SameEvent(events[0], {EventKind::MoveEvent, 0, -1, {}}));
+  EXPECT_EQ(WindowLeft(0), 466);
+  EXPECT_EQ(WindowTop(0), 130);
+}
+
+TEST_F(WmGeometryTest, MoveThenMenuChoiceInOneBreathKeepsTheirOrder) {
+  OpenMainWindowWithMenu();
+  SettleAndTakeEvents(kWmSettleMs);
+  ASSERT_EQ(std::system(("xdotool windowmove --sync " + NativeId(0) + " 466 130").c_str()), 0);
+  // The server hands the move over before any later click or key.
+  ASSERT_TRUE(WaitUntil([] { return WindowLeft(0) == 466; }));
+  ChooseMenuItem(0, 6);
+  std::vector<Event> events = TakeAllEvents();
+  ASSERT_EQ(events.size(), 2u);
+  EXPECT_TRUE(SameEvent(events[0], {EventKind::MoveEvent, 0, -1, {}}));
+  EXPECT_TRUE(SameEvent(events[1], {EventKind::MenuEvent, 0, 6, {}}));
+  EXPECT_EQ(WindowLeft(0), 466);
+  PlaceWindow(0, 466, 130, 369, 158 + MenuBarHeight());
+  EXPECT_TRUE(SettleAndTakeEvents(kWmSettleMs).empty());
+  EXPECT_EQ(FrameFromX(0).left, 466);
+  EXPECT_EQ(FrameFromX(0).top, 130);
 }
 
 TEST_F(WmGeometryTest, UserResizeOfTheHelpWindowIsASizeEvent) {
