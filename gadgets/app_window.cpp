@@ -50,10 +50,6 @@ void AppWindow::SetMenuBar(QMenuBar* bar) {
   LayOutChildren();
 }
 
-int AppWindow::MenuBarPixels() const {
-  return menuBar_ != nullptr ? menuBar_->height() : 0;
-}
-
 void AppWindow::LayOutChildren() {
   int barHeight = 0;
   if (menuBar_ != nullptr) {

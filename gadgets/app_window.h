@@ -12,7 +12,6 @@
 #include "gadgets/window_geometry.h"
 
 class QAction;
-class QMenu;
 class QMenuBar;
 class QWindow;
 
@@ -21,8 +20,6 @@ class AppWindow : public QWidget {
   AppWindow(WindowId id, unsigned frameFlags);
   ~AppWindow() override;
 
-  WindowId Id() const { return id_; }
-  unsigned FrameFlags() const { return frameFlags_; }
   bool Resizable() const { return (frameFlags_ & kSizingBorder) != 0; }
   QWidget* ClientArea() const { return client_; }
 
@@ -30,7 +27,6 @@ class AppWindow : public QWidget {
   // client area shrinks by the bar's height.
   void SetMenuBar(QMenuBar* bar);
   QMenuBar* MenuBar() const { return menuBar_; }
-  int MenuBarPixels() const;
   std::map<MenuItemId, QPointer<QAction>>& MenuItems() { return menuItems_; }
 
   GadgetId enterGadget = -1;
@@ -40,6 +36,8 @@ class AppWindow : public QWidget {
   // window itself (while the window manager may still be carrying that out).
   QPoint Corner() const;
   QSize KnownSize() const;
+  // The outer corner where the window stands now.
+  QPoint OuterCorner() const;
   // Puts the outer corner at (left, top) and the inner area at width x height,
   // as the program's own change (no MoveEvent or SizeEvent). Only what differs
   // from what the program knows is changed: a move the user made and that is
@@ -78,11 +76,6 @@ class AppWindow : public QWidget {
   void GeometryReported();
   gadget_layer::WindowGeometry Current() const;
 
- public:
-  // The outer corner where the window stands now.
-  QPoint OuterCorner() const;
-
- private:
   WindowId id_;
   unsigned frameFlags_;
   QWidget* client_;

@@ -244,18 +244,6 @@ TEST_F(ControlsTest, AccessibleNamesDefaultToCaptionOrToolTip) {
   EXPECT_EQ(AccessibleNameOf(30), "Side C");
 }
 
-TEST_F(ControlsTest, LabelsAndLinksTakeNoFocus) {
-  OpenWindow(1);
-  CreateLabel(29, 0, 0, 40, 20, "Units");
-  CreateHyperlink(99, 0, 30, 110, 20, "example.org", 0);
-  CreateEditField(40, 0, 60, 90, 20, "");
-  ClickGadget(29);
-  ClickGadget(99);
-  EXPECT_NE(FocusedGadget(), 29);
-  EXPECT_NE(FocusedGadget(), 99);
-  TakeAllEvents();
-}
-
 TEST_F(ControlsTest, LinkIsUnderlinedInItsColourWithAPointingHand) {
   OpenWindow(1);
   CreateHyperlink(99, 100, 70, 110, 20, "brindlesmath.org", 0x123456);

@@ -1,13 +1,16 @@
 #!/bin/sh
 # Runs a test program on a private X server (Xvfb) under the openbox window
 # manager, with the toolkit's X11 platform, then stops both again.
-# Exit status 77 (skipped) when Xvfb or openbox is not installed.
+# Exit status 77 (skipped) when Xvfb, openbox or the X tools the test uses to
+# play the user (xdotool, xprop, xwininfo) are not installed.
 set -u
 
-if ! command -v Xvfb >/dev/null 2>&1 || ! command -v openbox >/dev/null 2>&1; then
-  echo "Xvfb or openbox not installed: skipped"
-  exit 77
-fi
+for tool in Xvfb openbox xdotool xprop xwininfo; do
+  if ! command -v "$tool" >/dev/null 2>&1; then
+    echo "$tool not installed: skipped"
+    exit 77
+  fi
+done
 
 workdir=$(mktemp -d) || exit 1
 xvfb_pid=""
