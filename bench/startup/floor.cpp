@@ -114,6 +114,8 @@ QWidget* MakeControl(const Control& c, QWidget* parent) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // As the program does: no desktop theme plug-in.
+  QGuiApplication::setDesktopSettingsAware(false);
   QApplication app(argc, argv);
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   QApplication::setFont(PageFont());
