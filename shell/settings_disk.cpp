@@ -62,21 +62,6 @@ std::string ResolvedPath(const std::string& path) {
   return resolved;
 }
 
-std::string DirectoryOf(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-// Makes the finished rename itself survive a power cut; a failure here loses
-// nothing that a failed write would keep, so it is not reported.
-void SyncDirectory(const std::string& dir) {
-  const int fd = OpenRetrying(dir.c_str(), O_RDONLY | O_DIRECTORY, 0);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
-}
-
 }  // namespace
 
 int OpenSettingsFile(const std::string& path, int flags) {
@@ -143,7 +128,9 @@ bool ReplaceSettingsFile(int fd, const std::string& path, std::string_view bytes
     ::unlink(temp.c_str());
     return RewriteInPlace(fd, bytes);
   }
-  SyncDirectory(DirectoryOf(target));
+  // The directory is not flushed: after a crash the file is the old one or the
+  // new one, each complete, and a setting is cheap to choose again. Flushing it
+  // would double the time of every page switch on a busy disk.
   return true;
 }
 
