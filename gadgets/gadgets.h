@@ -9,6 +9,7 @@
 // that names no control give 0 or "", and operations on it do nothing.
 
 #include <climits>
+#include <cstddef>
 #include <functional>
 #include <string>
 
@@ -56,6 +57,9 @@ bool InitGadgets(int& argc, char** argv);
 
 // Full path of the running program file.
 std::string ProgramFilePath();
+
+// The picture every window shows in its title bar and task bar entry (PNG bytes).
+void SetProgramIcon(const unsigned char* png, std::size_t size);
 
 // --- Windows --------------------------------------------------------------
 
@@ -115,7 +119,7 @@ void SetText(GadgetId id, const std::string& text);
 std::string GetText(GadgetId id);
 void AddItem(GadgetId id, int position, const std::string& text);  // -1 appends
 void SelectItem(GadgetId id, int value);  // ComboBox: index; CheckBox: 1 checks, 0 clears
-int SelectedItem(GadgetId id);  // ComboBox: index or -1; CheckBox: 1/0; other kinds: 0
+int SelectedItem(GadgetId id);            // ComboBox: index or -1; CheckBox: 1/0; other kinds: 0
 void SetToolTip(GadgetId id, const std::string& text);
 // The name a screen reader announces for the control.
 void SetAccessibleName(GadgetId id, const std::string& name);

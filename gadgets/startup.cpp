@@ -1,6 +1,8 @@
 // Start-up of the gadget layer: the application object, the style and the font.
 
 #include <QApplication>
+#include <QIcon>
+#include <QPixmap>
 #include <QStyleFactory>
 #include <filesystem>
 #include <system_error>
@@ -75,4 +77,12 @@ std::string ProgramFilePath() {
   std::error_code error;
   std::filesystem::path path = std::filesystem::read_symlink("/proc/self/exe", error);
   return error ? std::string() : path.string();
+}
+
+void SetProgramIcon(const unsigned char* png, std::size_t size) {
+  if (QApplication::instance() == nullptr) return;
+  QPixmap picture;
+  if (picture.loadFromData(png, static_cast<uint>(size), "PNG")) {
+    QApplication::setWindowIcon(QIcon(picture));
+  }
 }

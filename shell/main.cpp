@@ -2,9 +2,11 @@
 // file is "VaZizi.ini" beside the program file.
 #include "gadgets/gadgets.h"
 #include "shell/program.h"
+#include "shell/window_icon.h"
 
 int main(int argc, char** argv) {
   if (!InitGadgets(argc, argv)) return 1;
+  SetProgramIcon(kWindowIconPng, sizeof kWindowIconPng);
   StartProgram(SettingsPathFor(ProgramFilePath()));
   RunEventLoop();
   EndProgram();

@@ -14,6 +14,15 @@ target_include_directories(shell PUBLIC ${BRINDLE_SOURCE_ROOT}
                            PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/generated)
 target_link_libraries(shell PUBLIC pages gadgets settings shell_texts)
 
-add_executable(brindles-math main.cpp)
+# The window icon, carried inside the program.
+add_custom_command(
+  OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/generated/shell/window_icon.h
+  COMMAND ${CMAKE_COMMAND} -DIN=${CMAKE_SOURCE_DIR}/data/window-icon-64.png
+          -DOUT=${CMAKE_CURRENT_BINARY_DIR}/generated/shell/window_icon.h -DNAME=kWindowIconPng
+          -P ${CMAKE_SOURCE_DIR}/cmake/embed_file.cmake
+  DEPENDS ${CMAKE_SOURCE_DIR}/data/window-icon-64.png ${CMAKE_SOURCE_DIR}/cmake/embed_file.cmake)
+
+add_executable(brindles-math main.cpp ${CMAKE_CURRENT_BINARY_DIR}/generated/shell/window_icon.h)
+target_include_directories(brindles-math PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/generated)
 target_link_libraries(brindles-math PRIVATE shell)
 set_target_properties(brindles-math PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
