@@ -68,6 +68,10 @@ class CalculatorApp:
             "LC_ALL": LOCALE,
             "HOME": self.home,
         }
+        # A sanitizer build keeps the options its test run was given.
+        for name in ("ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"):
+            if name in os.environ:
+                env[name] = os.environ[name]
         command = [*unprivileged_prefix(), self.program] if unprivileged else [self.program]
         with open(self.log_path, "ab") as log:
             self.process = subprocess.Popen(command, cwd=self.elsewhere, env=env, stdout=log,

@@ -13,6 +13,7 @@ class SettingsFile(CalculatorTestCase):
     def test_each_change_is_written_at_once_and_restored_by_the_next_start(self):
         app = self.new_app()
         app.start(TRIANGLE)
+        self.assertEqual(app.main_geometry().frame_corner, (346, 50))
 
         # Moving the main window writes its frame corner ("Winx" with a small x).
         winx, winy = app.drag_title_bar(app.main, 120, 80)
