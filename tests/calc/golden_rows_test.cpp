@@ -1,0 +1,120 @@
+// Every calculation against its golden rows in golden/: worked results,
+// message boxes and edges, field by field.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "calc/bend_calculation.h"
+#include "calc/circle_calculation.h"
+#include "calc/square_calculation.h"
+#include "calc/triangle_solver.h"
+#include "calc/unit_conversion.h"
+#include "tests/golden_rows.h"
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+int Units(const std::string& text) {
+  return text == "Fractions" ? kFractions : text == "Decimal" ? kDecimal : GoldenNumber<int>(text);
+}
+
+// Each row of `name`: `inputs` columns typed, then the `outputs` (or `other`)
+// columns that `calculate` answers for them.
+template <typename Calculate>
+void CheckCalculation(const std::string& name, size_t inputs, size_t outputs, size_t other,
+                      Calculate calculate) {
+  for (const GoldenRow& row : ReadGolden(name, {inputs + outputs, inputs + other})) {
+    SCOPED_TRACE(row.where);
+    EXPECT_EQ(calculate(row), Texts(row.begin() + inputs, row.end()));
+  }
+}
+
+Texts MessageTexts(const CalcMessage& message) {
+  return {message.title, message.text};
+}
+
+Texts SolveTriangle(const GoldenRow& r, int mode) {
+  const TriangleResult result = TriangleSolver({r[1], r[2], r[3], r[4], r[5], r[6], r[7], mode});
+  const TriangleSolution& s = result.solution;
+  if (result.error) {
+    EXPECT_TRUE(s == TriangleSolution{}) << "a message box writes nothing";
+    return MessageTexts(*result.error);
+  }
+  const char* box = s.acute == s.obtuse ? "both or neither" : s.acute ? "Acute" : "Obtuse";
+  return Texts{s.sideA,   s.sideB,   s.sideC, s.height,      s.perimeter, s.angleAB,
+               s.angleBC, s.angleAC, s.area,  s.totalWeight, box};
+}
+
+TEST(TriangleSolver, GoldenRows) {
+  CheckCalculation("triangle.txt", 8, 11, 2, [](const GoldenRow& r) {
+    if (r[0] != "Both") return SolveTriangle(r, Units(r[0]));
+    const Texts fractions = SolveTriangle(r, kFractions);
+    EXPECT_EQ(SolveTriangle(r, kDecimal), fractions) << "the modes differ";
+    return fractions;
+  });
+}
+
+TEST(CalculateCircle, GoldenRows) {
+  CheckCalculation("circle.txt", 6, 8, 2, [](const GoldenRow& r) {
+    const auto result = CalculateCircle({r[1], r[2], r[3], r[4], r[5], Units(r[0])});
+    if (const auto* message = std::get_if<CalcMessage>(&result)) return MessageTexts(*message);
+    const CircleOutput& o = std::get<CircleOutput>(result);
+    return Texts{o.holes,    o.angle,  o.cord, o.weightTotal,
+                 o.diameter, o.radius, o.area, o.perimeter};
+  });
+}
+
+TEST(CalculateSquare, GoldenRows) {
+  CheckCalculation("square.txt", 4, 5, 1, [](const GoldenRow& r) {
+    const auto o = CalculateSquare({r[1], r[2], r[3], Units(r[0])});
+    return o ? Texts{o->diagonal, o->angle, o->area, o->total, o->perimeter} : Texts{"nothing"};
+  });
+}
+
+TEST(CalculateBend, GoldenRows) {
+  CheckCalculation("bend.txt", 16, 1, 1, [](const GoldenRow& r) {
+    EXPECT_TRUE(r[1] == "Hard" || r[1] == "Soft") << r[1];
+    return Texts{CalculateBend({r[1] == "Hard",
+                                {r[2], r[3], r[4], r[5], r[6]},
+                                {r[7], r[8], r[9], r[10]},
+                                r[11],
+                                {r[12], r[13], r[14], r[15]},
+                                Units(r[0])})};
+  });
+}
+
+// The drop-down entries in order; every pair of units within a family answers
+// a number, every pair across families "Invalid".
+TEST(ConvertUnit, EntriesAndFamilies) {
+  const std::vector<GoldenRow> units = ReadGolden("units.txt", {2});
+  ASSERT_EQ(units.size(), size_t{kUnitCount});
+  for (int from = 0; from < kUnitCount; ++from) {
+    EXPECT_EQ(kUnitNames[from], units[from][0]);
+    for (int to = 0; to < kUnitCount; ++to) {
+      if (from == to) continue;
+      const std::string answer = ConvertUnit("2", from, to);
+      if (units[from][1] == units[to][1]) {
+        EXPECT_TRUE(answer != "Invalid" && !answer.empty()) << from << " to " << to;
+      } else {
+        EXPECT_EQ(answer, "Invalid") << from << " to " << to;
+      }
+    }
+  }
+}
+
+TEST(ConvertUnit, GoldenRows) {
+  const std::vector<GoldenRow> units = ReadGolden("units.txt", {2});
+  const auto index = [&](const std::string& unit) {
+    for (size_t i = 0; i < units.size(); ++i)
+      if (units[i][0] == unit) return static_cast<int>(i);
+    return GoldenNumber<int>(unit);
+  };
+  CheckCalculation("convert.txt", 3, 1, 1, [&](const GoldenRow& r) {
+    return Texts{ConvertUnit(r[0], index(r[1]), index(r[2]))};
+  });
+}
+
+}  // namespace
