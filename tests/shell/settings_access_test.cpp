@@ -1,202 +1,110 @@
 // "VaZizi.ini" when the disk says no: a write that fails part way, a read-only
-// file, a read-only directory. Run in child processes so that a size limit or
-// a change of user stays out of the test program itself.
+// file, a read-only directory, another user's file in a shared directory. Each
+// runs in a child process, so that a size limit or a change of user stays out
+// of the test program itself.
 #include <signal.h>
-#include <stdlib.h>
 #include <sys/resource.h>
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
-#include "shell/settings_file.h"
 #include "tests/shell/settings_test_files.h"
 
 namespace {
 
-// Child exit codes: 0 all went as expected; kNotProtected the file or
-// directory could be written after all, so the test would prove nothing.
-constexpr int kNotProtected = 77;
+using SettingsAccessTest = SettingsFileTest;
 
-class SettingsAccessTest : public SettingsFilesTest {
- protected:
-  // A child's verdict on protection it could not get is a failure for root,
-  // which drops to "nobody" and must be refused, and a skip otherwise.
-  void ExpectChildPassed(int code) {
-    if (code == kNotProtected) {
-      if (::geteuid() == 0) {
-        FAIL() << "user nobody could write where it should not: the test proves nothing";
-      }
-      GTEST_SKIP() << "file permissions are not enforced for this user";
-    }
-    EXPECT_EQ(code, 0);
-  }
+// The child's first step makes sure the disk will say no. It returns 0 when
+// it will, kNotProtected when the child could write after all (then the row
+// would prove nothing), and another code when the check itself failed.
+constexpr int kNotProtected = 77;
+using Probe = int (*)(const std::string& dir, const std::string& path);
+
+// Files may grow to 8 bytes, fewer than any text written here; writing past
+// that fails with EFBIG instead of killing the child.
+int LimitFileSize(const std::string&, const std::string&) {
+  ::signal(SIGXFSZ, SIG_IGN);
+  const struct rlimit limit = {8, 8};
+  return ::setrlimit(RLIMIT_FSIZE, &limit) == 0 ? 0 : 20;
+}
+
+int CannotOpenForWriting(const std::string&, const std::string& path) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+  if (fd < 0) return errno == EACCES ? 0 : 21;
+  ::close(fd);
+  return kNotProtected;
+}
+
+// No new file may take the settings file's place: none can be made beside it,
+// or one can but may not be renamed over it.
+int CannotReplace(const std::string& dir, const std::string& path) {
+  const std::string probe = dir + "/probe";
+  const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  if (fd < 0) return errno == EACCES ? 0 : 22;
+  ::close(fd);
+  const bool replaced = ::rename(probe.c_str(), path.c_str()) == 0;
+  ::unlink(probe.c_str());
+  return replaced ? kNotProtected : 0;
+}
+
+// Longer than its rewrite, so that a rewrite in place must cut the file off.
+constexpr std::string_view kOldText = "CalcW   =   1\r\n\r\n\r\n; old\r\n";
+constexpr std::string_view kInPlace = "CalcW = 2\r\n; old\r\n";
+constexpr std::string_view kNoFile = "<missing>";
+
+struct DeniedRow {
+  const char* name;
+  Probe probe;  // all but the size limit run as user "nobody" when root
+  mode_t dir_mode;
+  mode_t file_mode;  // 0: there is no file
+  std::string_view after;
 };
 
-// Writes twenty keys with long values: far more text than the size limit.
-void WriteManyKeys() {
-  for (char c = 'A'; c < 'A' + 20; ++c)
-    WriteSetting(std::string("LongKeyName") + c, 1000000000);
-}
+const DeniedRow kRows[] = {
+    {"size limit, file", LimitFileSize, 0700, 0644, kOldText},
+    {"size limit, no file", LimitFileSize, 0700, 0, kNoFile},
+    // The directory is open to all: a new file and a rename could replace the
+    // read-only file without ever opening it for writing.
+    {"read-only file", CannotOpenForWriting, 0777, 0444, kOldText},
+    {"read-only directory, no file", CannotReplace, 0555, 0, kNoFile},
+    {"read-only directory, writable file", CannotReplace, 0555, 0666, kInPlace},
+    {"sticky directory, another's file", CannotReplace, 01777, 0666, kInPlace},
+};
 
-// In the child: files may grow to `limit` bytes; writing past it fails
-// with EFBIG instead of killing the process.
-bool LimitFileSize(rlim_t limit) {
-  ::signal(SIGXFSZ, SIG_IGN);
-  const struct rlimit rl = {limit, limit};
-  return ::setrlimit(RLIMIT_FSIZE, &rl) == 0;
-}
-
-TEST_F(SettingsAccessTest, FailedRewriteLeavesTheOldFileWhole) {
-  const std::string old_text = "WinX=1\r\nWinY=2\r\n[Group]\r\nKept=yes\r\n";
-  WriteBytes(path_, old_text);
-  SetOldModificationTime(path_);
-  const FileFacts before = Facts(path_);
-  // Rewriting in place would overwrite the first 64 bytes and then fail.
-  const int code = RunInChild(
-      [this] {
-        if (!LimitFileSize(64)) return 20;
-        OpenSettings(path_);
-        if (ReadSetting("WinY", 0) != 2) return 21;
-        WriteManyKeys();
-        CloseSettings();
-        return 0;
-      },
-      false);
-  EXPECT_EQ(code, 0);
-  EXPECT_EQ(ReadBytes(path_), old_text);
-  EXPECT_EQ(Facts(path_), before);
-  EXPECT_EQ(DirectoryNames(), std::vector<std::string>{"VaZizi.ini"});
-}
-
-TEST_F(SettingsAccessTest, FailedFirstWriteLeavesNoFile) {
-  const int code = RunInChild(
-      [this] {
-        if (!LimitFileSize(16)) return 20;
-        OpenSettings(path_);
-        WriteManyKeys();
-        CloseSettings();
-        return 0;
-      },
-      false);
-  EXPECT_EQ(code, 0);
-  EXPECT_EQ(DirectoryNames(), std::vector<std::string>{});
-}
-
-TEST_F(SettingsAccessTest, ReadOnlyFileIsReadAndNeverChanged) {
-  const std::string text = "winx=500\r\nCalcW=2\r\n";
-  WriteBytes(path_, text);
-  SetOldModificationTime(path_);
-  ASSERT_EQ(::chmod(path_.c_str(), 0444), 0);
-  // The directory is open to everyone: a temporary file and a rename could
-  // replace the file without ever opening it for writing.
-  ASSERT_EQ(::chmod(dir_.c_str(), 0777), 0);
-  const FileFacts before = Facts(path_);
-  const int code = RunInChild(
-      [this] {
-        const int fd = ::open(path_.c_str(), O_WRONLY | O_CLOEXEC);
-        if (fd >= 0) {
-          ::close(fd);
-          return kNotProtected;
-        }
-        if (errno != EACCES) return 10;
-        OpenSettings(path_);
-        if (ReadSetting("WinX", 346) != 500) return 11;
-        if (ReadSetting("CalcW", 0) != 2) return 12;
-        WriteSetting("CalcW", 3);
-        WriteSetting("CalcU", 1);
-        if (ReadSetting("CalcW", 0) != 3) return 13;  // kept in memory until the close
-        CloseSettings();
-        return 0;
-      },
-      true);
-  ExpectChildPassed(code);
-  if (IsSkipped()) return;
-  EXPECT_EQ(ReadBytes(path_), text);
-  EXPECT_EQ(Facts(path_), before);
-  EXPECT_EQ(DirectoryNames(), std::vector<std::string>{"VaZizi.ini"});
-}
-
-TEST_F(SettingsAccessTest, MissingFileInReadOnlyDirectoryDropsTheWrite) {
-  ASSERT_EQ(::chmod(dir_.c_str(), 0555), 0);
-  const int code = RunInChild(
-      [this] {
-        const std::string probe = dir_ + "/probe";
-        const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-        if (fd >= 0) {
-          ::close(fd);
-          ::unlink(probe.c_str());
-          return kNotProtected;
-        }
-        OpenSettings(path_);
-        if (ReadSetting("WinX", 346) != 346) return 11;
-        WriteSetting("Winx", 10);
-        CloseSettings();
-        return 0;
-      },
-      true);
-  ExpectChildPassed(code);
-  if (IsSkipped()) return;
-  EXPECT_EQ(DirectoryNames(), std::vector<std::string>{});
-}
-
-TEST_F(SettingsAccessTest, WritableFileInReadOnlyDirectoryIsRewrittenInPlace) {
-  WriteBytes(path_, "CalcW   =   1\r\n\r\n\r\n\r\n\r\n\r\n; old\r\n");
-  ASSERT_EQ(::chmod(path_.c_str(), 0666), 0);
-  ASSERT_EQ(::chmod(dir_.c_str(), 0555), 0);
-  const FileFacts before = Facts(path_);
-  const int code = RunInChild(
-      [this] {
-        std::string probe = dir_ + "/probe.XXXXXX";
-        const int fd = ::mkstemp(probe.data());
-        if (fd >= 0) {
-          ::close(fd);
-          ::unlink(probe.c_str());
-          return kNotProtected;
-        }
-        OpenSettings(path_);
-        WriteSetting("CalcW", 2);
-        CloseSettings();
-        return 0;
-      },
-      true);
-  ExpectChildPassed(code);
-  if (IsSkipped()) return;
-  EXPECT_EQ(ReadBytes(path_), "CalcW = 2\r\n; old\r\n");
-  EXPECT_EQ(Facts(path_).inode, before.inode);
-  EXPECT_EQ(DirectoryNames(), std::vector<std::string>{"VaZizi.ini"});
-}
-
-TEST_F(SettingsAccessTest, OthersFileInStickyDirectoryIsRewrittenInPlace) {
-  WriteBytes(path_, "CalcW=1\r\n; old\r\n");
-  const std::string probe_target = dir_ + "/probe-target";
-  WriteBytes(probe_target, "");
-  ASSERT_EQ(::chmod(path_.c_str(), 0666), 0);
-  ASSERT_EQ(::chmod(probe_target.c_str(), 0666), 0);
-  ASSERT_EQ(::chmod(dir_.c_str(), 01777), 0);
-  const FileFacts before = Facts(path_);
-  const int code = RunInChild(
-      [&] {
-        // A temporary file can be made, but not renamed over another's file.
-        const std::string probe = dir_ + "/probe";
-        const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-        if (fd < 0) return 10;
-        ::close(fd);
-        const bool replaced = ::rename(probe.c_str(), probe_target.c_str()) == 0;
-        ::unlink(probe.c_str());
-        if (replaced) return kNotProtected;
-        OpenSettings(path_);
-        WriteSetting("CalcW", 2);
-        CloseSettings();
-        return 0;
-      },
-      true);
-  ExpectChildPassed(code);
-  if (IsSkipped()) return;
-  EXPECT_EQ(ReadBytes(path_), "CalcW = 2\r\n; old\r\n");
-  EXPECT_EQ(Facts(path_).inode, before.inode);
-  EXPECT_EQ(DirectoryNames(), (std::vector<std::string>{"VaZizi.ini", "probe-target"}));
+TEST_F(SettingsAccessTest, RefusedWritesAreDroppedOrMadeInPlace) {
+  std::string unproven;  // rows whose child could write after all
+  for (const DeniedRow& row : kRows) {
+    SCOPED_TRACE(row.name);
+    ASSERT_EQ(::chmod(dir_.c_str(), 0700), 0);
+    std::filesystem::remove(path_);
+    if (row.file_mode != 0) {
+      WriteBytes(path_, kOldText);
+      ASSERT_EQ(::chmod(path_.c_str(), row.file_mode), 0);
+      SetOldModificationTime(path_);
+    }
+    ASSERT_EQ(::chmod(dir_.c_str(), row.dir_mode), 0);
+    const auto before = Facts(path_);
+    const int code = RunInChild(
+        [&] {
+          if (const int probed = row.probe(dir_, path_); probed != 0) return probed;
+          OpenSettings(path_);
+          if (ReadSetting("CalcW", -99) != (row.file_mode != 0 ? 1 : -99)) return 11;
+          WriteSetting("CalcW", 2);
+          if (ReadSetting("CalcW", -99) != 2) return 12;  // kept in memory until the close
+          CloseSettings();
+          return 0;
+        },
+        row.probe != LimitFileSize);
+    // Root drops to "nobody" and must be refused; another user may simply
+    // not be bound by the permissions, which leaves the row unproven.
+    if (code == kNotProtected && ::geteuid() != 0) {
+      unproven += std::string(row.name) + "; ";
+      continue;
+    }
+    EXPECT_EQ(code, 0) << "(" << kNotProtected << ": the child could write after all)";
+    EXPECT_EQ(ReadBytes(path_), row.after);
+    EXPECT_EQ(FileCount(), row.after == kNoFile ? 0 : 1);       // no temporary file
+    EXPECT_EQ(std::get<0>(Facts(path_)), std::get<0>(before));  // the same inode, if any
+    EXPECT_TRUE(row.after == kInPlace || Facts(path_) == before) << "a write left its trace";
+  }
+  if (!unproven.empty()) GTEST_SKIP() << "permissions do not bind this user: " << unproven;
 }
 
 }  // namespace
