@@ -159,8 +159,18 @@ void AppWindow::CameToRest() {
   if (!isVisible() && !Settling()) return;
   gadget_layer::UserChanges changes;
   const bool mayWait = ++settleWaits_ < kMaxSettleWaits;
-  if (tracker_.CameToRest(Current(), !awaitingExpose_ && isVisible(), mayWait, changes) ==
+  const bool shown = !awaitingExpose_ && isVisible();
+  if (tracker_.CameToRest(Current(), shown, mayWait, changes) ==
       gadget_layer::GeometryTracker::Rest::WaitLonger) {
+    // A window placed while the window manager was still framing it can stand
+    // with its inner corner where its frame corner belongs: place it again,
+    // now that the frame is known.
+    if (shown && windowHandle() != nullptr && tracker_.MoveOutstanding(Current())) {
+      // By the inner corner: a frame-corner request the window manager already
+      // answered wrongly once would be answered the same way again.
+      const QMargins frame = windowHandle()->frameMargins();
+      windowHandle()->setPosition(Corner() + QPoint(frame.left(), frame.top()));
+    }
     restTimer_.start();
     return;
   }

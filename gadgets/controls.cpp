@@ -12,6 +12,7 @@
 #include "gadgets/app_window.h"
 #include "gadgets/drop_down.h"
 #include "gadgets/event_queue.h"
+#include "gadgets/gadget_font.h"
 #include "gadgets/hyperlink.h"
 
 using namespace gadget_layer;
@@ -116,6 +117,9 @@ void CreateTextArea(GadgetId id, int x, int y, int w, int h, unsigned flags) {
   if (area == nullptr) return;
   auto* text = new QPlainTextEdit(area);
   text->setLineWrapMode(QPlainTextEdit::NoWrap);
+  // Fixed-pitch, so that the figures drawn with characters in the help texts
+  // keep their shape.
+  text->setFont(gadget_layer::TextAreaFont());
   text->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   text->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   // Tab leaves the text for the next control, as in every other control.

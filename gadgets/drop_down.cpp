@@ -1,6 +1,7 @@
 #include "gadgets/drop_down.h"
 
 #include <QAbstractItemView>
+#include <QStyle>
 
 DropDown::DropDown(QWidget* parent) : QComboBox(parent) {
   setEditable(false);
@@ -12,15 +13,26 @@ DropDown::DropDown(QWidget* parent) : QComboBox(parent) {
 
 void DropDown::showPopup() {
   QComboBox::showPopup();
-  // The list's frame is the view's window. Cut it to the limit on the side away
-  // from the control; the view scrolls to the entries left out.
+  // The list's frame is the view's window.
   QWidget* list = view()->window();
-  if (list == this->window() || list->height() <= kMaxListHeight) return;
+  if (list == this->window()) return;
   QRect frame = list->geometry();
-  if (frame.center().y() < mapToGlobal(rect().center()).y()) {
-    frame.setTop(frame.bottom() + 1 - kMaxListHeight);  // opened upwards: keep the bottom
-  } else {
-    frame.setHeight(kMaxListHeight);
+  // Cut it to the height limit on the side away from the control; the view
+  // scrolls to the entries left out.
+  if (frame.height() > kMaxListHeight) {
+    if (frame.center().y() < mapToGlobal(rect().center()).y()) {
+      frame.setTop(frame.bottom() + 1 - kMaxListHeight);  // opened upwards: keep the bottom
+    } else {
+      frame.setHeight(kMaxListHeight);
+    }
   }
+  // Wide enough for the longest entry ("Fraction Fahrenheit"), even where the
+  // closed control is narrower.
+  const int scrollBar = frame.height() < list->geometry().height()
+                            ? style()->pixelMetric(QStyle::PM_ScrollBarExtent)
+                            : 0;
+  const int wanted = view()->sizeHintForColumn(0) + 2 * view()->frameWidth() + scrollBar +
+                     (list->width() - view()->width());
+  if (frame.width() < wanted) frame.setWidth(wanted);
   list->setGeometry(frame);
 }

@@ -41,6 +41,12 @@ QFont ChooseGadgetFont() {
   return font;
 }
 
+QFont TextAreaFont() {
+  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  font.setPixelSize(12);
+  return font;
+}
+
 int MenuBarPixelHeight() {
   static int height = 0;
   if (height == 0 && QApplication::instance() != nullptr) {

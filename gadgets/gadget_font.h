@@ -9,6 +9,8 @@ namespace gadget_layer {
 // The application font: the first installed family of a narrow sans-serif
 // chain at the pixel size that lets every caption of the program fit its box.
 QFont ChooseGadgetFont();
+// The fixed-pitch font of multi-line text areas.
+QFont TextAreaFont();
 // Height of a one-line menu bar with the application font; every menu bar of
 // the program is given exactly this height. 0 before InitGadgets.
 int MenuBarPixelHeight();

@@ -1,9 +1,12 @@
 #include "gadgets/message_box.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QSpacerItem>
 #include <QTimer>
 
 #include "gadgets/gadget_table.h"
@@ -54,6 +57,16 @@ void ShowMessage(const std::string& title, const std::string& text) {
   QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
   box.setDefaultButton(ok);
   box.setEscapeButton(ok);
+  // A box sized to a short text would cut its own title short in the title
+  // bar; keep room for the title (in a bold title-bar font) and the frame's buttons.
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    titleFont.setPixelSize(titleFont.pixelSize() > 0 ? titleFont.pixelSize() + 2 : 14);
+    const int titleWidth = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + 110;
+    grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+  }
   g_openBox = &box;
   ++g_boxesShown;
   if (Watcher()) {

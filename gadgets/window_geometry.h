@@ -47,6 +47,11 @@ class GeometryTracker {
     if (moves || sizes) arrived_ = false;
   }
 
+  // Whether the program's move is still not carried out at `now`.
+  bool MoveOutstanding(const WindowGeometry& now) const {
+    return claimMove_ && !arrived_ && (now.left != known_.left || now.top != known_.top);
+  }
+
   // The window, shown on screen, has this geometry now.
   void Observe(const WindowGeometry& now) {
     if (Settling() && ClaimsMet(now)) arrived_ = true;

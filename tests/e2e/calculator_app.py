@@ -240,13 +240,10 @@ class CalculatorApp:
     # ---- Moving windows ------------------------------------------------
 
     def pause_like_a_person(self, window):
-        """The moment a person takes before and after moving a window. The
-        program counts a move only once the window has rested for a quarter
-        of a second, and takes a move in the first quarter of a second after
-        it placed a window itself for its own placing; a faster user loses
-        the move (see test_known_defects.py). After the pause, opening and
-        closing a menu of the window proves that the program's event loop has
-        run, timers included, even on a machine too busy to keep time."""
+        """The moment a person takes before and after moving a window. After
+        the pause, opening and closing a menu of the window proves that the
+        program's event loop has run, timers included, even on a machine too
+        busy to keep time."""
         time.sleep(0.5)
         x.activate(window)
         x.park_pointer()
