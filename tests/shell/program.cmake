@@ -1,6 +1,4 @@
 # The shell through the real gadget layer (offscreen).
-foreach(name program_test help_about_test)
-  add_executable(${name} ${name}.cpp)
-  target_link_libraries(${name} PRIVATE program_fixture)
-  gtest_discover_tests(${name} PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
-endforeach()
+add_executable(program_test program_test.cpp help_about_test.cpp)
+target_link_libraries(program_test PRIVATE program_fixture)
+gtest_discover_tests(program_test PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)

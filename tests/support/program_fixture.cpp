@@ -4,6 +4,59 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
+
+PageView ViewPage() {
+  PageView view;
+  for (GadgetId id : PageGadgets()) {
+    const ControlKind kind = GadgetKind(id);
+    if (kind == ControlKind::CheckBox) {
+      view[id] = SelectedItem(id) == 1 ? "on" : "off";
+    } else {
+      view[id] = kind == ControlKind::ComboBox ? ComboItemText(id, SelectedItem(id)) : GetText(id);
+    }
+  }
+  return view;
+}
+
+void ExpectPageShows(const PageView& expected) {
+  const PageView shown = ViewPage();
+  EXPECT_EQ(shown.size(), expected.size()) << "controls on the page";
+  for (const auto& [id, text] : expected) {
+    const auto found = shown.find(id);
+    EXPECT_EQ(found == shown.end() ? "(no control)" : found->second, text)
+        << "gadget " << id << " \"" << AccessibleNameOf(id) << '"';
+  }
+}
+
+std::vector<GadgetId> PageGadgets(ControlKind kind) {
+  std::vector<GadgetId> ids;
+  for (GadgetId id = 0; id <= 107; ++id) {
+    if (GadgetExists(id) && (kind == ControlKind::None || GadgetKind(id) == kind))
+      ids.push_back(id);
+  }
+  return ids;
+}
+
+GadgetId Named(const std::string& name) {
+  std::vector<GadgetId> named;
+  for (GadgetId id : PageGadgets()) {
+    if (GadgetKind(id) != ControlKind::Label && AccessibleNameOf(id) == name) named.push_back(id);
+  }
+  if (named.size() == 1) return named[0];
+  ADD_FAILURE() << named.size() << " controls are named \"" << name << '"';
+  return -1;
+}
+
+std::vector<std::string> SplitItems(const std::string& text) {
+  std::vector<std::string> items;
+  std::istringstream in(text);
+  for (std::string item; std::getline(in, item, ';');) {
+    const size_t first = item.find_first_not_of(' ');
+    if (first != std::string::npos) items.push_back(item.substr(first));
+  }
+  return items;
+}
 
 void ProgramTest::SetUp() {
   char pattern[] = "/tmp/brindle-program-XXXXXX";
@@ -21,10 +74,14 @@ void ProgramTest::TearDown() {
 }
 
 void ProgramTest::Start(const std::string& ini) {
-  if (!ini.empty()) WriteSettingsBytes(ini);
+  if (!ini.empty()) std::ofstream(path_, std::ios::binary) << ini;
   StartProgram(path_);
-  ProcessPendingEvents();
   Pump();
+}
+
+void ProgramTest::StartOn(PageItem page, int calcU) {
+  Start("CalcW = " + std::to_string(page) + "\r\nCalcU = " + std::to_string(calcU) + "\r\n");
+  ASSERT_GT(ControlCount(kMainWindow), 0) << "page " << page << " was not laid out";
 }
 
 void ProgramTest::Pump() {
@@ -44,17 +101,51 @@ bool ProgramTest::PumpUntil(const std::function<bool()>& done, int ms) {
       ms);
 }
 
+void ProgramTest::Choose(MenuItemId item, WindowId window) {
+  ChooseMenuItem(window, item);
+  Pump();
+}
+
+void ProgramTest::Click(GadgetId id) {
+  ClickGadget(id);
+  Pump();
+}
+
+void ProgramTest::Type(GadgetId id, const std::string& text) {
+  ASSERT_EQ(GetText(id), "") << "gadget " << id << " is not empty";
+  TypeText(id, text);
+  Pump();
+  ASSERT_EQ(GetText(id), text) << "gadget " << id << " did not take the typing";
+}
+
+void ProgramTest::Do(const std::string& step) {
+  SCOPED_TRACE(step);
+  if (step == "Enter") {
+    PressKey(kMainWindow, TestKey::Enter);
+    return Pump();
+  }
+  const size_t equals = step.find('=');
+  const GadgetId id = Named(step.substr(0, equals));
+  if (equals == std::string::npos) return Click(id);
+  const std::string text = step.substr(equals + 1);
+  if (GadgetKind(id) != ControlKind::ComboBox) {
+    SetText(id, "");
+    return Type(id, text);
+  }
+  for (int i = 0; i < ComboItemCount(id); ++i) {
+    if (ComboItemText(id, i) == text) ChooseComboItem(id, i);
+  }
+  Pump();
+  ASSERT_EQ(ComboItemText(id, SelectedItem(id)), text);
+}
+
 std::optional<std::string> ProgramTest::SettingsBytes() const {
   std::ifstream in(path_, std::ios::binary);
   if (!in) return std::nullopt;
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-void ProgramTest::WriteSettingsBytes(const std::string& bytes) const {
-  std::ofstream(path_, std::ios::binary) << bytes;
-}
-
-int RunProgramTests(int argc, char** argv) {
+int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   ::testing::InitGoogleTest(&argc, argv);
   if (!InitGadgets(argc, argv)) return 1;

@@ -1,15 +1,46 @@
 #pragma once
 // Runs the whole program in the test process, with its settings file in a
 // fresh temporary directory, and hands the queued events to the real dispatch.
+// The shell's and the pages' tests share it; linking it supplies main().
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <functional>
+#include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "gadgets/gadget_testing.h"
 #include "gadgets/gadgets.h"
+#include "pages/pages.h"
 #include "shell/program.h"
+#include "tests/support/gadget_fixture.h"
+
+// The calculators' menu items, which are also the values of CalcW.
+enum PageItem : MenuItemId { kTriangle = 0, kCircle = 1, kBender = 2, kSquare = 3, kConverter = 4 };
+inline constexpr PageItem kAllPages[] = {kTriangle, kCircle, kBender, kSquare, kConverter};
+inline const std::map<std::string, PageItem> kPageItems = {{"Triangle", kTriangle},
+                                                           {"Bolt Circle", kCircle},
+                                                           {"Bender", kBender},
+                                                           {"Box", kSquare},
+                                                           {"Conversions", kConverter}};
+inline constexpr GadgetId kCloseButton = 9, kCalcButton = 22, kHelpButton = 105, kClearButton = 106;
+
+// What each control of the page shows, by id: a check box "on" or "off", a
+// drop-down its selected entry, any other control its text.
+using PageView = std::map<GadgetId, std::string>;
+PageView ViewPage();
+// Checks that the page shows `expected`, control by control.
+void ExpectPageShows(const PageView& expected);
+// The page's controls (ids 0 to 107) in ascending order, of one kind or all.
+std::vector<GadgetId> PageGadgets(ControlKind kind = ControlKind::None);
+// The one control of the page a screen reader announces by `name` (labels
+// only name others); -1, and a failure, when there is not exactly one.
+GadgetId Named(const std::string& name);
+// "a; b; c" as {"a", "b", "c"}.
+std::vector<std::string> SplitItems(const std::string& text);
 
 class ProgramTest : public ::testing::Test {
  protected:
@@ -18,19 +49,27 @@ class ProgramTest : public ::testing::Test {
 
   // Writes `ini` as the settings file first, unless it is empty.
   void Start(const std::string& ini = {});
+  // Starts on `page` with the units choice `calcU` in the settings file.
+  void StartOn(PageItem page, int calcU = 0);
   // Dispatches every queued event; remembers whether the program ended.
   void Pump();
   // Dispatches events until `done` holds (or the time runs out).
   bool PumpUntil(const std::function<bool()>& done, int ms = 2000);
 
+  // The user's actions, each followed by the program handling what they caused.
+  void Choose(MenuItemId item, WindowId window = kMainWindow);
+  void Click(GadgetId id);
+  // Types into the field, which must be empty, and checks that it took the text.
+  void Type(GadgetId id, const std::string& text);
+  // One step on the page's controls, named as a screen reader names them:
+  // "Name=text" types into the edit field (emptied first) or picks the
+  // drop-down's entry, "Name" clicks, "Enter" presses Enter.
+  void Do(const std::string& step);
+
   // The settings file's bytes, or nullopt when it does not exist.
   std::optional<std::string> SettingsBytes() const;
-  void WriteSettingsBytes(const std::string& bytes) const;
 
   std::string dir_;
   std::string path_;
   bool ended_ = false;
 };
-
-// Installs the gadget layer once for the whole test program.
-int RunProgramTests(int argc, char** argv);
