@@ -11,11 +11,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <ostream>
 #include <string>
 
-#include "gadget_test_support.h"
 #include "gadgets/app_window.h"
 #include "gadgets/gadget_table.h"
+#include "tests/support/gadget_fixture.h"
 
 namespace {
 
@@ -49,7 +50,11 @@ std::string NativeId(WindowId id) {
 struct XFrame {
   int left = 0, top = 0;      // outer corner, as the X server has it
   int width = 0, height = 0;  // the client window
+  bool operator==(const XFrame&) const = default;
 };
+void PrintTo(const XFrame& f, std::ostream* os) {
+  *os << f.left << "," << f.top << " " << f.width << "x" << f.height;
+}
 
 // Where the X server has put the window, independent of what the toolkit thinks.
 XFrame FrameFromX(WindowId id) {
@@ -118,11 +123,7 @@ TEST_F(WmGeometryTest, NewWindowIsFramedAtItsCornerWithoutEvents) {
   EXPECT_TRUE(SettleAndTakeEvents(kWmSettleMs).empty());
   EXPECT_EQ(WindowLeft(0), 346);
   EXPECT_EQ(WindowTop(0), 50);
-  const XFrame x = FrameFromX(0);
-  EXPECT_EQ(x.left, 346);
-  EXPECT_EQ(x.top, 50);
-  EXPECT_EQ(x.width, 600);
-  EXPECT_EQ(x.height, 300);
+  EXPECT_EQ(FrameFromX(0), (XFrame{346, 50, 600, 300}));
 }
 
 TEST_F(WmGeometryTest, PageLaidOutAtOnceAfterOpeningLandsAtTheCorner) {
@@ -132,11 +133,7 @@ TEST_F(WmGeometryTest, PageLaidOutAtOnceAfterOpeningLandsAtTheCorner) {
   EXPECT_TRUE(SettleAndTakeEvents(kWmSettleMs).empty());
   EXPECT_EQ(WindowLeft(0), 346);
   EXPECT_EQ(WindowTop(0), 50);
-  const XFrame x = FrameFromX(0);
-  EXPECT_EQ(x.left, 346);
-  EXPECT_EQ(x.top, 50);
-  EXPECT_EQ(x.width, 379);
-  EXPECT_EQ(x.height, 219 + MenuBarHeight());
+  EXPECT_EQ(FrameFromX(0), (XFrame{346, 50, 379, 219 + MenuBarHeight()}));
 }
 
 TEST_F(WmGeometryTest, PageSwitchesAreNoEventsAndKeepThePosition) {
@@ -161,9 +158,7 @@ TEST_F(WmGeometryTest, UserMoveThroughTheServerIsOneMoveEvent) {
   OpenMainWindowWithMenu();
   SettleAndTakeEvents(kWmSettleMs);
   ASSERT_EQ(std::system(("xdotool windowmove --sync " + NativeId(0) + " 500 200").c_str()), 0);
-  const std::vector<Event> events = SettleAndTakeEvents(kWmSettleMs);
-  ASSERT_EQ(events.size(), 1u);
-  EXPECT_TRUE(SameEvent(events[0], {EventKind::MoveEvent, 0, -1, {}}));
+  EXPECT_EQ(Reported(SettleAndTakeEvents(kWmSettleMs)), Reports{"move 0 -1"});
   const XFrame x = FrameFromX(0);
   EXPECT_EQ(WindowLeft(0), x.left);
   EXPECT_EQ(WindowTop(0), x.top);
@@ -186,9 +181,7 @@ TEST_F(WmGeometryTest, UserMoveAsSoonAsTheWindowShowsIsReported) {
            gadget_layer::FindAppWindow(0)->ReadyForUser();
   }));
   ASSERT_EQ(std::system(("xdotool windowmove --sync " + NativeId(0) + " 466 130").c_str()), 0);
-  const std::vector<Event> events = SettleAndTakeEvents(kWmSettleMs);
-  ASSERT_EQ(events.size(), 1u);
-  EXPECT_TRUE(SameEvent(events[0], {EventKind::MoveEvent, 0, -1, {}}));
+  EXPECT_EQ(Reported(SettleAndTakeEvents(kWmSettleMs)), Reports{"move 0 -1"});
   EXPECT_EQ(WindowLeft(0), 466);
   EXPECT_EQ(WindowTop(0), 130);
 }
@@ -200,10 +193,7 @@ TEST_F(WmGeometryTest, MoveThenMenuChoiceInOneBreathKeepsTheirOrder) {
   // The server hands the move over before any later click or key.
   ASSERT_TRUE(WaitUntil([] { return WindowLeft(0) == 466; }));
   ChooseMenuItem(0, 6);
-  std::vector<Event> events = TakeAllEvents();
-  ASSERT_EQ(events.size(), 2u);
-  EXPECT_TRUE(SameEvent(events[0], {EventKind::MoveEvent, 0, -1, {}}));
-  EXPECT_TRUE(SameEvent(events[1], {EventKind::MenuEvent, 0, 6, {}}));
+  EXPECT_EQ(Reported(TakeAllEvents()), (Reports{"move 0 -1", "menu 0 6"}));
   EXPECT_EQ(WindowLeft(0), 466);
   PlaceWindow(0, 466, 130, 369, 158 + MenuBarHeight());
   EXPECT_TRUE(SettleAndTakeEvents(kWmSettleMs).empty());
@@ -218,9 +208,7 @@ TEST_F(WmGeometryTest, UserResizeOfTheHelpWindowIsASizeEvent) {
   AddMenuItem(15, "Close");
   SettleAndTakeEvents(kWmSettleMs);
   ASSERT_EQ(std::system(("xdotool windowsize --sync " + NativeId(2) + " 450 360").c_str()), 0);
-  const std::vector<Event> events = SettleAndTakeEvents(kWmSettleMs);
-  ASSERT_EQ(events.size(), 1u);
-  EXPECT_TRUE(SameEvent(events[0], {EventKind::SizeEvent, 2, -1, {}}));
+  EXPECT_EQ(Reported(SettleAndTakeEvents(kWmSettleMs)), Reports{"size 2 -1"});
   EXPECT_EQ(InnerWidth(2), 450);
   EXPECT_EQ(InnerHeight(2), 360);
   EXPECT_EQ(WindowLeft(2), 346);
