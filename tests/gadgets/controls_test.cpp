@@ -80,12 +80,8 @@ TEST_F(ControlsTest, LinkIsUnderlinedInItsColourWithAPointingHand) {
 
 // The pages' and the about window's checks that no caption is cut off stand on
 // this measure.
-TEST_F(ControlsTest, ANarrowReadableFontAndWidthsThatGrowWithTheText) {
-  EXPECT_GE(FontPixelSize(), 10);
-  const std::string family = FontFamily();
-  EXPECT_TRUE(family.starts_with("Nimbus Sans Narrow") ||
-              family.starts_with("DejaVu Sans Condensed"))
-      << family;
+TEST_F(ControlsTest, AReadableFontAndWidthsThatGrowWithTheText) {
+  EXPECT_GE(FontPixelSize(), 10) << FontFamily();
   OpenWindow(0, 500, 100);
   CreateButton(1, 0, 0, 50, 30, "OK");
   const int shortNeed = TextWidthNeeded(1);

@@ -7,6 +7,7 @@
 
 #include <QWidget>
 #include <QWindow>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -40,6 +41,10 @@ int NumberAfter(const std::string& text, const std::string& key) {
   const size_t at = text.find(key);
   if (at == std::string::npos) return -1000000;
   return std::atoi(text.c_str() + at + key.size());
+}
+
+std::array<int, 2> Corner(WindowId id) {
+  return {WindowLeft(id), WindowTop(id)};
 }
 
 // The X window of the program's window now (re-showing for "topmost" makes a new one).
@@ -121,8 +126,7 @@ void OpenMainWindowWithMenu() {
 TEST_F(WmGeometryTest, NewWindowIsFramedAtItsCornerWithoutEvents) {
   OpenMainWindowWithMenu();
   EXPECT_TRUE(SettleAndTakeEvents(kWmSettleMs).empty());
-  EXPECT_EQ(WindowLeft(0), 346);
-  EXPECT_EQ(WindowTop(0), 50);
+  EXPECT_EQ(Frame(0), (std::array{346, 50, 600, 300}));
   EXPECT_EQ(FrameFromX(0), (XFrame{346, 50, 600, 300}));
 }
 
@@ -131,8 +135,7 @@ TEST_F(WmGeometryTest, PageLaidOutAtOnceAfterOpeningLandsAtTheCorner) {
   OpenMainWindowWithMenu();
   PlaceWindow(0, 346, 50, 379, 219 + MenuBarHeight());
   EXPECT_TRUE(SettleAndTakeEvents(kWmSettleMs).empty());
-  EXPECT_EQ(WindowLeft(0), 346);
-  EXPECT_EQ(WindowTop(0), 50);
+  EXPECT_EQ(Corner(0), (std::array{346, 50}));
   EXPECT_EQ(FrameFromX(0), (XFrame{346, 50, 379, 219 + MenuBarHeight()}));
 }
 
@@ -146,12 +149,9 @@ TEST_F(WmGeometryTest, PageSwitchesAreNoEventsAndKeepThePosition) {
     WaitUntil([] { return false; }, 100);
   }
   EXPECT_TRUE(SettleAndTakeEvents(kWmSettleMs).empty());
-  EXPECT_EQ(WindowLeft(0), 346);
-  EXPECT_EQ(WindowTop(0), 50);
+  EXPECT_EQ(Corner(0), (std::array{346, 50}));
   const XFrame x = FrameFromX(0);
-  EXPECT_EQ(x.left, 346);
-  EXPECT_EQ(x.top, 50);
-  EXPECT_EQ(x.width, 379);
+  EXPECT_EQ((std::array{x.left, x.top, x.width}), (std::array{346, 50, 379}));
 }
 
 TEST_F(WmGeometryTest, UserMoveThroughTheServerIsOneMoveEvent) {
@@ -160,15 +160,12 @@ TEST_F(WmGeometryTest, UserMoveThroughTheServerIsOneMoveEvent) {
   ASSERT_EQ(std::system(("xdotool windowmove --sync " + NativeId(0) + " 500 200").c_str()), 0);
   EXPECT_EQ(Reported(SettleAndTakeEvents(kWmSettleMs)), Reports{"move 0 -1"});
   const XFrame x = FrameFromX(0);
-  EXPECT_EQ(WindowLeft(0), x.left);
-  EXPECT_EQ(WindowTop(0), x.top);
-  EXPECT_EQ(x.left, 500);
-  EXPECT_EQ(x.top, 200);
+  EXPECT_EQ(Corner(0), (std::array{x.left, x.top}));
+  EXPECT_EQ((std::array{x.left, x.top}), (std::array{500, 200}));
   // A page switch afterwards puts it back where the program says, silently.
   PlaceWindow(0, 500, 200, 317, 129 + MenuBarHeight());
   EXPECT_TRUE(SettleAndTakeEvents(kWmSettleMs).empty());
-  EXPECT_EQ(WindowLeft(0), 500);
-  EXPECT_EQ(WindowTop(0), 200);
+  EXPECT_EQ(Corner(0), (std::array{500, 200}));
 }
 
 TEST_F(WmGeometryTest, UserMoveAsSoonAsTheWindowShowsIsReported) {
@@ -182,8 +179,7 @@ TEST_F(WmGeometryTest, UserMoveAsSoonAsTheWindowShowsIsReported) {
   }));
   ASSERT_EQ(std::system(("xdotool windowmove --sync " + NativeId(0) + " 466 130").c_str()), 0);
   EXPECT_EQ(Reported(SettleAndTakeEvents(kWmSettleMs)), Reports{"move 0 -1"});
-  EXPECT_EQ(WindowLeft(0), 466);
-  EXPECT_EQ(WindowTop(0), 130);
+  EXPECT_EQ(Corner(0), (std::array{466, 130}));
 }
 
 TEST_F(WmGeometryTest, MoveThenMenuChoiceInOneBreathKeepsTheirOrder) {
@@ -197,8 +193,8 @@ TEST_F(WmGeometryTest, MoveThenMenuChoiceInOneBreathKeepsTheirOrder) {
   EXPECT_EQ(WindowLeft(0), 466);
   PlaceWindow(0, 466, 130, 369, 158 + MenuBarHeight());
   EXPECT_TRUE(SettleAndTakeEvents(kWmSettleMs).empty());
-  EXPECT_EQ(FrameFromX(0).left, 466);
-  EXPECT_EQ(FrameFromX(0).top, 130);
+  const XFrame x = FrameFromX(0);
+  EXPECT_EQ((std::array{x.left, x.top}), (std::array{466, 130}));
 }
 
 TEST_F(WmGeometryTest, UserResizeOfTheHelpWindowIsASizeEvent) {
@@ -209,9 +205,7 @@ TEST_F(WmGeometryTest, UserResizeOfTheHelpWindowIsASizeEvent) {
   SettleAndTakeEvents(kWmSettleMs);
   ASSERT_EQ(std::system(("xdotool windowsize --sync " + NativeId(2) + " 450 360").c_str()), 0);
   EXPECT_EQ(Reported(SettleAndTakeEvents(kWmSettleMs)), Reports{"size 2 -1"});
-  EXPECT_EQ(InnerWidth(2), 450);
-  EXPECT_EQ(InnerHeight(2), 360);
-  EXPECT_EQ(WindowLeft(2), 346);
+  EXPECT_EQ(Frame(2), (std::array{346, 50, 450, 360}));
 }
 
 TEST_F(WmGeometryTest, FixedWindowCannotBeResizedByTheUser) {
@@ -231,9 +225,7 @@ TEST_F(WmGeometryTest, TopmostReShowKeepsTheCornerAndIsNoEvent) {
   SetWindowTopmost(1, true);
   EXPECT_TRUE(SettleAndTakeEvents(kWmSettleMs).empty());
   const XFrame x = FrameFromX(1);
-  EXPECT_EQ(x.left, 346);
-  EXPECT_EQ(x.top, 50);
-  EXPECT_EQ(x.width, 418);
+  EXPECT_EQ((std::array{x.left, x.top, x.width}), (std::array{346, 50, 418}));
   EXPECT_NE(RunCommand("xprop -id " + NativeId(1) + " _NET_WM_STATE").find("_NET_WM_STATE_ABOVE"),
             std::string::npos);
 }
@@ -245,10 +237,8 @@ TEST_F(WmGeometryTest, TopmostRightAfterCreationLandsAtTheCorner) {
   SetWindowTopmost(1, true);
   EXPECT_TRUE(SettleAndTakeEvents(kWmSettleMs).empty());
   const XFrame x = FrameFromX(1);
-  EXPECT_EQ(x.left, 300);
-  EXPECT_EQ(x.top, 120);
-  EXPECT_EQ(WindowLeft(1), 300);
-  EXPECT_EQ(WindowTop(1), 120);
+  EXPECT_EQ((std::array{x.left, x.top}), (std::array{300, 120}));
+  EXPECT_EQ(Corner(1), (std::array{300, 120}));
 }
 
 TEST_F(WmGeometryTest, CloseRequestIsAnEventAndHeldBackByAMessageBox) {

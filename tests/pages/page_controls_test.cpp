@@ -1,8 +1,9 @@
-// What every page owes its user whatever it calculates: names for screen
-// readers, texts that fit, Tab in order, and nothing left behind when the
-// page goes.
+// What every page owes its user whatever it calculates: its frame from the
+// menu, names for screen readers, texts that fit, Tab in order, and nothing
+// left behind when the page goes.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 #include <set>
 #include <string>
@@ -73,15 +74,22 @@ std::vector<GadgetId> WalkFocus(TestKey key, size_t steps) {
   return seen;
 }
 
-TEST_F(PageControlsTest, TabWalksThePageInCreationOrderAndWraps) {
-  for (const GoldenRow& row : ReadGolden("tab_orders.txt", {2})) {
+// The menu dispatch, the frame each page gives the main window, CalcW written,
+// and the Tab order, from golden/pages.txt.
+TEST_F(PageControlsTest, EachMenuChoiceShowsItsPageAndItsTabOrder) {
+  for (const GoldenRow& row : ReadGolden("pages.txt", {5})) {
     SCOPED_TRACE(row.where);
     const PageItem page = kPageItems.at(row[0]);
-    // Coming to a page after another, so that its controls are not the first ever made.
+    // Coming from another page, so that its controls are not the first ever made.
     StartOn(page == kConverter ? kTriangle : kConverter);
     Choose(page);
+    EXPECT_EQ(WindowTitle(kMainWindow), row[1]);
+    EXPECT_EQ(Frame(kMainWindow), (std::array{346, 50, GoldenNumber<int>(row[2]),
+                                              GoldenNumber<int>(row[3]) + MenuBarHeight()}));
+    EXPECT_EQ(CurrentSettings().calcW, page);
+    EXPECT_EQ(SettingsBytes(), "CalcW = " + std::to_string(page) + "\r\nCalcU = 0\r\n");
     std::vector<GadgetId> order;
-    for (const std::string& name : SplitItems(row[1]))
+    for (const std::string& name : SplitItems(row[4]))
       order.push_back(Named(name));
     TypeText(order.front(), "");  // the focus to the first control
     ProcessPendingEvents();
@@ -122,16 +130,14 @@ TEST_F(PageControlsTest, SwitchingPagesLeavesOnlyTheNewPageAsItFirstOpens) {
     StartOn(from);
     for (PageItem to : kAllPages) {
       if (to == from) continue;
+      SCOPED_TRACE("from page " + std::to_string(from) + " to " + std::to_string(to) + " and back");
       UsePage();
       Pump();
       ASSERT_NE(ViewPage(), fresh[from]);
-      Choose(to);
-      SCOPED_TRACE("from page " + std::to_string(from) + " to " + std::to_string(to));
-      ExpectPageShows(fresh[to]);
-      EXPECT_EQ(ControlCount(kMainWindow), static_cast<int>(fresh[to].size())) << "the new page";
-      Choose(from);
-      ExpectPageShows(fresh[from]);
-      EXPECT_EQ(ControlCount(kMainWindow), static_cast<int>(fresh[from].size())) << "back";
+      for (PageItem shown : {to, from}) {
+        Choose(shown);
+        ExpectPageShows(fresh[shown]);
+      }
     }
     EndProgram();
   }

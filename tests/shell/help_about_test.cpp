@@ -37,9 +37,19 @@ TEST_F(HelpWindowTest, FirstHelpOpensAtTheDefaultsOnTheTriangleText) {
   EXPECT_EQ(SettingsBytes(), std::nullopt);  // opening writes nothing
 }
 
-TEST_F(HelpWindowTest, ItsMenuSwitchesTextsAndCloses) {
-  Start();
+// The topic does not follow the page; a page's Help button changes it, its
+// Clear leaves it alone, and the help window's own menu switches and closes.
+TEST_F(HelpWindowTest, ThePagesHelpButtonAndItsOwnMenuChooseTheText) {
+  Start("CalcW = 1\r\n");
   Click(kHelpButton);
+  EXPECT_TRUE(Shows(1));
+  Choose(kBender);
+  EXPECT_TRUE(Shows(1));
+  Click(kHelpButton);
+  EXPECT_TRUE(Shows(2));
+  EXPECT_EQ(HelpTopic(), 2);
+  Click(kClearButton);
+  EXPECT_TRUE(Shows(2));
   for (MenuItemId item : {13, 12, 9, 10, 11}) {
     Choose(item, 2);
     EXPECT_TRUE(Shows(item - 9)) << item;
@@ -51,43 +61,25 @@ TEST_F(HelpWindowTest, ItsMenuSwitchesTextsAndCloses) {
   EXPECT_FALSE(GadgetExists(108));
 }
 
-// The topic does not follow the page; the page's Help button changes it, and
-// its Clear leaves it alone.
-TEST_F(HelpWindowTest, TheTextStaysOnAPageSwitchAndTheHelpButtonChangesIt) {
-  Start("CalcW = 1\r\n");
-  Click(kHelpButton);
-  EXPECT_TRUE(Shows(1));
-  Choose(kBender);
-  EXPECT_TRUE(Shows(1));
-  Click(kHelpButton);
-  EXPECT_TRUE(Shows(2));
-  EXPECT_EQ(HelpTopic(), 2);
-  Click(kClearButton);
-  EXPECT_TRUE(Shows(2));
-}
-
-TEST_F(HelpWindowTest, MovesAndResizesAreWrittenAndTheNextOpeningUsesThem) {
+// What a move or a resize writes, and the next opening there, are played by the
+// end-to-end tests; here the text filling the resized window, and its close box.
+TEST_F(HelpWindowTest, TheTextFillsTheResizedWindowAndTheCloseBoxClosesIt) {
   Start();
   Click(kHelpButton);
-  MoveWindowAsUser(2, 500, 120);
-  ASSERT_TRUE(PumpUntil([&] { return SettingsBytes().has_value(); }));
-  EXPECT_EQ(SettingsBytes(), "HelpX = 500\r\nHelpY = 120\r\nHelpW = 400\r\nHelpH = 330\r\n");
-
   ResizeWindowAsUser(2, 520, 410);
   ASSERT_TRUE(PumpUntil([&] { return CurrentSettings().helpW == 520; }));
-  EXPECT_EQ(SettingsBytes(), "HelpX = 500\r\nHelpY = 120\r\nHelpW = 520\r\nHelpH = 410\r\n");
-  EXPECT_EQ(TextArea(), (std::array{0, 0, 520, 410 - MenuBarHeight()}));  // still filling it
-
+  EXPECT_EQ(SettingsBytes(), "HelpX = 346\r\nHelpY = 50\r\nHelpW = 520\r\nHelpH = 410\r\n");
+  EXPECT_EQ(TextArea(), (std::array{0, 0, 520, 410 - MenuBarHeight()}));
   ClickCloseBox(2);
   Pump();
   EXPECT_FALSE(WindowExists(2));
   Choose(6);
-  EXPECT_EQ(Frame(2), (std::array{500, 120, 520, 410}));
+  EXPECT_EQ(Frame(2), (std::array{346, 50, 520, 410}));
 }
 
 using AboutWindowTest = ProgramTest;
 
-TEST_F(AboutWindowTest, OpensOnTheMainWindowsCornerOverTheDisabledMainWindow) {
+TEST_F(AboutWindowTest, OpensOnTheMainWindowsCornerOverTheDisabledMainWindowAndSavesNothing) {
   Start("Winx = 150\r\nWinY = 70\r\n");
   Choose(8);
   ASSERT_TRUE(WindowExists(1));
@@ -108,6 +100,14 @@ TEST_F(AboutWindowTest, OpensOnTheMainWindowsCornerOverTheDisabledMainWindow) {
     EXPECT_LE(TextWidthNeeded(id), GadgetGeometry(id).w)
         << "gadget " << id << " \"" << GetText(id) << '"';
   }
+  // Moving or enlarging it writes nothing and moves nothing inside it.
+  const GadgetRect ok = GadgetGeometry(104);
+  MoveWindowAsUser(1, 30, 40);
+  ResizeWindowAsUser(1, 600, 300);
+  PumpUntil([] { return false; }, 300);
+  EXPECT_EQ(SettingsBytes(), "Winx = 150\r\nWinY = 70\r\n");
+  EXPECT_EQ(GadgetGeometry(104).x, ok.x);
+  EXPECT_EQ(GadgetGeometry(104).y, ok.y);
 }
 
 TEST_F(AboutWindowTest, OkAndTheCloseBoxBothGiveTheMainWindowBack) {
@@ -128,18 +128,6 @@ TEST_F(AboutWindowTest, OkAndTheCloseBoxBothGiveTheMainWindowBack) {
     EXPECT_TRUE(WindowExists(2));
     EndProgram();
   }
-}
-
-TEST_F(AboutWindowTest, MovingOrEnlargingItWritesNothing) {
-  Start();
-  Choose(8);
-  const GadgetRect ok = GadgetGeometry(104);
-  MoveWindowAsUser(1, 30, 40);
-  ResizeWindowAsUser(1, 600, 300);
-  PumpUntil([] { return false; }, 300);
-  EXPECT_EQ(SettingsBytes(), std::nullopt);
-  EXPECT_EQ(GadgetGeometry(104).x, ok.x);
-  EXPECT_EQ(GadgetGeometry(104).y, ok.y);
 }
 
 TEST_F(AboutWindowTest, TheLinkAndTheWebsiteItemOpenTheSameAddress) {

@@ -19,7 +19,7 @@ TEST_F(ProgramStartTest, FirstRunShowsTheTrianglePageAtTheDefaultCornerAndWrites
   EXPECT_EQ(SelectedItem(15), 0);  // "Fractions"
   EXPECT_FALSE(WindowResizable(0) || WindowHasMinimizeBox(0) || WindowHasMaximizeBox(0));
   // Choosing the calculator shown changes nothing.
-  Type(40, "3");
+  Do("Side A=3");
   Choose(kTriangle);
   EXPECT_EQ(GetText(40), "3");
   EXPECT_EQ(SettingsBytes(), std::nullopt);
@@ -37,27 +37,6 @@ TEST_F(ProgramStartTest, StartUpReadsEverySettingAndLeavesTheFileUntouched) {
   EXPECT_EQ(WindowTitle(0), "Circle, Shapes and Bolt Circle");
   EXPECT_EQ(SelectedItem(52), 1);  // "Decimal"
   EXPECT_EQ(SettingsBytes(), ini);
-}
-
-TEST_F(ProgramStartTest, EachMenuChoiceShowsItsPageAndWritesCalcW) {
-  const struct {
-    PageItem item;
-    const char* title;
-    int width, height;  // below the menu bar
-  } frames[] = {{kCircle, "Circle, Shapes and Bolt Circle", 361, 162},
-                {kSquare, "Rectangle and Squares", 369, 158},
-                {kBender, "Bend Calculator", 499, 187},
-                {kConverter, "Unit Converter", 317, 129},
-                {kTriangle, "Triangles", 379, 219}};
-  Start();
-  Choose(kSquare);  // leave the triangle page first, so every row is a switch
-  for (const auto& frame : frames) {
-    Choose(frame.item);
-    EXPECT_EQ(WindowTitle(0), frame.title);
-    EXPECT_EQ(Frame(0), (std::array{346, 50, frame.width, frame.height + MenuBarHeight()}));
-    EXPECT_EQ(CurrentSettings().calcW, frame.item);
-    EXPECT_EQ(SettingsBytes(), "CalcW = " + std::to_string(frame.item) + "\r\n");
-  }
 }
 
 // The units choice, a move, a page switch that keeps the corner (its own
@@ -94,20 +73,14 @@ TEST_F(ProgramStartTest, ChangesAreWrittenAsTheyHappenAndRestoredByTheNextStart)
 
 using ProgramEndTest = ProgramTest;
 
-// "Exit", the close box (which the program answers without closing the window
-// itself) and the Close button of every page; nothing is saved.
-TEST_F(ProgramEndTest, EveryWayOutEndsTheProgram) {
-  for (int way = 0; way < 7; ++way) {
-    StartOn(way < 5 ? kAllPages[way] : kTriangle);
-    const std::string ini = *SettingsBytes();
-    if (way < 5) ClickGadget(kCloseButton);
-    if (way == 5) ChooseMenuItem(0, 5);
-    if (way == 6) ClickCloseBox(0);
+// "Exit" and the main window's close box are played by the end-to-end tests;
+// here the Close button of every page.
+TEST_F(ProgramEndTest, EveryPagesCloseButtonEndsTheProgram) {
+  for (PageItem page : kAllPages) {
+    StartOn(page);
+    Click(kCloseButton);
+    EXPECT_TRUE(ended_) << "page " << page;
     ended_ = false;
-    Pump();
-    EXPECT_TRUE(ended_) << way;
-    EXPECT_TRUE(WindowExists(0));
-    EXPECT_EQ(SettingsBytes(), ini);
     EndProgram();
   }
 }

@@ -32,7 +32,8 @@ inline constexpr GadgetId kCloseButton = 9, kCalcButton = 22, kHelpButton = 105,
 // drop-down its selected entry, any other control its text.
 using PageView = std::map<GadgetId, std::string>;
 PageView ViewPage();
-// Checks that the page shows `expected`, control by control.
+// Checks that the page shows `expected`, control by control, and that the
+// main window holds nothing else.
 void ExpectPageShows(const PageView& expected);
 // The page's controls (ids 0 to 107) in ascending order, of one kind or all.
 std::vector<GadgetId> PageGadgets(ControlKind kind = ControlKind::None);
@@ -59,8 +60,6 @@ class ProgramTest : public ::testing::Test {
   // The user's actions, each followed by the program handling what they caused.
   void Choose(MenuItemId item, WindowId window = kMainWindow);
   void Click(GadgetId id);
-  // Types into the field, which must be empty, and checks that it took the text.
-  void Type(GadgetId id, const std::string& text);
   // One step on the page's controls, named as a screen reader names them:
   // "Name=text" types into the edit field (emptied first) or picks the
   // drop-down's entry, "Name" clicks, "Enter" presses Enter.
