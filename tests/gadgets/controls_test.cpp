@@ -61,6 +61,7 @@ TEST_F(ControlsTest, HostileTextAndNumbersAreHarmless) {
   CreateTextArea(4, 0, 0, 100, 100);
   SetText(4, huge);
   EXPECT_EQ(GetText(4), huge);
+  EXPECT_GT(TextWidthNeeded(4), 100) << "a text area does not wrap a long line";
   PlaceGadget(4, INT_MAX, INT_MIN, INT_MAX, INT_MAX);
   EXPECT_TRUE(GadgetExists(4));
 }

@@ -97,8 +97,8 @@ TEST_F(AboutWindowTest, OpensOnTheMainWindowsCornerOverTheDisabledMainWindowAndS
   EXPECT_EQ(ToolTipOf(99), "View my website");
   EXPECT_EQ(ToolTipOf(104), "Close About");
   for (GadgetId id : {96, 97, 98, 99, 100, 104}) {
-    EXPECT_LE(TextWidthNeeded(id), GadgetGeometry(id).w)
-        << "gadget " << id << " \"" << GetText(id) << '"';
+    EXPECT_LE(TextWidthNeeded(id), GadgetGeometry(id).w) << "gadget " << id << " " << GetText(id);
+    EXPECT_EQ(AccessibleNameOf(id), GetText(id)) << "screen readers read the caption";
   }
   // Moving or enlarging it writes nothing and moves nothing inside it.
   const GadgetRect ok = GadgetGeometry(104);
