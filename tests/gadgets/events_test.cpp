@@ -173,26 +173,7 @@ TEST_F(KeyboardTest, TabFollowsCreationOrderWrapsAndSkipsWhatTakesNoFocus) {
 }
 
 // The program's own messages are checked on its pages.
-TEST_F(MessageBoxTest, ShowsTitleAndTextAsGivenWithOneOkAndNoIcon) {
-  OpenWindow(0);
-  const int before = MessageBoxCount();
-  MessageBoxView seen;
-  bool openWhileHandled = false;
-  OnNextMessageBox([&](const MessageBoxView& view) {
-    seen = view;
-    openWhileHandled = MessageBoxOpen();
-  });
-  ShowMessage("<b>&Title</b>", "a < b & c\r\nline two");  // no markup, no mnemonics
-  EXPECT_EQ(seen.title, "<b>&Title</b>");
-  EXPECT_EQ(seen.text, "a < b & c\r\nline two");
-  EXPECT_EQ(seen.buttons, "OK");
-  EXPECT_FALSE(seen.hasIcon);
-  EXPECT_TRUE(openWhileHandled);
-  EXPECT_FALSE(MessageBoxOpen());
-  EXPECT_EQ(MessageBoxCount(), before + 1);
-}
-
-TEST_F(MessageBoxTest, EveryWindowTakesNoInputWhileItIsOpen) {
+TEST_F(MessageBoxTest, ShowsTitleAndTextAsGivenWithOneOkAndNoIconAndHoldsBackAllInput) {
   OpenWindow(0);
   CreateMenuBar(0, 0);
   AddMenuTitle("Calculate");
@@ -202,7 +183,12 @@ TEST_F(MessageBoxTest, EveryWindowTakesNoInputWhileItIsOpen) {
   OpenWindow(2);
   CreateButton(105, 10, 10, 50, 30, "Help");
   SettleAndTakeEvents();
-  OnNextMessageBox([](const MessageBoxView&) {
+  const int before = MessageBoxCount();
+  MessageBoxView seen;
+  bool openWhileHandled = false;
+  OnNextMessageBox([&](const MessageBoxView& view) {
+    seen = view;
+    openWhileHandled = MessageBoxOpen();
     ClickGadget(22);
     ClickGadget(105);
     TypeText(40, "12");
@@ -210,7 +196,14 @@ TEST_F(MessageBoxTest, EveryWindowTakesNoInputWhileItIsOpen) {
     ClickCloseBox(0);
     ClickCloseBox(2);
   });
-  ShowMessage("Triangle Error", "x");
+  ShowMessage("<b>&Title</b>", "a < b & c\r\nline two");  // no markup, no mnemonics
+  EXPECT_EQ(seen.title, "<b>&Title</b>");
+  EXPECT_EQ(seen.text, "a < b & c\r\nline two");
+  EXPECT_EQ(seen.buttons, "OK");
+  EXPECT_FALSE(seen.hasIcon);
+  EXPECT_TRUE(openWhileHandled);
+  EXPECT_FALSE(MessageBoxOpen());
+  EXPECT_EQ(MessageBoxCount(), before + 1);
   EXPECT_TRUE(TakeAllEvents().empty());
   EXPECT_EQ(GetText(40), "");
   // Afterwards the windows take input again.
