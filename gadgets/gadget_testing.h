@@ -43,7 +43,6 @@ void QueueEventAfter(int ms, const Event& event);
 
 // Inspection.
 GadgetId FocusedGadget();  // -1 when no gadget has the focus
-bool GadgetEnabled(GadgetId id);
 bool GadgetVisible(GadgetId id);
 bool GadgetReadOnly(GadgetId id);
 std::string ToolTipOf(GadgetId id);
@@ -69,8 +68,6 @@ std::string FontFamily();
 int FontPixelSize();
 // Number of child controls the window holds (for checking that a page left nothing behind).
 int ControlCount(WindowId window);
-// Saves a picture of the window (inner area) as PNG.
-bool GrabWindow(WindowId window, const std::string& pngPath);
 
 // Message boxes. The handler runs once, for the next box that ShowMessage opens,
 // while it is open; it sees the title, the text, the button texts and whether an

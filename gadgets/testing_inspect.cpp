@@ -22,11 +22,6 @@ GadgetId FocusedGadget() {
   return focus != nullptr ? GadgetIdOf(focus) : -1;
 }
 
-bool GadgetEnabled(GadgetId id) {
-  QWidget* widget = GadgetWidget(id);
-  return widget != nullptr && widget->isEnabled();
-}
-
 bool GadgetVisible(GadgetId id) {
   QWidget* widget = GadgetWidget(id);
   return widget != nullptr && widget->isVisible();
@@ -118,10 +113,4 @@ int ControlCount(WindowId id) {
   if (window == nullptr) return 0;
   return static_cast<int>(
       window->ClientArea()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size());
-}
-
-bool GrabWindow(WindowId id, const std::string& pngPath) {
-  AppWindow* window = FindAppWindow(id);
-  if (window == nullptr) return false;
-  return window->grab().save(QString::fromStdString(pngPath), "PNG");
 }

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "tests/shell/golden_rows.h"
+#include "tests/golden_rows.h"
 
 namespace {
 
@@ -38,12 +38,12 @@ int CountWord(std::string_view line, std::string_view word) {
 }
 
 TEST(HelpTexts, MatchTheGoldenRows) {
-  const std::vector<GoldenRow> rows = ReadGoldenRows("help_texts.tsv");
+  const std::vector<GoldenCells> rows = ReadGoldenCells("help_texts.tsv");
   EXPECT_GE(rows.size(), 80u);
   std::set<std::string, std::less<>> quoted;  // the whole lines the rows give
   int64_t id = -1;
   std::size_t next = 0;  // the line after the one the row before found
-  for (const GoldenRow& row : rows) {
+  for (const GoldenCells& row : rows) {
     SCOPED_TRACE("help_texts.tsv:" + std::to_string(row.line));
     if (row.Number(0) != id) next = 0;
     id = row.Number(0);
@@ -53,7 +53,7 @@ TEST(HelpTexts, MatchTheGoldenRows) {
     const std::string value = row.Text(2);
     if (check == "size" || check == "lines") {
       EXPECT_EQ(static_cast<int64_t>(check == "size" ? text.size() : lines.size()),
-                GoldenNumber(value));
+                GoldenNumber<int64_t>(value));
     } else if (check == "first") {
       EXPECT_TRUE(text.starts_with(value + "\r\n\r\n")) << value;
       next = 1;
@@ -71,7 +71,8 @@ TEST(HelpTexts, MatchTheGoldenRows) {
     } else if (check == "count") {
       const std::vector<std::string> range = SplitCell(value, '-');
       int count = 0;
-      for (int64_t n = GoldenNumber(range.at(0)); n <= GoldenNumber(range.at(1)); ++n) {
+      for (int64_t n = GoldenNumber<int64_t>(range.at(0)); n <= GoldenNumber<int64_t>(range.at(1));
+           ++n) {
         count += CountWord(lines.at(static_cast<std::size_t>(n - 1)), row.Text(3));
       }
       EXPECT_EQ(count, row.Number(4)) << row.Text(3);

@@ -3,7 +3,7 @@
 // then the files that are not what they seem: links, directories, pipes, and
 // files far too big to be settings.
 #include "shell/settings_text.h"
-#include "tests/shell/golden_rows.h"
+#include "tests/golden_rows.h"
 #include "tests/shell/settings_test_files.h"
 
 namespace {
@@ -19,22 +19,22 @@ std::vector<Setting> Settings(const std::string& cell) {
     if (item == "|") settings.emplace_back(item, 0);
     if (equals == std::string::npos) continue;
     settings.emplace_back(GoldenText(item.substr(0, equals)),
-                          GoldenNumber(item.substr(equals + 1)));
+                          GoldenNumber<int64_t>(item.substr(equals + 1)));
   }
   return settings;
 }
 
 TEST(SettingValueToInt, ReadsLeadingNumberAndSaturates) {
-  const std::vector<GoldenRow> rows = ReadGoldenRows("settings_values.tsv");
+  const std::vector<GoldenCells> rows = ReadGoldenCells("settings_values.tsv");
   EXPECT_GE(rows.size(), 24u);
-  for (const GoldenRow& row : rows)
+  for (const GoldenCells& row : rows)
     EXPECT_EQ(SettingValueToInt(row.Text(0)), row.Number(1)) << "settings_values.tsv:" << row.line;
 }
 
 TEST_F(SettingsFileTest, ReadsAndWritesBackTheGoldenFiles) {
-  const std::vector<GoldenRow> rows = ReadGoldenRows("settings_files.tsv");
+  const std::vector<GoldenCells> rows = ReadGoldenCells("settings_files.tsv");
   EXPECT_GE(rows.size(), 45u);
-  for (const GoldenRow& row : rows) {
+  for (const GoldenCells& row : rows) {
     SCOPED_TRACE("settings_files.tsv:" + std::to_string(row.line));
     const bool missing = row.cells.at(0) == "(none)";
     const std::string before = missing ? "" : row.Text(0), after = row.Text(3);
