@@ -12,8 +12,8 @@
 struct CircleInput {
   std::string weightEach;  // weight per area, always decimal
   std::string diameter, radius;
-  std::string holes;  // whole number
-  std::string angle;  // decimal degrees
+  std::string holes;           // whole number
+  std::string angle;           // decimal degrees
   int unitsMode = kFractions;  // the page's units drop-down
 };
 

@@ -9,7 +9,7 @@
 
 struct SquareInput {
   std::string width, height;
-  std::string weightEach;  // weight per area, always decimal
+  std::string weightEach;      // weight per area, always decimal
   int unitsMode = kFractions;  // the page's units drop-down
 };
 
