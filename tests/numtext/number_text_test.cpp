@@ -1,11 +1,12 @@
-// What a golden row cannot say well: NaN bit patterns, the 512-decimal clamp
-// and texts of 100,000 characters.
+// What a golden row cannot say well: NaN bit patterns, the 512-decimal clamp,
+// texts of 100,000 characters and a desktop whose locale writes "2,5".
 
 #include "numtext/number_text.h"
 
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <clocale>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -43,6 +44,17 @@ TEST(ParseNumber, VeryLongTextsReadCorrectly) {
   // 1 + 2^-53 is exactly halfway between two doubles.
   std::string halfway = "1.00000000000000011102230246251565404236316680908203125";
   EXPECT_EQ(ParseNumber(halfway + std::string(2000, '0') + "1"), 1.0f);
+}
+
+// The toolkit sets the C library's locale from the desktop's; numbers keep "."
+// and a comma still ends a number.
+TEST(NumberText, IgnoresTheLocalesDecimalComma) {
+  if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) GTEST_SKIP() << "no de_DE.UTF-8 locale";
+  ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+  EXPECT_EQ(FormatNumber(2.5f, 4), "2.5000");
+  EXPECT_EQ(ParseNumber("3.75"), 3.75f);
+  EXPECT_EQ(ParseNumber("3,5"), 3.0f);
+  std::setlocale(LC_ALL, "C");
 }
 
 }  // namespace
