@@ -45,19 +45,13 @@ constexpr ControlRow kCircleRows[] = {
     {kButton, 105, 310, 90, 40, 30, "Help", "Show some usefull information"},
 };
 
-constexpr struct {
-  GadgetId id;
-  std::string CircleInput::*field;
-} kCircleReads[] = {
+constexpr FieldText<CircleInput> kCircleReads[] = {
     {62, &CircleInput::weightEach}, {54, &CircleInput::diameter}, {51, &CircleInput::radius},
     {56, &CircleInput::holes},      {57, &CircleInput::angle},
 };
 
 // In the order they are written.
-constexpr struct {
-  GadgetId id;
-  std::string CircleOutput::*text;
-} kCircleWrites[] = {
+constexpr FieldText<CircleOutput> kCircleWrites[] = {
     {56, &CircleOutput::holes},       {57, &CircleOutput::angle},     {58, &CircleOutput::cord},
     {28, &CircleOutput::weightTotal}, {54, &CircleOutput::diameter},  {51, &CircleOutput::radius},
     {24, &CircleOutput::area},        {67, &CircleOutput::perimeter},
@@ -73,8 +67,7 @@ void CirclePage(const PagePlacement& at) {
 
 void CircleCalculator() {
   CircleInput input;
-  for (const auto& read : kCircleReads)
-    input.*read.field = GetText(read.id);
+  ReadFields<CircleInput>(kCircleReads, input);
   input.unitsMode = SelectedItem(kUnitsChoice);
 
   const auto result = CalculateCircle(input);
@@ -83,6 +76,5 @@ void CircleCalculator() {
     return;
   }
   const auto& output = std::get<CircleOutput>(result);
-  for (const auto& write : kCircleWrites)
-    SetText(write.id, output.*write.text);
+  WriteFields<CircleOutput>(kCircleWrites, output);
 }

@@ -5,6 +5,7 @@
 // page's table should be like reading the page on the screen.
 
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "gadgets/gadgets.h"
@@ -56,3 +57,24 @@ struct PageFrame {
 
 // Places and titles the main window, then walks the rows in order.
 void LayOutPage(const PageFrame& frame, std::span<const ControlRow> rows, const PagePlacement& at);
+
+// A field of the page and the text of a calculation's input or output it holds.
+template <typename Texts>
+struct FieldText {
+  GadgetId id;
+  std::string Texts::*text;
+};
+
+// Reads each field into its text of `into`.
+template <typename Texts>
+void ReadFields(std::span<const FieldText<Texts>> fields, Texts& into) {
+  for (const FieldText<Texts>& field : fields)
+    into.*field.text = GetText(field.id);
+}
+
+// Writes each text of `from` into its field, in the table's order.
+template <typename Texts>
+void WriteFields(std::span<const FieldText<Texts>> fields, const Texts& from) {
+  for (const FieldText<Texts>& field : fields)
+    SetText(field.id, from.*field.text);
+}

@@ -43,10 +43,7 @@ constexpr ControlRow kSquareRows[] = {
 };
 
 // In the order they are written.
-constexpr struct {
-  GadgetId id;
-  std::string SquareOutput::*text;
-} kSquareWrites[] = {
+constexpr FieldText<SquareOutput> kSquareWrites[] = {
     {17, &SquareOutput::diagonal}, {20, &SquareOutput::angle},     {24, &SquareOutput::area},
     {28, &SquareOutput::total},    {67, &SquareOutput::perimeter},
 };
@@ -72,6 +69,5 @@ void SquareCalculator() {
   // Nothing to show for a rectangle without sides, and no message either.
   const std::optional<SquareOutput> output = CalculateSquare(input);
   if (!output) return;
-  for (const auto& write : kSquareWrites)
-    SetText(write.id, (*output).*write.text);
+  WriteFields<SquareOutput>(kSquareWrites, *output);
 }

@@ -51,20 +51,14 @@ constexpr ControlRow kTriangleRows[] = {
 };
 
 // Where the solver's input comes from.
-constexpr struct {
-  GadgetId id;
-  std::string TriangleInput::*field;
-} kTriangleReads[] = {
+constexpr FieldText<TriangleInput> kTriangleReads[] = {
     {40, &TriangleInput::sideA},      {41, &TriangleInput::sideB},   {42, &TriangleInput::sideC},
     {46, &TriangleInput::angleAB},    {45, &TriangleInput::angleBC}, {44, &TriangleInput::angleAC},
     {43, &TriangleInput::unitWeight},
 };
 
 // Where a solution goes, in the order it is written.
-constexpr struct {
-  GadgetId id;
-  std::string TriangleSolution::*text;
-} kTriangleWrites[] = {
+constexpr FieldText<TriangleSolution> kTriangleWrites[] = {
     {40, &TriangleSolution::sideA},     {41, &TriangleSolution::sideB},
     {42, &TriangleSolution::sideC},     {13, &TriangleSolution::height},
     {67, &TriangleSolution::perimeter}, {46, &TriangleSolution::angleAB},
@@ -84,8 +78,7 @@ void TrianglePage(const PagePlacement& at) {
 
 void TriangleCalculator() {
   TriangleInput input;
-  for (const auto& read : kTriangleReads)
-    input.*read.field = GetText(read.id);
+  ReadFields<TriangleInput>(kTriangleReads, input);
   input.unitsMode = SelectedItem(kUnitsChoice);
 
   const TriangleResult result = TriangleSolver(input);
@@ -93,8 +86,7 @@ void TriangleCalculator() {
     ShowMessage(result.error->title, result.error->text);
     return;
   }
-  for (const auto& write : kTriangleWrites)
-    SetText(write.id, result.solution.*write.text);
+  WriteFields<TriangleSolution>(kTriangleWrites, result.solution);
   SelectItem(kAcuteBox, result.solution.acute ? 1 : 0);
   SelectItem(kObtuseBox, result.solution.obtuse ? 1 : 0);
 }
