@@ -12,9 +12,6 @@ namespace {
 // A move or resize counts once the window has stood still this long: a drag
 // becomes one event, and the window manager's bursts are over.
 constexpr int kRestMilliseconds = 250;
-// How many rest periods a program change waits at most for the window manager
-// to show the window where it was asked to (it may refuse, or be slow).
-constexpr int kMaxSettleWaits = 12;
 
 Qt::WindowFlags QtFrameFlags(unsigned flags) {
   Qt::WindowFlags f = Qt::Window | Qt::CustomizeWindowHint;
@@ -36,7 +33,8 @@ AppWindow::AppWindow(WindowId id, unsigned frameFlags)
   setAttribute(Qt::WA_AlwaysShowToolTips);
   restTimer_.setSingleShot(true);
   restTimer_.setInterval(kRestMilliseconds);
-  QObject::connect(&restTimer_, &QTimer::timeout, this, [this] { CameToRest(); });
+  QObject::connect(&restTimer_, &QTimer::timeout, this,
+                   [this] { Observe(gadget_layer::GeometryInput::CameToRest); });
 }
 
 AppWindow::~AppWindow() = default;
@@ -92,92 +90,105 @@ gadget_layer::WindowGeometry AppWindow::Current() const {
   return {corner.x(), corner.y(), width(), height()};
 }
 
+gadget_layer::FrameOffset AppWindow::Frame() const {
+  if (windowHandle() == nullptr || windowHandle()->handle() == nullptr) return {};
+  const QMargins frame = windowHandle()->frameMargins();
+  return {frame.left(), frame.top()};
+}
+
+bool AppWindow::ReadyForUser() const {
+  return isVisible() && tracker_.State() != gadget_layer::GeometryState::Hidden &&
+         !tracker_.Placing();
+}
+
 void AppWindow::Created(QPoint corner, QSize size) {
-  ProgramPlaces(corner, size, true, true, true);
+  tracker_.ProgramCreates({corner.x(), corner.y(), size.width(), size.height()});
+  // Shown when the program next waits, so that the window manager maps it
+  // once, at the place and size the program's start-up gave it, instead of
+  // being asked to move and size a window it is still framing.
+  showPending_ = true;
+  QTimer::singleShot(0, this, [this] { ShowNow(); });
+}
+
+void AppWindow::ShowNow() {
+  if (!showPending_) return;
+  showPending_ = false;
+  show();
+  WatchNativeWindow();
+  raise();
+  activateWindow();
 }
 
 void AppWindow::Place(int left, int top, int width, int height) {
-  const QPoint corner(left, top);
-  const QSize size(width, height);
-  // While an earlier change is still under way, the window may not stand
-  // where it was asked to yet: ask again.
-  const bool moves = corner != Corner() || Settling();
-  const bool sizes = size != KnownSize() || Settling();
-  ProgramPlaces(corner, size, moves, sizes, false);
+  gadget_layer::WindowGeometry wanted{left, top, width, height};
+  // A move of the user's that is not reported yet is reported now, and wins
+  // over the program's corner, which is older than it.
+  if (Observe(gadget_layer::GeometryInput::InputArrives).reportMove) {
+    wanted.left = tracker_.Known().left;
+    wanted.top = tracker_.Known().top;
+  }
+  const gadget_layer::WindowGeometry known = tracker_.Known();
+  // While an earlier change is still on its way, ask again for all of it.
+  const bool placing = tracker_.Placing();
+  const bool moves = placing || wanted.left != known.left || wanted.top != known.top;
+  const bool sizes = placing || wanted.width != known.width || wanted.height != known.height;
+  if (!moves && !sizes) return;
+  tracker_.ProgramPlaces(wanted);
+  Ask(wanted, moves, sizes);
+}
+
+void AppWindow::Ask(const gadget_layer::WindowGeometry& wanted, bool moves, bool sizes) {
   if (sizes) {
     // Lift a fixed size first so that the new one is not clamped to the old.
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    resize(size);
-    ApplySizeLimits(width, height);
+    resize(wanted.width, wanted.height);
+    ApplySizeLimits(wanted.width, wanted.height);
   }
-  // Placed by the frame corner, after the resize: right even before the window
-  // manager has framed a new window, where placing the inner area by a frame
-  // offset not yet known, or resizing alone, leaves the frame short by its
-  // border and title bar.
-  if (moves) {
-    if (windowHandle() != nullptr) {
-      windowHandle()->setFramePosition(corner);
-    } else {
-      move(corner);
-    }
+  if (!moves) return;
+  if (windowHandle() == nullptr || !isVisible()) {
+    move(wanted.left, wanted.top);  // before showing, a move places the frame corner
+    return;
   }
+  // Placed by the frame corner, after the resize. Reading the frame first
+  // has the toolkit turn the corner into the window manager's terms with the
+  // frame as it is now, not with one it noted before the window was framed.
+  windowHandle()->frameMargins();
+  windowHandle()->setFramePosition(QPoint(wanted.left, wanted.top));
 }
 
 void AppWindow::SetTopmost(bool on) {
   if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == on) return;
+  if (!isVisible()) {
+    // Not shown yet: the window is mapped with the flag from the start.
+    setWindowFlag(Qt::WindowStaysOnTopHint, on);
+    return;
+  }
   // Flush a pending user move first: the window is re-shown where it stands.
   ReportPendingUserChange();
-  const QPoint corner = Settling() ? Corner() : OuterCorner();
-  const bool wasVisible = isVisible();
+  const gadget_layer::WindowGeometry now = tracker_.Placing() ? tracker_.Known() : Current();
   const bool wasActive = isActiveWindow();
-  ProgramPlaces(corner, size(), true, true, wasVisible);
   // Changing the flags hides the window and gives it a new native window.
   setWindowFlag(Qt::WindowStaysOnTopHint, on);
-  move(corner);  // before showing, a move places the frame corner
-  if (wasVisible) show();
+  tracker_.ProgramCreates(now);
+  move(now.left, now.top);  // before showing, a move places the frame corner
+  show();
   WatchNativeWindow();
   if (wasActive) activateWindow();
 }
 
-void AppWindow::ProgramPlaces(QPoint corner, QSize size, bool moves, bool sizes, bool remapped) {
-  if (!moves && !sizes && !remapped) return;
-  tracker_.ProgramPlaces({corner.x(), corner.y(), size.width(), size.height()}, moves, sizes);
-  if (remapped) awaitingExpose_ = true;
-  settleWaits_ = 0;
-  restTimer_.start();
-}
-
 void AppWindow::ReportPendingUserChange() {
-  // Only a user's change can be pending outside the program's own changes.
-  if (!restTimer_.isActive() || Settling()) return;
-  restTimer_.stop();
-  CameToRest();
+  Observe(gadget_layer::GeometryInput::InputArrives);
 }
 
-void AppWindow::CameToRest() {
-  if (!isVisible() && !Settling()) return;
-  gadget_layer::UserChanges changes;
-  const bool mayWait = ++settleWaits_ < kMaxSettleWaits;
-  const bool shown = !awaitingExpose_ && isVisible();
-  if (tracker_.CameToRest(Current(), shown, mayWait, changes) ==
-      gadget_layer::GeometryTracker::Rest::WaitLonger) {
-    // A window placed while the window manager was still framing it can stand
-    // with its inner corner where its frame corner belongs: place it again,
-    // now that the frame is known.
-    if (shown && windowHandle() != nullptr && tracker_.MoveOutstanding(Current())) {
-      // By the inner corner: a frame-corner request the window manager already
-      // answered wrongly once would be answered the same way again.
-      const QMargins frame = windowHandle()->frameMargins();
-      windowHandle()->setPosition(Corner() + QPoint(frame.left(), frame.top()));
-    }
-    restTimer_.start();
-    return;
-  }
-  settleWaits_ = 0;
-  awaitingExpose_ = false;
-  if (changes.moved) gadget_layer::QueueEvent(Event{EventKind::MoveEvent, id_, -1, {}});
-  if (changes.resized) gadget_layer::QueueEvent(Event{EventKind::SizeEvent, id_, -1, {}});
+gadget_layer::GeometryActions AppWindow::Observe(gadget_layer::GeometryInput input) {
+  if (!isVisible()) return {};
+  const gadget_layer::GeometryActions actions = tracker_.Observe(input, Current(), Frame());
+  if (actions.placeAgain) Ask(tracker_.Known(), true, true);
+  if (actions.restartRestTimer) restTimer_.start();
+  if (actions.reportMove) gadget_layer::QueueEvent(Event{EventKind::MoveEvent, id_, -1, {}});
+  if (actions.reportSize) gadget_layer::QueueEvent(Event{EventKind::SizeEvent, id_, -1, {}});
+  return actions;
 }
 
 void AppWindow::closeEvent(QCloseEvent* event) {
@@ -189,21 +200,20 @@ void AppWindow::closeEvent(QCloseEvent* event) {
 
 void AppWindow::moveEvent(QMoveEvent* event) {
   QWidget::moveEvent(event);
-  GeometryReported();
+  Observe(gadget_layer::GeometryInput::Reported);
 }
 
 void AppWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   LayOutChildren();
-  GeometryReported();
+  Observe(gadget_layer::GeometryInput::Reported);
 }
 
 void AppWindow::paintEvent(QPaintEvent* event) {
   QWidget::paintEvent(event);
   // Painted: shown on the screen.
-  if (awaitingExpose_) {
-    awaitingExpose_ = false;
-    GeometryReported();
+  if (tracker_.State() == gadget_layer::GeometryState::Hidden) {
+    Observe(gadget_layer::GeometryInput::Shown);
   }
 }
 
@@ -216,15 +226,9 @@ void AppWindow::WatchNativeWindow() {
 
 bool AppWindow::eventFilter(QObject* watched, QEvent* event) {
   // Exposed: mapped and shown on the screen, which the painting follows.
-  if (watched == watchedNative_ && event->type() == QEvent::Expose && awaitingExpose_ &&
-      watchedNative_->isExposed()) {
-    awaitingExpose_ = false;
-    GeometryReported();
+  if (watched == watchedNative_ && event->type() == QEvent::Expose && watchedNative_->isExposed() &&
+      tracker_.State() == gadget_layer::GeometryState::Hidden) {
+    Observe(gadget_layer::GeometryInput::Shown);
   }
   return QWidget::eventFilter(watched, event);
-}
-
-void AppWindow::GeometryReported() {
-  if (!awaitingExpose_ && isVisible()) tracker_.Observe(Current());
-  restTimer_.start();
 }

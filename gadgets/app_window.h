@@ -32,31 +32,27 @@ class AppWindow : public QWidget {
   GadgetId enterGadget = -1;
   bool smartRefresh = false;
 
-  // The outer corner the program knows: last reported, or where it put the
-  // window itself (while the window manager may still be carrying that out).
+  // The outer corner and inner size the program knows: asked for, or last
+  // reported.
   QPoint Corner() const;
   QSize KnownSize() const;
   // The outer corner where the window stands now.
   QPoint OuterCorner() const;
   // Puts the outer corner at (left, top) and the inner area at width x height,
-  // as the program's own change (no MoveEvent or SizeEvent). Only what differs
-  // from what the program knows is changed: a move the user made and that is
-  // not reported yet stays. A window without sizing border keeps the size fixed.
+  // as the program's own change (no MoveEvent or SizeEvent). A move the user
+  // made and that is not reported yet is reported now and stays: the program
+  // never puts back a window the user moved. A window without sizing border
+  // keeps the size fixed.
   void Place(int left, int top, int width, int height);
-  // Re-creates the native window with or without "stays on top", keeping its
-  // place, size and visibility.
+  // Keeps the window above all others or stops doing so. A shown window is
+  // re-created by the toolkit for it, where it stands.
   void SetTopmost(bool on);
-  // The program has created the window at this corner and size.
+  // The program has created the window at this corner and size; it is shown
+  // once the program next waits for input, with the geometry it has by then.
   void Created(QPoint corner, QSize size);
-  // Whether a change the program made is still being carried out.
-  bool Settling() const { return tracker_.Settling(); }
-  // Call after showing: follows the native window's exposure from now on.
-  void WatchNativeWindow();
-  // Whether the window is shown where the program put it, so that a user could
-  // take hold of it (and what the user does with it counts as the user's).
-  bool ReadyForUser() const {
-    return !awaitingExpose_ && isVisible() && (!Settling() || tracker_.Arrived());
-  }
+  // Whether the window is on the screen and its placing by the program is over,
+  // so that what a user does with it counts as the user's.
+  bool ReadyForUser() const;
   // Reports a move or resize of the user's that is waiting for the window to
   // come to rest, now: the user's actions are reported in the order made.
   void ReportPendingUserChange();
@@ -69,12 +65,14 @@ class AppWindow : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void ShowNow();
   void LayOutChildren();
   void ApplySizeLimits(int width, int height);
-  void ProgramPlaces(QPoint corner, QSize size, bool moves, bool sizes, bool remapped);
-  void CameToRest();
-  void GeometryReported();
+  void Ask(const gadget_layer::WindowGeometry& wanted, bool moves, bool sizes);
+  gadget_layer::GeometryActions Observe(gadget_layer::GeometryInput input);
   gadget_layer::WindowGeometry Current() const;
+  gadget_layer::FrameOffset Frame() const;
+  void WatchNativeWindow();
 
   WindowId id_;
   unsigned frameFlags_;
@@ -83,7 +81,6 @@ class AppWindow : public QWidget {
   std::map<MenuItemId, QPointer<QAction>> menuItems_;
   QTimer restTimer_;
   gadget_layer::GeometryTracker tracker_;
-  bool awaitingExpose_ = false;
   QPointer<QWindow> watchedNative_;
-  int settleWaits_ = 0;
+  bool showPending_ = false;
 };

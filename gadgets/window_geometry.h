@@ -1,99 +1,91 @@
 #pragma once
-// Inside the gadget layer only: tells the moves and resizes a user made from
-// the ones the program made itself, for MoveEvent and SizeEvent.
+// Inside the gadget layer only, and free of the toolkit: tells the moves and
+// resizes a user made from the ones the program made itself, for MoveEvent and
+// SizeEvent. A state machine fed with what the window system reports; the
+// window code carries out the actions it answers with.
 //
-// The window manager reports geometry in bursts: passing positions while it
-// applies a resize, a frame-only move when it first frames a window. So a
-// window's geometry is judged once it has come to rest, against the geometry
-// last reported to the program or set by it. While a move or resize the
-// program asked for is being carried out, that part of the geometry is the
-// program's until the window stands where it was asked to; if it then leaves
-// that place, the user moved it.
+// The program's own placing of a window is carried out by the window manager
+// some time later, and under load much later. Until the window stands where
+// the program asked, every geometry it reports is judged against both the
+// geometry asked for and the one before it: either is the program's change
+// on its way. A window manager that framed a window late can leave its inner
+// corner where its frame corner belongs: put right once. Anything else is the
+// user's doing, reported once the window has come to rest, or at once when
+// the user's next click or key arrives, so that the program sees the move
+// before the click. The program never puts a window back that the user moved.
+
+#include <cstdint>
 
 namespace gadget_layer {
 
 struct WindowGeometry {
-  int left = 0;  // outer (frame) position
+  int left = 0;  // outer (frame) corner
   int top = 0;
   int width = 0;  // inner size
   int height = 0;
+  bool operator==(const WindowGeometry&) const = default;
 };
 
-struct UserChanges {
-  bool moved = false;
-  bool resized = false;
+// How far the inner corner stands from the outer one.
+struct FrameOffset {
+  int left = 0;
+  int top = 0;
+};
+
+enum class GeometryState : std::uint8_t {
+  Hidden,        // not on the screen yet: what the toolkit reports is its own guess
+  Placing,       // the program asked for a geometry the window does not show yet
+  Steady,        // the window stands where the program knows it
+  UserChanging,  // the user moves or sizes it; judged once it comes to rest
+};
+
+enum class GeometryInput : std::uint8_t {
+  Shown,         // the window is on the screen, in its frame
+  Reported,      // the window system reported a new geometry
+  CameToRest,    // no report for a while
+  InputArrives,  // a click or key of the user's is about to be queued
+};
+
+// Where the window stands, against what the program knows of it.
+enum class Standing : std::uint8_t {
+  AsKnown,    // where the program put it, or where it was last reported
+  OnTheWay,   // each part as asked, or still as before the program's change
+  Misframed,  // as asked but for the frame: inner corner where the frame's belongs
+  Elsewhere,  // somewhere the program never asked for
+};
+
+struct GeometryActions {
+  bool restartRestTimer = false;
+  bool placeAgain = false;  // ask once more for the geometry the program wants
+  bool reportMove = false;
+  bool reportSize = false;
+  bool operator==(const GeometryActions&) const = default;
 };
 
 class GeometryTracker {
  public:
-  // The geometry the program knows: last reported, or set by the program.
+  GeometryState State() const { return state_; }
+  // The geometry the program knows: asked for, or last reported.
   const WindowGeometry& Known() const { return known_; }
-  bool Settling() const { return claimMove_ || claimSize_; }
-  // Whether the window has stood where the program's change asked for.
-  bool Arrived() const { return arrived_; }
+  bool Placing() const { return state_ == GeometryState::Placing; }
 
-  // The program puts the window at `wanted`, moving and/or sizing it.
-  void ProgramPlaces(const WindowGeometry& wanted, bool moves, bool sizes) {
-    if (moves) {
-      known_.left = wanted.left;
-      known_.top = wanted.top;
-      claimMove_ = true;
-    }
-    if (sizes) {
-      known_.width = wanted.width;
-      known_.height = wanted.height;
-      claimSize_ = true;
-    }
-    if (moves || sizes) arrived_ = false;
-  }
+  // The program puts the window at `wanted` (the parts it does not change are
+  // as known). A hidden window stays hidden until it is shown.
+  void ProgramPlaces(const WindowGeometry& wanted);
+  // The window was (re-)created off the screen at `wanted`.
+  void ProgramCreates(const WindowGeometry& wanted);
 
-  // Whether the program's move is still not carried out at `now`.
-  bool MoveOutstanding(const WindowGeometry& now) const {
-    return claimMove_ && !arrived_ && (now.left != known_.left || now.top != known_.top);
-  }
+  // The window system tells something; `now` is where the window stands and
+  // `frame` its frame. Answers what the window code must do.
+  GeometryActions Observe(GeometryInput input, const WindowGeometry& now, FrameOffset frame);
 
-  // The window, shown on screen, has this geometry now.
-  void Observe(const WindowGeometry& now) {
-    if (Settling() && ClaimsMet(now)) arrived_ = true;
-  }
-
-  enum class Rest { Judged, WaitLonger };
-  // The window has come to rest at `now`. While the program's change is not
-  // carried out yet and `mayWait`, asks to be called again later; otherwise
-  // fills `changes` with what the user changed.
-  Rest CameToRest(const WindowGeometry& now, bool shown, bool mayWait, UserChanges& changes) {
-    if (Settling()) {
-      if (shown) Observe(now);
-      if (!shown || (!ClaimsMet(now) && !arrived_)) {
-        if (mayWait) return Rest::WaitLonger;
-        // The window manager put it elsewhere: that is still the program's change.
-        if (claimMove_) {
-          known_.left = now.left;
-          known_.top = now.top;
-        }
-        if (claimSize_) {
-          known_.width = now.width;
-          known_.height = now.height;
-        }
-      }
-      claimMove_ = claimSize_ = arrived_ = false;
-    }
-    changes.moved = now.left != known_.left || now.top != known_.top;
-    changes.resized = now.width != known_.width || now.height != known_.height;
-    known_ = now;
-    return Rest::Judged;
-  }
+  Standing Judge(const WindowGeometry& now, FrameOffset frame) const;
 
  private:
-  bool ClaimsMet(const WindowGeometry& now) const {
-    return (!claimMove_ || (now.left == known_.left && now.top == known_.top)) &&
-           (!claimSize_ || (now.width == known_.width && now.height == known_.height));
-  }
-
   WindowGeometry known_;
-  bool claimMove_ = false;
-  bool claimSize_ = false;
-  bool arrived_ = false;  // the window stood where the program wanted it
+  WindowGeometry before_;  // while placing: the geometry before the program's change
+  bool placedAgain_ = false;
+  GeometryState state_ = GeometryState::Hidden;
 };
 
 }  // namespace gadget_layer

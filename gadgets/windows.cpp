@@ -2,13 +2,49 @@
 
 #include <QApplication>
 #include <QMenuBar>
+#include <QScreen>
+#include <QWindow>
+#include <algorithm>
+#include <vector>
 
 #include "gadgets/app_window.h"
 #include "gadgets/gadget_font.h"
 #include "gadgets/gadget_table.h"
 #include "gadgets/gadgets.h"
+#include "gadgets/window_placement.h"
 
 using namespace gadget_layer;
+
+namespace {
+
+// The frame of the last window seen framed; a window not framed yet is
+// judged with it. Before any, a frame as thick as common window managers'.
+QMargins& LastFrame() {
+  static QMargins frame(4, 24, 4, 4);
+  return frame;
+}
+
+// The corner at which a window of this inner size keeps its title bar within
+// the user's reach: the one asked for, or one on the nearest screen.
+QPoint ReachableCorner(const AppWindow* window, QPoint corner, QSize inner) {
+  if (window->windowHandle() != nullptr && window->windowHandle()->handle() != nullptr) {
+    const QMargins frame = window->windowHandle()->frameMargins();
+    if (!frame.isNull()) LastFrame() = frame;
+  }
+  const QMargins frame = LastFrame();
+  std::vector<ScreenRect> areas;
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    const QRect area = screen->availableGeometry();
+    areas.push_back({area.x(), area.y(), area.width(), area.height()});
+  }
+  const ScreenRect outer{corner.x(), corner.y(),
+                         static_cast<long long>(inner.width()) + frame.left() + frame.right(),
+                         static_cast<long long>(inner.height()) + frame.top() + frame.bottom()};
+  const Corner reachable = gadget_layer::ReachableCorner(outer, frame.top(), areas);
+  return QPoint(reachable.left, reachable.top);
+}
+
+}  // namespace
 
 bool CreateAppWindow(WindowId id, int x, int y, int width, int height, const std::string& title,
                      unsigned flags) {
@@ -21,15 +57,12 @@ bool CreateAppWindow(WindowId id, int x, int y, int width, int height, const std
   window->resize(width, height);
   if ((flags & kSizingBorder) == 0) window->setFixedSize(width, height);
   // Before the window is shown, a move places its frame corner.
-  const QPoint corner(ClampCoordinate(x), ClampCoordinate(y));
+  const QPoint corner =
+      ReachableCorner(window, QPoint(ClampCoordinate(x), ClampCoordinate(y)), QSize(width, height));
   window->move(corner);
   RememberAppWindow(id, window);
   SetControlWindow(id);
   window->Created(corner, QSize(width, height));
-  window->show();
-  window->WatchNativeWindow();
-  window->raise();
-  window->activateWindow();
   return true;
 }
 
@@ -44,12 +77,14 @@ bool WindowExists(WindowId id) {
 void PlaceWindow(WindowId id, int x, int y, int width, int height) {
   AppWindow* window = FindAppWindow(id);
   if (window == nullptr) return;
-  const QPoint corner = window->Corner();
-  const QSize size = window->KnownSize();
-  window->Place(x == kUnchanged ? corner.x() : ClampCoordinate(x),
-                y == kUnchanged ? corner.y() : ClampCoordinate(y),
-                width == kUnchanged ? size.width() : ClampSize(width),
-                height == kUnchanged ? size.height() : ClampSize(height));
+  const QPoint known = window->Corner();
+  const QSize size(width == kUnchanged ? window->KnownSize().width() : ClampSize(width),
+                   height == kUnchanged ? window->KnownSize().height() : ClampSize(height));
+  QPoint corner(x == kUnchanged ? known.x() : ClampCoordinate(x),
+                y == kUnchanged ? known.y() : ClampCoordinate(y));
+  // Where the window stands stays; a new corner must leave the title bar in reach.
+  if (corner != known) corner = ReachableCorner(window, corner, size);
+  window->Place(corner.x(), corner.y(), size.width(), size.height());
 }
 
 void SetWindowTitle(WindowId id, const std::string& title) {

@@ -48,7 +48,9 @@ std::array<int, 2> Corner(WindowId id) {
 }
 
 // The X window of the program's window now (re-showing for "topmost" makes a new one).
+// Shown when the program first waits: wait for it.
 std::string NativeId(WindowId id) {
+  WaitUntil([id] { return gadget_layer::FindAppWindow(id)->windowHandle() != nullptr; });
   return std::to_string(gadget_layer::FindAppWindow(id)->windowHandle()->winId());
 }
 
