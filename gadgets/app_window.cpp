@@ -120,24 +120,11 @@ void AppWindow::ShowNow() {
 }
 
 void AppWindow::Place(int left, int top, int width, int height) {
-  gadget_layer::WindowGeometry wanted{left, top, width, height};
-  // A move of the user's that is not reported yet is reported now, and wins
-  // over the program's corner, which is older than it.
-  if (Observe(gadget_layer::GeometryInput::InputArrives).reportMove) {
-    wanted.left = tracker_.Known().left;
-    wanted.top = tracker_.Known().top;
-  }
-  const gadget_layer::WindowGeometry known = tracker_.Known();
-  // While an earlier change is still on its way, ask again for all of it.
-  const bool placing = tracker_.Placing();
-  const bool moves = placing || wanted.left != known.left || wanted.top != known.top;
-  const bool sizes = placing || wanted.width != known.width || wanted.height != known.height;
-  if (!moves && !sizes) return;
-  tracker_.ProgramPlaces(wanted);
-  Ask(wanted, moves, sizes);
+  Carry(tracker_.ProgramPlaces({left, top, width, height}, Current()));
 }
 
-void AppWindow::Ask(const gadget_layer::WindowGeometry& wanted, bool moves, bool sizes) {
+void AppWindow::Ask(bool moves, bool sizes) {
+  const gadget_layer::WindowGeometry& wanted = tracker_.Known();
   if (sizes) {
     // Lift a fixed size first so that the new one is not clamped to the old.
     setMinimumSize(0, 0);
@@ -181,14 +168,15 @@ void AppWindow::ReportPendingUserChange() {
   Observe(gadget_layer::GeometryInput::InputArrives);
 }
 
-gadget_layer::GeometryActions AppWindow::Observe(gadget_layer::GeometryInput input) {
-  if (!isVisible()) return {};
-  const gadget_layer::GeometryActions actions = tracker_.Observe(input, Current(), Frame());
-  if (actions.placeAgain) Ask(tracker_.Known(), true, true);
+void AppWindow::Observe(gadget_layer::GeometryInput input) {
+  if (isVisible()) Carry(tracker_.Observe(input, Current(), Frame()));
+}
+
+void AppWindow::Carry(const gadget_layer::GeometryActions& actions) {
+  Ask(actions.askMove, actions.askSize);
   if (actions.restartRestTimer) restTimer_.start();
   if (actions.reportMove) gadget_layer::QueueEvent(Event{EventKind::MoveEvent, id_, -1, {}});
   if (actions.reportSize) gadget_layer::QueueEvent(Event{EventKind::SizeEvent, id_, -1, {}});
-  return actions;
 }
 
 void AppWindow::closeEvent(QCloseEvent* event) {

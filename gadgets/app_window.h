@@ -68,8 +68,11 @@ class AppWindow : public QWidget {
   void ShowNow();
   void LayOutChildren();
   void ApplySizeLimits(int width, int height);
-  void Ask(const gadget_layer::WindowGeometry& wanted, bool moves, bool sizes);
-  gadget_layer::GeometryActions Observe(gadget_layer::GeometryInput input);
+  // Asks the window system for the known corner and/or size.
+  void Ask(bool moves, bool sizes);
+  void Observe(gadget_layer::GeometryInput input);
+  // Carries out what the geometry tracker answered.
+  void Carry(const gadget_layer::GeometryActions& actions);
   gadget_layer::WindowGeometry Current() const;
   gadget_layer::FrameOffset Frame() const;
   void WatchNativeWindow();

@@ -69,16 +69,46 @@ void GeometryTracker::ProgramCreates(const WindowGeometry& wanted) {
   state_ = GeometryState::Hidden;
 }
 
-void GeometryTracker::ProgramPlaces(const WindowGeometry& wanted) {
+GeometryActions GeometryTracker::ProgramPlaces(WindowGeometry wanted, const WindowGeometry& now) {
+  GeometryActions actions;
   placedAgain_ = false;
   if (state_ == GeometryState::Hidden) {
     known_ = before_ = wanted;
-    return;
+    actions.askMove = actions.askSize = true;
+    return actions;
   }
-  // While an earlier change is on its way, the window may stand at either end of it.
-  if (state_ != GeometryState::Placing) before_ = known_;
+  if (state_ != GeometryState::Placing && now != known_) {
+    actions = Observe(GeometryInput::InputArrives, now, {});
+    if (actions.reportMove) {
+      wanted.left = now.left;
+      wanted.top = now.top;
+    }
+  }
+  // While an earlier change is still on its way, ask again for all of it.
+  const bool placing = state_ == GeometryState::Placing;
+  actions.askMove = placing || !SamePlace(wanted, known_);
+  actions.askSize = placing || !SameSize(wanted, known_);
+  if (!actions.askMove && !actions.askSize) return actions;
+  if (!placing) before_ = known_;
   known_ = wanted;
   state_ = GeometryState::Placing;
+  return actions;
+}
+
+void GeometryTracker::Accept(const WindowGeometry& now, GeometryActions& actions) {
+  // While placing, a part that stands as asked or as before is still the
+  // program's change on its way; only the other part is the user's.
+  const bool placing = state_ == GeometryState::Placing;
+  if (!SamePlace(now, known_) && !(placing && SamePlace(now, before_))) {
+    actions.reportMove = true;
+    known_.left = now.left;
+    known_.top = now.top;
+  }
+  if (!SameSize(now, known_) && !(placing && SameSize(now, before_))) {
+    actions.reportSize = true;
+    known_.width = now.width;
+    known_.height = now.height;
+  }
 }
 
 Standing GeometryTracker::Judge(const WindowGeometry& now, FrameOffset frame) const {
@@ -121,13 +151,11 @@ GeometryActions GeometryTracker::Observe(GeometryInput input, const WindowGeomet
         break;
       case Step::PlaceAgain:
         placedAgain_ = true;
-        actions.placeAgain = true;
+        actions.askMove = actions.askSize = true;
         actions.restartRestTimer = true;
         break;
       case Step::Accept:
-        actions.reportMove = !SamePlace(now, known_);
-        actions.reportSize = !SameSize(now, known_);
-        known_ = now;
+        Accept(now, actions);
         break;
     }
     state_ = to;

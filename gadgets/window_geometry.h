@@ -56,10 +56,10 @@ enum class Standing : std::uint8_t {
 
 struct GeometryActions {
   bool restartRestTimer = false;
-  bool placeAgain = false;  // ask once more for the geometry the program wants
+  bool askMove = false;  // ask the window system for the known corner
+  bool askSize = false;  // ask the window system for the known size
   bool reportMove = false;
   bool reportSize = false;
-  bool operator==(const GeometryActions&) const = default;
 };
 
 class GeometryTracker {
@@ -69,9 +69,10 @@ class GeometryTracker {
   const WindowGeometry& Known() const { return known_; }
   bool Placing() const { return state_ == GeometryState::Placing; }
 
-  // The program puts the window at `wanted` (the parts it does not change are
-  // as known). A hidden window stays hidden until it is shown.
-  void ProgramPlaces(const WindowGeometry& wanted);
+  // The program puts the window, which stands at `now`, at `wanted`. A move
+  // of the user's not reported yet is reported first and keeps its corner:
+  // the program's corner is older than it. Answers which parts to ask for.
+  GeometryActions ProgramPlaces(WindowGeometry wanted, const WindowGeometry& now);
   // The window was (re-)created off the screen at `wanted`.
   void ProgramCreates(const WindowGeometry& wanted);
 
@@ -82,6 +83,8 @@ class GeometryTracker {
   Standing Judge(const WindowGeometry& now, FrameOffset frame) const;
 
  private:
+  void Accept(const WindowGeometry& now, GeometryActions& actions);
+
   WindowGeometry known_;
   WindowGeometry before_;  // while placing: the geometry before the program's change
   bool placedAgain_ = false;

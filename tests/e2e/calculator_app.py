@@ -239,23 +239,9 @@ class CalculatorApp:
 
     # ---- Moving windows ------------------------------------------------
 
-    def pause_like_a_person(self, window):
-        """The moment a person takes before and after moving a window. After
-        the pause, opening and closing a menu of the window proves that the
-        program's event loop has run, timers included, even on a machine too
-        busy to keep time."""
-        time.sleep(0.5)
-        x.activate(window)
-        x.park_pointer()
-        before = self._popups()
-        x.press_keys("alt", "Down")
-        self._wait_for_popup(before, "a menu")
-        x.press_keys("Escape", "Escape")
-        x.wait_for(lambda: not (self._popups() - before), "the menu to close")
-
     def drag_title_bar(self, window, dx, dy):
-        """Drags a window by its title bar and returns its new frame corner."""
-        self.pause_like_a_person(window)
+        """Drags a window by its title bar and returns its new frame corner. The
+        program takes a drag at any moment as the user's: nothing waits first."""
         g = self.wait_until_shown(window)
         start = (g.x - g.frame_left + g.frame_width // 2, g.y - g.frame_top // 2)
         corner = (g.frame_corner[0] + dx, g.frame_corner[1] + dy)
@@ -263,24 +249,19 @@ class CalculatorApp:
         x.park_pointer()
         x.wait_for(lambda: x.geometry(window).frame_corner == corner,
                    f"window {window} to be dragged to {corner}")
-        self.pause_like_a_person(window)
         return corner
 
     def move_window(self, window, corner):
         """Moves a window through the window manager (xdotool windowmove)."""
-        self.pause_like_a_person(window)
         x.run("xdotool", "windowmove", "--sync", str(window), *map(str, corner))
         x.wait_for(lambda: x.geometry(window).frame_corner == tuple(corner),
                    f"window {window} to move to {corner}")
-        self.pause_like_a_person(window)
 
     def resize_window(self, window, size):
         """Gives a window a new inner size through the window manager."""
-        self.pause_like_a_person(window)
         x.run("xdotool", "windowsize", "--sync", str(window), *map(str, size))
         x.wait_for(lambda: (g := x.geometry(window)) and (g.width, g.height) == tuple(size),
                    f"window {window} to take the inner size {size}")
-        self.pause_like_a_person(window)
 
     def click_close_box(self, window):
         """Clicks the close box at the right end of openbox's title bar."""

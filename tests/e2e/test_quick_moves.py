@@ -1,32 +1,44 @@
-"""Moves a quick user makes: a drag the moment the window shows, and a
-calculator chosen the moment a drag is let go. The program tells them from
-its own placing of the window, so each is written to the settings file."""
+"""Moves a quick user makes: a drag the moment the window shows, a calculator
+chosen the moment a drag is let go, and a move right after a start that had to
+bring the window back onto the screen. The program tells them from its own
+placing of the window, so each is written to the settings file."""
 
 from calculator_app import CalculatorTestCase, settings_lines
-from page_tables import TRIANGLE
+from page_tables import SQUARE, TRIANGLE
 import xsession as x
+
+SCREEN = (1280, 1024)
 
 
 class QuickMoves(CalculatorTestCase):
 
     def test_a_drag_at_once_after_the_start_is_written(self):
         app = self.new_app().start(TRIANGLE)
-        g = app.main_geometry()
-        start = (g.x + g.width // 2, g.y - g.frame_top // 2)
-        x.drag(start, (start[0] + 120, start[1] + 80))
-        app.wait_for_settings(settings_lines(("Winx", 466), ("WinY", 130)), timeout=3)
+        app.drag_title_bar(app.main, 120, 80)
+        app.wait_for_settings(settings_lines(("Winx", 466), ("WinY", 130)))
 
     def test_a_calculator_chosen_at_once_after_a_drag_opens_where_the_window_was_dragged(self):
         app = self.new_app().start(TRIANGLE)
-        app.pause_like_a_person(app.main)
-        g = app.main_geometry()
-        start = (g.x + g.width // 2, g.y - g.frame_top // 2)
-        x.drag(start, (start[0] + 120, start[1] + 80))
+        app.drag_title_bar(app.main, 120, 80)
         # Let go and choose "Box" (the third item) in one breath.
         x.press_keys("alt", "Down", "Down", "Down", "Return")
-        x.wait_for(lambda: x.visible_windows(app.process.pid).get(app.main) ==
-                   "Rectangle and Squares", "the box page")
-        app.pause_like_a_person(app.main)
+        app.wait_for_settings(settings_lines(("Winx", 466), ("WinY", 130), ("CalcW", 3)))
+        x.wait_for(lambda: x.visible_windows(app.process.pid).get(app.main) == SQUARE.title,
+                   "the box page")
         self.assertEqual(app.main_geometry().frame_corner, (466, 130))
-        app.wait_for_settings(
-            settings_lines(("Winx", 466), ("WinY", 130), ("CalcW", 3)), timeout=3)
+
+    def test_a_corner_off_the_screen_opens_on_it_and_the_first_move_is_the_users(self):
+        saved = settings_lines(("WinX", 1500), ("WinY", 1200))
+        app = self.new_app(saved).start(TRIANGLE)
+        g = app.main_geometry()
+        frame_height = g.height + g.frame_top + g.frame_bottom
+        # Brought onto the screen, whole, near its corner; nothing written.
+        right, bottom = g.frame_corner[0] + g.frame_width, g.frame_corner[1] + frame_height
+        self.assertTrue(SCREEN[0] - 20 <= right <= SCREEN[0] and SCREEN[1] - 20 <= bottom <= SCREEN[1],
+                        f"frame {g.frame_corner} to {(right, bottom)} on a screen of {SCREEN}")
+        self.assertEqual(app.settings(), saved)
+        app.move_window(app.main, (600, 300))
+        app.wait_for_settings(settings_lines(("Winx", 600), ("WinY", 300)))
+        # A page switch keeps the window where the user put it.
+        app.show_calculator("Box")
+        self.assertEqual(app.main_geometry().frame_corner, (600, 300))

@@ -1,0 +1,103 @@
+// The gadget layer's decisions about window geometry, without a window system:
+// golden event sequences for telling the user's moves from the program's, and
+// golden corners for keeping a title bar within reach.
+
+#include <cstdio>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "gadgets/window_geometry.h"
+#include "gadgets/window_placement.h"
+#include "tests/golden_rows.h"
+
+namespace {
+
+using namespace gadget_layer;
+
+// "L,T WxH"
+ScreenRect ReadRect(const std::string& text) {
+  ScreenRect r;
+  EXPECT_EQ(std::sscanf(text.c_str(), " %lld,%lld %lldx%lld", &r.left, &r.top, &r.width, &r.height),
+            4)
+      << "bad rectangle " << text;
+  return r;
+}
+
+WindowGeometry ReadGeometry(const std::string& text) {
+  const ScreenRect r = ReadRect(text);
+  return {static_cast<int>(r.left), static_cast<int>(r.top), static_cast<int>(r.width),
+          static_cast<int>(r.height)};
+}
+
+std::string Describe(const GeometryActions& a) {
+  std::string text;
+  auto add = [&text](bool on, const char* word) {
+    if (on) text += (text.empty() ? "" : " ") + std::string(word);
+  };
+  add(a.reportMove, "move");
+  add(a.reportSize, "size");
+  add(a.askMove && a.askSize, "ask");
+  add(a.askMove && !a.askSize, "ask-move");
+  add(!a.askMove && a.askSize, "ask-size");
+  add(a.restartRestTimer, "timer");
+  return text.empty() ? "-" : text;
+}
+
+constexpr const char* kStateNames[] = {"Hidden", "Placing", "Steady", "UserChanging"};
+constexpr FrameOffset kOpenboxFrame{1, 20};
+
+// A tracker fed step by step, remembering where the window was last seen.
+struct Player {
+  GeometryTracker tracker;
+  WindowGeometry lastSeen;
+  std::string Play(const std::string& step);
+};
+
+std::string Player::Play(const std::string& step) {
+  std::istringstream words(step);
+  std::string verb, rest;
+  words >> verb;
+  std::getline(words, rest);
+  const WindowGeometry g = ReadGeometry(rest);
+  if (verb == "create") {
+    tracker.ProgramCreates(g);
+    lastSeen = g;
+    return "-";
+  }
+  // The program places the window while it stands where it was last seen.
+  if (verb == "place") return Describe(tracker.ProgramPlaces(g, lastSeen));
+  const GeometryInput input = verb == "shown"    ? GeometryInput::Shown
+                              : verb == "report" ? GeometryInput::Reported
+                              : verb == "rest"   ? GeometryInput::CameToRest
+                                                 : GeometryInput::InputArrives;
+  EXPECT_TRUE(verb == "shown" || verb == "report" || verb == "rest" || verb == "input") << verb;
+  lastSeen = g;
+  return Describe(tracker.Observe(input, g, kOpenboxFrame));
+}
+
+TEST(WindowGeometry, GoldenSequences) {
+  for (const GoldenRow& row : ReadGolden("geometry_sequences.txt", {4})) {
+    SCOPED_TRACE(row.where + " " + row[0]);
+    Player player;
+    std::string done;
+    for (const std::string& step : SplitCell(row[1], ';')) {
+      done += (done.empty() ? "" : "; ") + player.Play(step);
+    }
+    EXPECT_EQ(done, row[2]);
+    EXPECT_EQ(kStateNames[static_cast<int>(player.tracker.State())], row[3]);
+  }
+}
+
+TEST(WindowPlacement, GoldenCorners) {
+  CheckGolden("reachable_corners.txt", 4, [](const GoldenRow& row) {
+    std::vector<ScreenRect> areas;
+    for (const std::string& area : SplitCell(row[2], ';')) {
+      if (area.find_first_not_of(' ') != std::string::npos) areas.push_back(ReadRect(area));
+    }
+    const Corner c = ReachableCorner(ReadRect(row[0]), std::stoi(row[1]), areas);
+    return std::to_string(c.left) + "," + std::to_string(c.top);
+  });
+}
+
+}  // namespace
