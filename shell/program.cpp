@@ -6,6 +6,7 @@
 #include "shell/help_window.h"
 #include "shell/main_window.h"
 #include "shell/settings_file.h"
+#include "shell/settings_path.h"
 #include "shell/shell_state.h"
 
 namespace {
@@ -94,10 +95,7 @@ Next DispatchClose(WindowId window) {
 }  // namespace
 
 std::string SettingsPathFor(const std::string& programFile) {
-  const size_t separator = programFile.find_last_of("/\\");
-  const std::string directory =
-      separator == std::string::npos ? std::string() : programFile.substr(0, separator + 1);
-  return directory + "VaZizi.ini";
+  return ChooseSettingsPath(LookAtSettingsPlace(programFile));
 }
 
 void StartProgram(const std::string& settingsPath) {

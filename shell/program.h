@@ -18,7 +18,8 @@ struct Settings {
   int32_t helpH = 330;
 };
 
-// "VaZizi.ini" in the directory of the program file.
+// "VaZizi.ini" beside the program file, or in the user's configuration
+// folder when the program's folder may not be written (see settings_path.h).
 std::string SettingsPathFor(const std::string& programFile);
 
 // Start-up after the gadget layer is initialised: reads the settings at

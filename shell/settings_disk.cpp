@@ -62,6 +62,14 @@ std::string ResolvedPath(const std::string& path) {
   return resolved;
 }
 
+// Makes the folders above `path` that are missing, for the user alone, as a
+// configuration folder should be. Folders already there are left as they are.
+void MakeMissingFolders(const std::string& path) {
+  for (size_t end = path.find('/', 1); end != std::string::npos; end = path.find('/', end + 1)) {
+    ::mkdir(path.substr(0, end).c_str(), 0700);
+  }
+}
+
 }  // namespace
 
 int OpenSettingsFile(const std::string& path, int flags) {
@@ -135,7 +143,12 @@ bool ReplaceSettingsFile(int fd, const std::string& path, std::string_view bytes
 }
 
 bool CreateSettingsFile(const std::string& path, std::string_view bytes) {
-  const int fd = OpenRetrying(path.c_str(), O_RDWR | O_CREAT | O_EXCL, 0666);
+  constexpr int kCreate = O_RDWR | O_CREAT | O_EXCL;
+  int fd = OpenRetrying(path.c_str(), kCreate, 0666);
+  if (fd < 0 && errno == ENOENT) {
+    MakeMissingFolders(path);
+    fd = OpenRetrying(path.c_str(), kCreate, 0666);
+  }
   if (fd >= 0) {
     bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;

@@ -23,6 +23,7 @@ bool ReadWholeSettingsFile(int fd, std::string& bytes);
 bool ReplaceSettingsFile(int fd, const std::string& path, std::string_view bytes);
 
 // Writes `bytes` to `path`, which was missing when the settings were opened:
-// creates it, or replaces it as above if it has appeared since. A file it
-// created and could not fill is removed again.
+// creates it, and the folders above it that are missing (the user's
+// configuration folder on a first change), or replaces it as above if it has
+// appeared since. A file it created and could not fill is removed again.
 bool CreateSettingsFile(const std::string& path, std::string_view bytes);

@@ -15,12 +15,13 @@ target_include_directories(shell PUBLIC ${BRINDLE_SOURCE_ROOT}
 target_link_libraries(shell PUBLIC pages gadgets settings shell_texts)
 
 # The window icon, carried inside the program.
+include(${CMAKE_SOURCE_DIR}/cmake/icons.cmake)
 add_custom_command(
   OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/generated/shell/window_icon.h
-  COMMAND ${CMAKE_COMMAND} -DIN=${CMAKE_SOURCE_DIR}/data/window-icon-64.png
+  COMMAND ${CMAKE_COMMAND} -DIN=${BRINDLE_WINDOW_ICON_PNG}
           -DOUT=${CMAKE_CURRENT_BINARY_DIR}/generated/shell/window_icon.h -DNAME=kWindowIconPng
           -P ${CMAKE_SOURCE_DIR}/cmake/embed_file.cmake
-  DEPENDS ${CMAKE_SOURCE_DIR}/data/window-icon-64.png ${CMAKE_SOURCE_DIR}/cmake/embed_file.cmake)
+  DEPENDS ${BRINDLE_WINDOW_ICON_PNG} ${CMAKE_SOURCE_DIR}/cmake/embed_file.cmake)
 
 add_executable(brindles-math main.cpp ${CMAKE_CURRENT_BINARY_DIR}/generated/shell/window_icon.h)
 target_include_directories(brindles-math PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/generated)

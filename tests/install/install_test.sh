@@ -1,6 +1,7 @@
 #!/bin/sh
 # Installs the program to a temporary prefix and checks the desktop files, then
-# builds the portable archive, unpacks it elsewhere and starts the program from it.
+# builds the portable archive, unpacks it elsewhere and starts the program from
+# it, and last starts it without the libraries it needs.
 # Usage: install_test.sh <build dir>
 set -eu
 build=$1
@@ -10,8 +11,9 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 cmake --install "$build" --prefix "$work/prefix" >/dev/null
 id=org.brindlesmath.BrindlesMath
-for file in bin/brindles-math share/applications/$id.desktop \
-    share/icons/hicolor/scalable/apps/$id.svg share/metainfo/$id.metainfo.xml; do
+for file in bin/brindles-math share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
+    share/icons/hicolor/scalable/apps/$id.svg share/icons/hicolor/48x48/apps/$id.png \
+    share/man/man1/brindles-math.1.gz share/doc/brindles-math/copyright; do
   [ -f "$work/prefix/$file" ] || fail "not installed: $file"
 done
 [ -x "$work/prefix/bin/brindles-math" ] || fail "program not executable"
@@ -28,7 +30,7 @@ archive=$(ls "$work"/package/brindles-math-*-portable.tar.gz)
 mkdir "$work/unpacked"
 tar -xzf "$archive" -C "$work/unpacked"
 folder=$(ls -d "$work"/unpacked/*/)
-[ -x "$folder/brindles-math" ] || fail "no program at the top of the portable folder"
+[ -x "$folder/brindles-math" ] || fail "no start script at the top of the portable folder"
 [ -f "$folder/PORTABLE.txt" ] || fail "no note in the portable folder"
 
 # It starts from where it was unpacked and keeps running until it is told to stop.
@@ -39,4 +41,17 @@ kill -0 "$pid" 2>/dev/null || fail "the unpacked program did not keep running"
 kill "$pid"
 wait "$pid" 2>/dev/null || true
 [ ! -e "$folder/VaZizi.ini" ] || fail "start-up wrote the settings file"
+
+# A program whose library is missing, as on a machine without Qt: the start
+# script says which package to install, in one line.
+if command -v cc >/dev/null; then
+  echo 'void f(void) {}' >"$work/f.c"
+  printf 'void f(void);\nint main(void) { f(); return 0; }\n' >"$work/main.c"
+  cc -shared -fPIC -Wl,-soname,libQt6Gone.so.6 -o "$work/libQt6Gone.so.6" "$work/f.c"
+  cc -o "$folder/brindles-math.bin" "$work/main.c" "$work/libQt6Gone.so.6"
+  rm "$work/libQt6Gone.so.6"
+  if said=$("$folder/brindles-math" 2>&1); then fail "started without its libraries"; fi
+  [ "$said" = "brindles-math: the Qt 6 libraries are missing (libQt6Gone.so.6);\
+ install them with: sudo apt-get install libqt6widgets6" ] || fail "without its libraries: $said"
+fi
 echo "installed and unpacked program OK"

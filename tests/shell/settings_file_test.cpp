@@ -2,6 +2,7 @@
 // each run on the text in memory and on a real file in a temporary directory,
 // then the files that are not what they seem: links, directories, pipes, and
 // files far too big to be settings.
+#include "shell/settings_path.h"
 #include "shell/settings_text.h"
 #include "tests/golden_rows.h"
 #include "tests/shell/settings_test_files.h"
@@ -75,6 +76,27 @@ TEST_F(SettingsFileTest, ReadsAndWritesBackTheGoldenFiles) {
     EXPECT_NE(std::get<0>(Facts(path_)), std::get<0>(old_facts));
     EXPECT_EQ(fs::status(path_).permissions(), fs::perms(0640));
   }
+}
+
+TEST(SettingsPath, FollowsTheGoldenRows) {
+  CheckGolden("settings_paths.txt", 6, [](const GoldenRow& row) {
+    return ChooseSettingsPath({row[0], row[1] == "yes", row[2] == "yes", row[3], row[4]});
+  });
+}
+
+// The user's configuration folder and the program's folder inside it are made
+// by the first change, for the user alone; reading alone makes nothing.
+TEST_F(SettingsFileTest, FirstChangeMakesTheMissingFolders) {
+  const std::string path = dir_ + "/config/brindles-math/VaZizi.ini";
+  OpenSettings(path);
+  EXPECT_EQ(ReadSetting("CalcW", 7), 7);
+  CloseSettings();
+  EXPECT_EQ(FileCount(), 0);
+  OpenSettings(path);
+  WriteSetting("CalcW", 1);
+  CloseSettings();
+  EXPECT_EQ(ReadBytes(path), "CalcW = 1\r\n");
+  EXPECT_EQ(fs::status(dir_ + "/config").permissions(), fs::perms::owner_all);
 }
 
 TEST_F(SettingsFileTest, SymbolicLinkStaysALink) {

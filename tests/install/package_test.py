@@ -1,0 +1,122 @@
+#!/usr/bin/env python3
+"""The Debian package as a user meets it: made by cpack, checked by lintian,
+installed with apt-get, started from its desktop entry's Exec line on a
+private X server as an ordinary user, who then finds a page switch kept in
+~/.config/brindles-math/VaZizi.ini, and purged again leaving no file behind.
+
+    package_test.py <build dir> <version>
+
+Installs a package, so it needs root; exits 77 (skipped) without root,
+without the packaging or X tools, or when brindles-math is installed already."""
+
+import os
+import shlex
+import shutil
+import subprocess
+import sys
+import tempfile
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
+import xsession as x  # noqa: E402
+from calculator_app import NOBODY, CalculatorApp, settings_lines  # noqa: E402
+from page_tables import TRIANGLE  # noqa: E402
+
+PACKAGE = "brindles-math"
+DESKTOP_ENTRY = "/usr/share/applications/org.brindlesmath.BrindlesMath.desktop"
+APT = ["apt-get", "-y", "-q", "-o", "DPkg::Lock::Timeout=120"]
+
+
+def output(*command):
+    return subprocess.run(command, check=True, stdout=subprocess.PIPE, text=True).stdout
+
+
+def installed():
+    status = subprocess.run(["dpkg-query", "-W", "-f=${db:Status-Status}", PACKAGE],
+                            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+    return status.stdout == "installed"
+
+
+def why_skipped():
+    if os.geteuid() != 0:
+        return "installing the package needs root"
+    missing = [tool for tool in ("dpkg-shlibdeps", "lintian", "apt-get", "setpriv")
+               if shutil.which(tool) is None] + x.missing_tools()
+    if missing:
+        return "not installed: " + ", ".join(missing)
+    return f"{PACKAGE} is installed on this machine already" if installed() else None
+
+
+def make_package(build, version, folder):
+    subprocess.run(["cpack", "-G", "DEB", "-B", folder], cwd=build, check=True,
+                   stdout=subprocess.DEVNULL)
+    deb = os.path.join(folder, f"{PACKAGE}_{version}_amd64.deb")
+    assert os.path.isfile(deb), f"no {os.path.basename(deb)} in {os.listdir(folder)}"
+    print(f"{os.path.basename(deb)}: {os.path.getsize(deb)} bytes")
+    depends = output("dpkg-deb", "--field", deb, "Depends").strip()
+    print("Depends: " + depends)
+    assert "libqt6widgets6" in depends, "the Qt libraries are not among the dependencies"
+    lintian = subprocess.run(["lintian", "--fail-on", "error", deb],
+                             stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
+    print("lintian:\n" + (lintian.stdout or "(nothing to report)\n"), end="")
+    assert lintian.returncode == 0, "lintian found errors"
+    return deb
+
+
+def exec_line():
+    """The command of the desktop entry, without its field codes (%f, %U...)."""
+    with open(DESKTOP_ENTRY) as entry:
+        line = next(line for line in entry if line.startswith("Exec="))
+    return [word for word in shlex.split(line[5:]) if not word.startswith("%")]
+
+
+def start_from_the_menu_and_switch_page():
+    command = exec_line()
+    assert len(command) == 1, f"the program takes no arguments, yet Exec is {command}"
+    os.environ["BRINDLE_E2E_PROGRAM"] = shutil.which(command[0])
+    app = CalculatorApp()
+    app.program = command[0]  # found on PATH, as the desktop starts it
+    app.settings_path = os.path.join(app.home, ".config", PACKAGE, "VaZizi.ini")
+    try:
+        app.start(TRIANGLE, unprivileged=True)
+        app.show_calculator("Bolt Circle")
+        app.wait_for_settings(settings_lines(("CalcW", 1)))
+        app.choose_menu("Calculate", "Exit")
+        assert app.wait_for_exit() == 0, app.log()
+        config = os.stat(os.path.join(app.home, ".config"))
+        assert (config.st_uid, config.st_mode & 0o777) == (NOBODY, 0o700), oct(config.st_mode)
+        assert not os.path.exists("/usr/bin/VaZizi.ini"), "settings were written to /usr/bin"
+    finally:
+        app.close()
+
+
+def main():
+    build, version = sys.argv[1:3]
+    reason = why_skipped()
+    if reason:
+        print("skipped: " + reason)
+        return 77  # CTest's skip code
+    tempfile.tempdir = tempfile.mkdtemp(prefix="brindle-package-")
+    os.chmod(tempfile.tempdir, 0o755)  # the user nobody reaches the home folder below
+    session = x.XSession()
+    env = dict(os.environ, DEBIAN_FRONTEND="noninteractive")
+    try:
+        deb = make_package(build, version, tempfile.tempdir)
+        subprocess.run(APT + ["install", deb], check=True, env=env, stdout=subprocess.DEVNULL)
+        files = output("dpkg", "-L", PACKAGE).split()
+        session.start()
+        start_from_the_menu_and_switch_page()
+        subprocess.run(APT + ["purge", PACKAGE], check=True, env=env, stdout=subprocess.DEVNULL)
+        left = [f for f in files if os.path.lexists(f) and not os.path.isdir(f)]
+        left += [f for f in files if os.path.isdir(f) and PACKAGE in f]
+        assert not left, f"left behind after the purge: {left}"
+    finally:
+        session.stop()
+        if installed():
+            subprocess.run(APT + ["purge", PACKAGE], env=env, stdout=subprocess.DEVNULL)
+        shutil.rmtree(tempfile.tempdir, ignore_errors=True)
+    print("the package installs, keeps settings in ~/.config and purges cleanly")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
