@@ -2,7 +2,6 @@
 // Small helpers the calculations share. Each named value is stored in single
 // precision; the arguments here are whole expressions evaluated in double.
 
-#include <algorithm>
 #include <cmath>
 
 #include "numtext/number_model.h"
@@ -11,17 +10,6 @@
 inline constexpr float kGivenThreshold = 0.01f;
 inline bool IsGiven(float value) {
   return value > kGivenThreshold;
-}
-
-// Arc sine and arc cosine in radians, rounded to single precision. Rounding in
-// nearly flat triangles can push the ratio a hair past 1; it is held to [-1, 1]
-// so that such a triangle shows 90 or 0 degrees instead of "NaN". A NaN ratio
-// stays NaN (std::clamp passes it through).
-inline float ArcSine(double ratio) {
-  return Single(std::asin(std::clamp(ratio, -1.0, 1.0)));
-}
-inline float ArcCosine(double ratio) {
-  return Single(std::acos(std::clamp(ratio, -1.0, 1.0)));
 }
 
 // Square root of a difference that rounding may leave a hair below zero.

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "calc/calc_math.h"
+#include "calc/calc_trig.h"
 #include "numtext/number_model.h"
 #include "numtext/number_text.h"
 
@@ -23,9 +24,8 @@ struct Ring {
 
 Ring BoltCircle(float radius, float angle, int32_t holes) {
   const double r = radius;
-  const double theta = Radians(angle);
-  const float rise = Squared(Single(r * std::sin(theta)));
-  const float run = Squared(Single(r - r * std::cos(theta)));
+  const float rise = Squared(Single(r * SinDegrees(angle)));
+  const float run = Squared(Single(r - r * CosDegrees(angle)));
   Ring ring;
   ring.chord = Single(std::sqrt(static_cast<double>(rise) + run));
   ring.perimeter = Single(static_cast<double>(ring.chord) * holes);

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "calc/calc_math.h"
+#include "calc/calc_trig.h"
 #include "numtext/number_model.h"
 #include "numtext/number_text.h"
 
