@@ -21,13 +21,3 @@ inline double Root(double x) {
 inline float Squared(float x) {
   return Single(std::pow(static_cast<double>(x), 2.0));
 }
-
-// The nearest whole number, halves to the even neighbour, in double precision.
-// Past 2^52 every double is already whole; NaN and infinities pass through.
-inline double RoundHalfEvenWhole(double x) {
-  if (!std::isfinite(x)) return x;
-  double whole = std::floor(x);
-  const double rest = x - whole;
-  if (rest > 0.5 || (rest == 0.5 && std::fmod(whole, 2.0) != 0.0)) whole += 1.0;
-  return whole;
-}
