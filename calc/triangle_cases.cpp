@@ -173,6 +173,9 @@ CalcMessage SidesTooLargeMessage() {
 CalcMessage AnglesTooLargeMessage() {
   return {"Triangle Math Error", "The angles are too large"};
 }
+CalcMessage TwoTrianglesMessage() {
+  return {"Triangle Math Error", "Two triangles fit these values: please give one more value"};
+}
 // The title's word order differs from the other two on purpose: the page shows it so.
 CalcMessage NotEnoughInformationMessage() {
   return {"Math Triangle Error", "Not enough information"};

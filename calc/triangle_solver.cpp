@@ -1,6 +1,7 @@
 #include "calc/triangle_solver.h"
 
 #include <algorithm>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -93,13 +94,17 @@ TriangleResult TriangleSolver(const TriangleInput& input) {
   const float unitWeight = ParseDecimalField(input.unitWeight);
   // The first complete combination decides, and what it computes replaces
   // whatever else was typed.
-  for (const TriangleCase& c : kTriangleCases) {
-    if (!IsGiven(typed[c.needs[0]]) || !IsGiven(typed[c.needs[1]]) || !IsGiven(typed[c.needs[2]])) {
-      continue;
+  using Cases = std::span<const TriangleCase>;
+  for (const Cases cases : {Cases(kTriangleCases), Cases(kMoreTriangleCases)}) {
+    for (const TriangleCase& c : cases) {
+      if (!IsGiven(typed[c.needs[0]]) || !IsGiven(typed[c.needs[1]]) ||
+          !IsGiven(typed[c.needs[2]])) {
+        continue;
+      }
+      const TriangleCaseResult result = c.solve(typed);
+      if (const auto* message = std::get_if<CalcMessage>(&result)) return {*message, {}};
+      return {std::nullopt, Present(std::get<SolvedTriangle>(result), unitWeight, input.unitsMode)};
     }
-    const TriangleCaseResult result = c.solve(typed);
-    if (const auto* message = std::get_if<CalcMessage>(&result)) return {*message, {}};
-    return {std::nullopt, Present(std::get<SolvedTriangle>(result), unitWeight, input.unitsMode)};
   }
   return {NotEnoughInformationMessage(), {}};
 }
