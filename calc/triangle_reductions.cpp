@@ -79,19 +79,21 @@ TriangleCaseResult TwoSidesAndAngle(const TriangleParts& t) {
   return SolveAs({kOther, kAngle, kUnknown}, known);
 }
 
+// A table row: the three parts and the solver for them.
+template <TrianglePart kFirst, TrianglePart kSecond, TrianglePart kSide>
+constexpr TriangleCase kAnglesAndSide{{kFirst, kSecond, kSide},
+                                      TwoAnglesAndSide<kFirst, kSecond, kSide>};
+template <TrianglePart kFacing, TrianglePart kOther, TrianglePart kAngle>
+constexpr TriangleCase kSidesAndAngle{{kFacing, kOther, kAngle},
+                                      TwoSidesAndAngle<kFacing, kOther, kAngle>};
+
 }  // namespace
 
-const std::array<TriangleCase, 12> kMoreTriangleCases = {{
-    {{kAngleAB, kAngleBC, kSideA}, TwoAnglesAndSide<kAngleAB, kAngleBC, kSideA>},
-    {{kAngleAB, kAngleBC, kSideC}, TwoAnglesAndSide<kAngleAB, kAngleBC, kSideC>},
-    {{kAngleBC, kAngleAC, kSideA}, TwoAnglesAndSide<kAngleBC, kAngleAC, kSideA>},
-    {{kAngleBC, kAngleAC, kSideB}, TwoAnglesAndSide<kAngleBC, kAngleAC, kSideB>},
-    {{kAngleAC, kAngleAB, kSideB}, TwoAnglesAndSide<kAngleAC, kAngleAB, kSideB>},
-    {{kAngleAC, kAngleAB, kSideC}, TwoAnglesAndSide<kAngleAC, kAngleAB, kSideC>},
-    {{kSideA, kSideB, kAngleBC}, TwoSidesAndAngle<kSideA, kSideB, kAngleBC>},
-    {{kSideA, kSideC, kAngleBC}, TwoSidesAndAngle<kSideA, kSideC, kAngleBC>},
-    {{kSideB, kSideA, kAngleAC}, TwoSidesAndAngle<kSideB, kSideA, kAngleAC>},
-    {{kSideB, kSideC, kAngleAC}, TwoSidesAndAngle<kSideB, kSideC, kAngleAC>},
-    {{kSideC, kSideA, kAngleAB}, TwoSidesAndAngle<kSideC, kSideA, kAngleAB>},
-    {{kSideC, kSideB, kAngleAB}, TwoSidesAndAngle<kSideC, kSideB, kAngleAB>},
-}};
+const std::array<TriangleCase, 12> kMoreTriangleCases = {
+    kAnglesAndSide<kAngleAB, kAngleBC, kSideA>, kAnglesAndSide<kAngleAB, kAngleBC, kSideC>,
+    kAnglesAndSide<kAngleBC, kAngleAC, kSideA>, kAnglesAndSide<kAngleBC, kAngleAC, kSideB>,
+    kAnglesAndSide<kAngleAC, kAngleAB, kSideB>, kAnglesAndSide<kAngleAC, kAngleAB, kSideC>,
+    kSidesAndAngle<kSideA, kSideB, kAngleBC>,   kSidesAndAngle<kSideA, kSideC, kAngleBC>,
+    kSidesAndAngle<kSideB, kSideA, kAngleAC>,   kSidesAndAngle<kSideB, kSideC, kAngleAC>,
+    kSidesAndAngle<kSideC, kSideA, kAngleAB>,   kSidesAndAngle<kSideC, kSideB, kAngleAB>,
+};
