@@ -5,7 +5,7 @@
 // and tangent run inside a step in double and are rounded only where the step
 // stores its result. Handing the standard functions a float (std::sin of the
 // float that Radians() returns, or sinf) would round them a second time and
-// change the last digit shown of about one triangle in seven. So calc/ goes
+// change the last digit shown of about one triangle in six. So calc/ goes
 // through these helpers, which take double only, and calc/CMakeLists.txt puts
 // this header in front of every calc/ source, where its last line makes any
 // other use of the standard names a compile error.
