@@ -1,11 +1,8 @@
 // Looking at controls and windows from tests.
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
-#include <QFontInfo>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPlainTextEdit>
 
 #include "gadgets/app_window.h"
@@ -20,11 +17,6 @@ GadgetId FocusedGadget() {
     focus = QApplication::activeWindow()->focusWidget();
   }
   return focus != nullptr ? GadgetIdOf(focus) : -1;
-}
-
-bool GadgetVisible(GadgetId id) {
-  QWidget* widget = GadgetWidget(id);
-  return widget != nullptr && widget->isVisible();
 }
 
 bool GadgetReadOnly(GadgetId id) {
@@ -54,20 +46,6 @@ std::string ComboItemText(GadgetId id, int index) {
   return combo->itemText(index).toStdString();
 }
 
-int ComboListHeight(GadgetId id) {
-  auto* combo = GadgetAs<QComboBox>(id, ControlKind::ComboBox);
-  if (combo == nullptr || !combo->isVisible()) return 0;
-  combo->showPopup();
-  const int height = combo->view()->window()->height();
-  combo->hidePopup();
-  return height;
-}
-
-bool ComboEditable(GadgetId id) {
-  auto* combo = GadgetAs<QComboBox>(id, ControlKind::ComboBox);
-  return combo != nullptr && combo->isEditable();
-}
-
 GadgetRect GadgetGeometry(GadgetId id) {
   QWidget* widget = GadgetWidget(id);
   if (widget == nullptr) return {};
@@ -78,34 +56,6 @@ GadgetRect GadgetGeometry(GadgetId id) {
 bool WindowActive(WindowId id) {
   AppWindow* window = FindAppWindow(id);
   return window != nullptr && window->isActiveWindow();
-}
-
-bool WindowResizable(WindowId id) {
-  AppWindow* window = FindAppWindow(id);
-  return window != nullptr && window->minimumSize() != window->maximumSize();
-}
-
-bool WindowHasMinimizeBox(WindowId id) {
-  AppWindow* window = FindAppWindow(id);
-  return window != nullptr && window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint);
-}
-
-bool WindowHasMaximizeBox(WindowId id) {
-  AppWindow* window = FindAppWindow(id);
-  return window != nullptr && window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint);
-}
-
-bool WindowIsTopmost(WindowId id) {
-  AppWindow* window = FindAppWindow(id);
-  return window != nullptr && window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-}
-
-std::string FontFamily() {
-  return QFontInfo(QApplication::font()).family().toStdString();
-}
-
-int FontPixelSize() {
-  return QFontInfo(QApplication::font()).pixelSize();
 }
 
 int ControlCount(WindowId id) {
