@@ -150,7 +150,7 @@ TEST(HostileText, ZeroTextsCountAsNotTyped) {
         EXPECT_EQ(ConvertUnit(t, 4, 5), "0.0000");
         EXPECT_EQ(ConvertUnit(t, 0, 1), "0");
         EXPECT_EQ(ConvertUnit(t, 12, 13), "0.0000");
-        EXPECT_EQ(ConvertUnit(t, 4, 16), "0");
+        EXPECT_EQ(ConvertUnit(t, 4, 16), "0.0000");
       }
     }
   }
