@@ -96,7 +96,7 @@ class CalculatorApp:
         return x.wait_for(lambda: (g := x.geometry(window)) and g.frame_top > 0 and g,
                           f"window {window} to be shown in a frame")
 
-    def wait_for_exit(self, timeout=10):
+    def wait_for_exit(self, timeout=30):
         try:
             return self.process.wait(timeout)
         except subprocess.TimeoutExpired:
@@ -115,7 +115,7 @@ class CalculatorApp:
 
     # ---- Windows -------------------------------------------------------
 
-    def window_titled(self, title, timeout=10):
+    def window_titled(self, title, timeout=30):
         """Waits for a shown window of the program with exactly this title."""
         def find():
             if self.process.poll() is not None:
@@ -252,7 +252,7 @@ class CalculatorApp:
         except FileNotFoundError:
             return None
 
-    def wait_for_settings(self, expected, timeout=10):
+    def wait_for_settings(self, expected, timeout=30):
         """Waits until the settings file holds exactly these bytes."""
         try:
             x.wait_for(lambda: self.settings() == expected,

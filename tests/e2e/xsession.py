@@ -34,7 +34,7 @@ class WaitTimeout(AssertionError):
     """A condition the test waited for did not come true in time."""
 
 
-def wait_for(condition, what, timeout=10.0, interval=0.03):
+def wait_for(condition, what, timeout=30.0, interval=0.03):
     """Polls condition() until it gives a true value, and returns that value."""
     deadline = time.monotonic() + timeout
     while True:
