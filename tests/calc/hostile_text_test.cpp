@@ -45,7 +45,7 @@ TEST(HostileText, ZeroTextsCountAsNotTyped) {
         EXPECT_EQ(ConvertUnit(t, 4, 5), "0.0000") << t.substr(0, 20);
         EXPECT_EQ(ConvertUnit(t, 0, 1), "0") << t.substr(0, 20);
         EXPECT_EQ(ConvertUnit(t, 12, 13), "0.0000") << t.substr(0, 20);
-        EXPECT_EQ(ConvertUnit(t, 4, 16), "0") << t.substr(0, 20);
+        EXPECT_EQ(ConvertUnit(t, 4, 16), "0.0000") << t.substr(0, 20);
       }
     }
   }

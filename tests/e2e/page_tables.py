@@ -134,7 +134,7 @@ CONVERTER_UNITS = (
     "Fraction Inch", "Fraction Feet", "Fraction Yard", "Fraction Mile", "Decimal Inch",
     "Decimal Feet", "Decimal Mile", "Tons", "Pounds", "Ounces", "Fraction Fahrenheit",
     "Decimal Fahrenheit", "Fractional Angle", "Decimal Angle", "Radian", "Foot-Pounds",
-    "Meters", "Celsius", "Newtons", "Killigrams", "Grams",
+    "Meters", "Celsius", "Newtons", "Killigrams", "Grams", "Millimeters", "Centimeters",
 )
 
 # Menu titles and their items, in the order they stand (separators are skipped

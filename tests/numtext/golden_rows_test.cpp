@@ -66,8 +66,6 @@ const std::map<std::string, Operation> kOperations = {
     {"Single", [](const std::string& a) { return Shortest(Single(Double(a))); }},
     {"TruncateToInt32", [](const std::string& a) { return Whole(TruncateToInt32(Double(a))); }},
     {"RoundHalfAway", [](const std::string& a) { return Shortest(RoundHalfAway(Double(a))); }},
-    {"RoundHalfEvenToInt32",
-     [](const std::string& a) { return Whole(RoundHalfEvenToInt32(Double(a))); }},
     {"OutOfRangeWholeText", [](const std::string& a) { return OutOfRangeWholeText(Double(a)); }},
     {"FormatLength in Decimal",
      [](const std::string& a) { return FormatLength(Float(a), kDecimal); }},
