@@ -20,27 +20,51 @@ HFONT g_linkFont = nullptr;
 HFONT g_textAreaFont = nullptr;
 HICON g_icon = nullptr;
 
-// The captions were laid out for a small system font: the desktop's message
-// font (Segoe UI on current Windows, Tahoma before) at 11 pixels fits them.
-constexpr LONG kGadgetFontPixels = 11;
+struct FontChoice {
+  const wchar_t* face;
+  LONG pixels;
+};
+
+// The captions were laid out for a small, narrow dialog font. MS Sans Serif at
+// 8 points (11 pixels), the dialog font of older Windows, is on every Windows;
+// Nimbus Sans Narrow is the one a Linux desktop gives Wine. The desktop's
+// message font (Segoe UI, Tahoma) is wider and cuts the longer captions.
+constexpr FontChoice kFontChain[] = {{L"MS Sans Serif", 11}, {L"Nimbus Sans Narrow", 12}};
+constexpr FontChoice kFallbackFont{L"Tahoma", 11};
+
+bool FontInstalled(const wchar_t* face) {
+  LOGFONTW wanted{};
+  wanted.lfCharSet = DEFAULT_CHARSET;
+  ::lstrcpynW(wanted.lfFaceName, face, LF_FACESIZE);
+  HDC screen = ::GetDC(nullptr);
+  bool found = false;
+  ::EnumFontFamiliesExW(
+      screen, &wanted,
+      [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM data) -> int {
+        *reinterpret_cast<bool*>(data) = true;
+        return 0;
+      },
+      reinterpret_cast<LPARAM>(&found), 0);
+  ::ReleaseDC(nullptr, screen);
+  return found;
+}
+
+FontChoice ChooseGadgetFont() {
+  for (const FontChoice& choice : kFontChain) {
+    if (FontInstalled(choice.face)) return choice;
+  }
+  return kFallbackFont;
+}
 
 HFONT MakeFont(const wchar_t* face, LONG pixels, bool underline, BYTE pitch) {
   LOGFONTW font{};
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof metrics;
-  if (face == nullptr &&
-      ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
-    font = metrics.lfMessageFont;
-  } else if (face != nullptr) {
-    ::lstrcpynW(font.lfFaceName, face, LF_FACESIZE);
-  }
+  ::lstrcpynW(font.lfFaceName, face, LF_FACESIZE);
   font.lfHeight = -pixels;
-  font.lfWidth = 0;
   font.lfWeight = FW_NORMAL;
   font.lfUnderline = underline ? TRUE : FALSE;
   font.lfCharSet = DEFAULT_CHARSET;
   font.lfQuality = CLEARTYPE_QUALITY;
-  if (pitch != 0) font.lfPitchAndFamily = pitch;
+  font.lfPitchAndFamily = pitch;
   return ::CreateFontIndirectW(&font);
 }
 
@@ -83,8 +107,9 @@ bool InitGadgets(int& /*argc*/, char** /*argv*/) {
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = AppWindowClass();
   if (::RegisterClassExW(&windowClass) == 0) return false;
-  g_gadgetFont = MakeFont(nullptr, kGadgetFontPixels, false, 0);
-  g_linkFont = MakeFont(nullptr, kGadgetFontPixels, true, 0);
+  const FontChoice font = ChooseGadgetFont();
+  g_gadgetFont = MakeFont(font.face, font.pixels, false, VARIABLE_PITCH | FF_SWISS);
+  g_linkFont = MakeFont(font.face, font.pixels, true, VARIABLE_PITCH | FF_SWISS);
   // Fixed-pitch, so that the figures drawn with characters in the help texts
   // keep their shape.
   g_textAreaFont = MakeFont(L"Consolas", 13, false, FIXED_PITCH | FF_MODERN);
