@@ -34,9 +34,11 @@ bool ReplaceSettingsFile(SettingsFileHandle file, const std::string& path, std::
 
 // Writes `bytes` to `path`, which was missing when the settings were opened:
 // creates it, and the folders above it that are missing (the user's
-// configuration folder on a first change), or replaces it as above if it has
-// appeared since. A file it created and could not fill is removed again.
-bool CreateSettingsFile(const std::string& path, std::string_view bytes);
+// configuration folder on a first change). A file it created and could not
+// fill is removed again. A file that has appeared there since is left to the
+// caller, to be replaced as above.
+enum class SettingsFileCreated { Written, Failed, AlreadyThere };
+SettingsFileCreated CreateSettingsFile(const std::string& path, std::string_view bytes);
 
 // Whether anything at all has this name (even a file that cannot be read).
 bool SomethingAtPath(const std::string& path);

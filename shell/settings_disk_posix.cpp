@@ -154,7 +154,7 @@ bool ReplaceSettingsFile(SettingsFileHandle file, const std::string& path, std::
   return true;
 }
 
-bool CreateSettingsFile(const std::string& path, std::string_view bytes) {
+SettingsFileCreated CreateSettingsFile(const std::string& path, std::string_view bytes) {
   constexpr int kCreate = O_RDWR | O_CREAT | O_EXCL;
   int fd = OpenRetrying(path.c_str(), kCreate, 0666);
   if (fd < 0 && errno == ENOENT) {
@@ -165,14 +165,9 @@ bool CreateSettingsFile(const std::string& path, std::string_view bytes) {
     bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
     if (!ok) ::unlink(path.c_str());
-    return ok;
+    return ok ? SettingsFileCreated::Written : SettingsFileCreated::Failed;
   }
-  if (errno != EEXIST) return false;
-  const SettingsFileHandle existing = OpenSettingsFile(path, SettingsAccess::ReadWrite);
-  if (existing == kNoSettingsFile) return false;
-  const bool ok = ReplaceSettingsFile(existing, path, bytes);
-  CloseSettingsFile(existing);
-  return ok;
+  return errno == EEXIST ? SettingsFileCreated::AlreadyThere : SettingsFileCreated::Failed;
 }
 
 bool SomethingAtPath(const std::string& path) {

@@ -163,7 +163,7 @@ bool ReplaceSettingsFile(SettingsFileHandle file, const std::string& path, std::
   return RewriteInPlace(AsHandle(file), bytes);
 }
 
-bool CreateSettingsFile(const std::string& path, std::string_view bytes) {
+SettingsFileCreated CreateSettingsFile(const std::string& path, std::string_view bytes) {
   const std::wstring wide = Wide(path);
   const auto create = [&wide] {
     return ::CreateFileW(wide.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_NEW,
@@ -178,15 +178,12 @@ bool CreateSettingsFile(const std::string& path, std::string_view bytes) {
     bool ok = WriteAll(file, bytes) && ::FlushFileBuffers(file);
     ok = ::CloseHandle(file) && ok;
     if (!ok) ::DeleteFileW(wide.c_str());
-    return ok;
+    return ok ? SettingsFileCreated::Written : SettingsFileCreated::Failed;
   }
   const DWORD error = ::GetLastError();
-  if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) return false;
-  const SettingsFileHandle existing = OpenSettingsFile(path, SettingsAccess::ReadWrite);
-  if (existing == kNoSettingsFile) return false;
-  const bool ok = ReplaceSettingsFile(existing, path, bytes);
-  CloseSettingsFile(existing);
-  return ok;
+  return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS
+             ? SettingsFileCreated::AlreadyThere
+             : SettingsFileCreated::Failed;
 }
 
 bool SomethingAtPath(const std::string& path) {

@@ -1,6 +1,7 @@
 #include "shell/settings_file.h"
 
 #include <exception>
+#include <string_view>
 #include <utility>
 
 #include "shell/settings_disk.h"
@@ -26,6 +27,15 @@ struct SettingsSession {
 SettingsSession& Session() {
   static SettingsSession session;
   return session;
+}
+
+// Another program made the file after it was found missing: it is replaced
+// like any file that was there from the start.
+void ReplaceFileThatAppeared(const std::string& path, std::string_view text) {
+  const SettingsFileHandle file = OpenSettingsFile(path, SettingsAccess::ReadWrite);
+  if (file == kNoSettingsFile) return;
+  ReplaceSettingsFile(file, path, text);
+  CloseSettingsFile(file);
 }
 
 }  // namespace
@@ -86,7 +96,10 @@ void CloseSettings() {
       if (session.state == SettingsSession::State::Open) {
         ReplaceSettingsFile(session.file, session.path, session.document.Render());
       } else if (session.state == SettingsSession::State::PathOnly) {
-        CreateSettingsFile(session.path, session.document.Render());
+        const std::string text = session.document.Render();
+        if (CreateSettingsFile(session.path, text) == SettingsFileCreated::AlreadyThere) {
+          ReplaceFileThatAppeared(session.path, text);
+        }
       }
     } catch (const std::exception&) {
       // Out of memory while building the text: nothing is written.
