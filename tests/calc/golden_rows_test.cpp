@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -165,7 +166,8 @@ TEST(HostileText, LargestHoleCountGivesTheCircle) {
 }
 
 double LawOfCosines(double opposite, double s1, double s2) {
-  return std::acos((s1 * s1 + s2 * s2 - opposite * opposite) / (2 * s1 * s2)) * 180 / M_PI;
+  return std::acos((s1 * s1 + s2 * s2 - opposite * opposite) / (2 * s1 * s2)) * 180 /
+         std::numbers::pi;
 }
 
 // Triangles whose angles come from an arcsine near its limits (obtuse corners,
