@@ -4,7 +4,8 @@
 // not part of it, so columns can be lined up; a line whose first character
 // other than a blank is "#" is a comment. Inside a column, \s is a blank (only
 // needed at either end), \t \n \r a tab, line feed and carriage return, \| a
-// bar, \\ a backslash and \xHH the byte HH.
+// bar, \\ a backslash, \xHH the byte HH, and \{N} after a character makes N
+// of it in a row ("0.0\{100}1" is a 1 in the hundredth place).
 //
 // The folder's test program defines BRINDLE_GOLDEN_DIR.
 
@@ -12,12 +13,10 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstddef>
 #include <cstdint>
 #include <fstream>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 // The columns of a row, and "file:line" for SCOPED_TRACE.
@@ -25,16 +24,14 @@ struct GoldenRow : std::vector<std::string> {
   std::string where;
 };
 
-// The character an escape stands for; `i` is on the letter after the backslash
-// and ends on the escape's last character.
-inline char Escaped(std::string_view line, size_t& i) {
-  const char c = line[i];
-  if (c != 'x' || i + 2 >= line.size())
-    return c == 's' ? ' ' : c == 't' ? '\t' : c == 'n' ? '\n' : c == 'r' ? '\r' : c;
-  unsigned byte = 0;
-  std::from_chars(line.data() + i + 1, line.data() + i + 3, byte, 16);
-  i += 2;
-  return static_cast<char>(byte);
+// A number column: decimals, exponents, "inf", "-inf" or "nan", read exactly;
+// whole numbers in `base`.
+template <typename Number, typename... Base>
+Number GoldenNumber(std::string_view text, Base... base) {
+  Number value{};
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base...);
+  EXPECT_TRUE(error == std::errc() && end == text.data() + text.size()) << "bad number " << text;
+  return value;
 }
 
 inline GoldenRow SplitGolden(std::string_view line) {
@@ -42,17 +39,22 @@ inline GoldenRow SplitGolden(std::string_view line) {
   row.emplace_back();
   size_t kept = 0;  // the column's length without its trailing blanks
   for (size_t i = 0; i < line.size(); ++i) {
-    if (line[i] == '|') {
-      row.back().resize(kept);
-      row.emplace_back();
-      kept = 0;
-    } else if (line[i] == '\\' && i + 1 < line.size()) {
-      row.back() += Escaped(line, ++i);
-      kept = row.back().size();
-    } else if (line[i] != ' ' || !row.back().empty()) {
-      row.back() += line[i];
-      if (line[i] != ' ') kept = row.back().size();
+    std::string& cell = row.back();
+    const bool escaped = line[i] == '\\' && i + 1 < line.size();
+    const char c = line[i += escaped];
+    const size_t named = escaped ? std::string_view("stnr").find(c) : line.npos;  // \s \t \n \r
+    const size_t end = escaped && c == '{' && !cell.empty() ? line.find('}', i) : line.npos;
+    if (end != line.npos) {
+      cell.append(GoldenNumber<size_t>(line.substr(i + 1, end - i - 1)) - 1, cell.back()), i = end;
+    } else if (escaped && c == 'x') {
+      cell += static_cast<char>(GoldenNumber<unsigned>(line.substr(i + 1, 2), 16)), i += 2;
+    } else if (!escaped && c == '|') {
+      cell.resize(kept), row.emplace_back(), kept = 0;
+      continue;
+    } else if (escaped || c != ' ' || !cell.empty()) {
+      cell += named != line.npos ? " \t\n\r"[named] : c;
     }
+    if (escaped || c != ' ') kept = cell.size();
   }
   row.back().resize(kept);
   return row;
@@ -67,12 +69,11 @@ inline std::vector<GoldenRow> ReadGolden(const std::string& name, std::vector<si
   for (int number = 1; std::getline(file, line); ++number) {
     const size_t first = line.find_first_not_of(' ');
     if (first == std::string::npos || line[first] == '#') continue;
-    GoldenRow row = SplitGolden(line);
-    row.where = name + ":" + std::to_string(number);
-    if (std::find(widths.begin(), widths.end(), row.size()) == widths.end()) {
-      ADD_FAILURE() << row.where << " has " << row.size() << " columns";
-    } else {
-      rows.push_back(std::move(row));
+    rows.push_back(SplitGolden(line));
+    rows.back().where = name + ":" + std::to_string(number);
+    if (std::ranges::find(widths, rows.back().size()) == widths.end()) {
+      ADD_FAILURE() << rows.back().where << " has " << rows.back().size() << " columns";
+      rows.pop_back();
     }
   }
   EXPECT_FALSE(rows.empty()) << "no rows read from " << name;
@@ -86,22 +87,6 @@ void CheckGolden(const std::string& name, size_t width, Compute compute) {
     SCOPED_TRACE(row.where);
     EXPECT_EQ(compute(row), row.back());
   }
-}
-
-// The shortest text that reads back as exactly this value ("-0", "inf"); every NaN is "nan".
-inline std::string Shortest(float value) {
-  if (value != value) return "nan";
-  char text[32];
-  return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
-}
-
-// A number column: decimals, exponents, "inf", "-inf" or "nan", read exactly.
-template <typename Number>
-Number GoldenNumber(const std::string& text) {
-  Number value{};
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  EXPECT_TRUE(error == std::errc() && end == text.data() + text.size()) << "bad number " << text;
-  return value;
 }
 
 // "a;b; c" as {"a", "b", " c"}: a column split further.
