@@ -68,7 +68,7 @@ void CirclePage(const PagePlacement& at) {
 void CircleCalculator() {
   CircleInput input;
   ReadFields<CircleInput>(kCircleReads, input);
-  input.unitsMode = SelectedItem(kUnitsChoice);
+  input.unitsMode = UnitsModeOf(SelectedItem(kUnitsChoice));
 
   const auto result = CalculateCircle(input);
   if (const auto* message = std::get_if<CalcMessage>(&result)) {

@@ -27,8 +27,8 @@ void AddEntries(GadgetId id, Entries entries) {
 // other than "Fractions" (0) or "Decimal" (1), as a hand-edited settings file
 // can hold, selects nothing; the calculations then read the drop-down as -1,
 // which means Decimal.
-int UnitsEntry(UnitsMode mode) {
-  return mode == kFractions || mode == kDecimal ? mode : -1;
+int UnitsEntry(int choice) {
+  return choice == kFractions || choice == kDecimal ? choice : -1;
 }
 
 void CreateControl(const ControlRow& row, const PagePlacement& at) {
@@ -64,7 +64,8 @@ void CreateControl(const ControlRow& row, const PagePlacement& at) {
   if (!row.toolTip.empty()) SetToolTip(row.id, std::string(row.toolTip));
   if (row.step == Step::kComboBox) {
     AddEntries(row.id, row.entries);
-    SelectItem(row.id, row.selected == kSelectUnitsMode ? UnitsEntry(at.unitsMode) : row.selected);
+    SelectItem(row.id,
+               row.selected == kSelectUnitsMode ? UnitsEntry(at.unitsChoice) : row.selected);
   }
 }
 

@@ -12,9 +12,13 @@
 
 // What a page needs from the shell when it is laid out.
 struct PagePlacement {
-  int winX = 346;  // main window's outer top-left corner
-  int winY = 50;
-  UnitsMode unitsMode = kFractions;  // preselected in the page's units drop-down
+  int winX = 0;  // main window's outer top-left corner
+  int winY = 0;
+  // The units choice as the settings file holds it (CalcU): the entry the
+  // page's units drop-down preselects. A value that names no entry, as a
+  // hand-edited file may hold, selects none, which the calculations read as
+  // "Decimal".
+  int unitsChoice = kDefaultUnitsMode;
 };
 
 // Main window id the pages live in.

@@ -62,7 +62,7 @@ void SquarePage(const PagePlacement& at) {
 void SquareCalculator() {
   SquareInput input;
   input.weightEach = GetText(kWeightEach);
-  input.unitsMode = SelectedItem(kUnitsChoice);
+  input.unitsMode = UnitsModeOf(SelectedItem(kUnitsChoice));
   input.width = GetText(kWidth);
   input.height = GetText(kHeight);
 

@@ -79,7 +79,7 @@ void TrianglePage(const PagePlacement& at) {
 void TriangleCalculator() {
   TriangleInput input;
   ReadFields<TriangleInput>(kTriangleReads, input);
-  input.unitsMode = SelectedItem(kUnitsChoice);
+  input.unitsMode = UnitsModeOf(SelectedItem(kUnitsChoice));
 
   const TriangleResult result = TriangleSolver(input);
   if (result.error) {

@@ -30,7 +30,7 @@ struct Calculator {
 const std::array<Calculator, 5> kCalculators = {{
     {TrianglePage, TriangleCalculator},
     {CirclePage, CircleCalculator},
-    {BenderPage, [] { BendCalculator(Shell().settings.calcU); }},
+    {BenderPage, [] { BendCalculator(UnitsModeOf(Shell().settings.calcU)); }},
     {SquarePage, SquareCalculator},
     {ConverterPage, nullptr},  // the converter has its own Convert button
 }};

@@ -29,7 +29,7 @@ std::vector<std::string> HostileTexts(const std::string& kind) {
 }
 
 TEST(HostileText, ZeroTextsCountAsNotTyped) {
-  for (int mode : {kFractions, kDecimal}) {
+  for (UnitsMode mode : {kFractions, kDecimal}) {
     for (const std::string& t : HostileTexts("zero")) {
       const TriangleResult tri = TriangleSolver({t, t, t, t, t, t, t, mode});
       ASSERT_TRUE(tri.error) << t.substr(0, 20);
@@ -58,7 +58,7 @@ TEST(HostileText, NumbersOfAnySizeGiveTexts) {
   const std::vector<std::string> numbers = HostileTexts("number");
   std::vector<std::string> texts = HostileTexts("zero");
   texts.insert(texts.end(), numbers.begin(), numbers.end());
-  for (int mode : {kFractions, kDecimal}) {
+  for (UnitsMode mode : {kFractions, kDecimal}) {
     for (const std::string& big : numbers) {
       for (const std::string& other : texts) {
         const TriangleResult tri = TriangleSolver({big, other, big, other, big, other, big, mode});
