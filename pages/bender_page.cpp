@@ -13,10 +13,8 @@ namespace {
 
 using enum Step;
 
-constexpr PageFrame kBenderFrame{"Bend Calculator", 499, 187, 22};
+constexpr PageFrame kBenderFrame{"Bend Calculator", 499, 187, kCalcButton};
 
-constexpr GadgetId kHardBox = 69;
-constexpr GadgetId kSoftBox = 70;
 constexpr GadgetId kThickness = 72;
 constexpr GadgetId kTotal = 28;
 
@@ -25,7 +23,7 @@ constexpr ControlRow kBenderRows[] = {
     {kLabel, 68, 10, 10, 50, 20, "Material"},
     {kCheckBox, kHardBox, 70, 10, 50, 20, "Hard", "Calculate for Hard Material"},
     {kCheckBox, kSoftBox, 130, 10, 40, 20, "Soft", "Calculate for Soft Material"},
-    {kComboBox, 15, 240, 10, 100, 20, "", "Unit Format", 0, "Units", Entries::kUnits,
+    {kComboBox, kUnitsChoice, 240, 10, 100, 20, "", "Unit Format", 0, "Units", Entries::kUnits,
      kSelectUnitsMode},
     // The page always opens with soft material, whatever was chosen before.
     {kCheck, kSoftBox},
@@ -60,11 +58,11 @@ constexpr ControlRow kBenderRows[] = {
     {kLabel, 93, 350, 100, 40, 20, "Angle3"},
     {kLabel, 94, 350, 130, 40, 20, "Angle4"},
     {kEditField, 95, 390, 130, 40, 20, "", "Angle of Bend 4", 0, "Angle4"},
-    {kButton, 22, 440, 10, 50, 30, "Calc", "Calculate Material Length"},
-    {kButton, 9, 440, 130, 50, 30, "Close", "Close Program"},
+    {kButton, kCalcButton, 440, 10, 50, 30, "Calc", "Calculate Material Length"},
+    {kButton, kCloseButton, 440, 130, 50, 30, "Close", "Close Program"},
     {kLabel, 101, 180, 10, 50, 20, "Units"},
-    {kButton, 106, 440, 50, 50, 30, "Clear", "Clear fields to prepare for new data"},
-    {kButton, 105, 440, 90, 50, 30, "Help", "Show some usefull information"},
+    {kButton, kClearButton, 440, 50, 50, 30, "Clear", "Clear fields to prepare for new data"},
+    {kButton, kHelpButton, 440, 90, 50, 30, "Help", "Show some usefull information"},
 };
 
 // The straight runs, before the first bend to after the last.

@@ -13,13 +13,13 @@ namespace {
 
 using enum Step;
 
-constexpr PageFrame kCircleFrame{"Circle, Shapes and Bolt Circle", 361, 162, 22};
+constexpr PageFrame kCircleFrame{"Circle, Shapes and Bolt Circle", 361, 162, kCalcButton};
 
 // kind, id, x, y, w, h, text, tool tip, flags, name, entries, selected
 constexpr ControlRow kCircleRows[] = {
     {kLabel, 50, 10, 10, 50, 20, "Units"},
     {kEditField, 51, 70, 40, 80, 20, "", "Radius of circle", 0, "Radius"},
-    {kComboBox, 52, 70, 10, 80, 20, "", "Units to use", 0, "Units", Entries::kUnits,
+    {kComboBox, kCircleUnitsChoice, 70, 10, 80, 20, "", "Units to use", 0, "Units", Entries::kUnits,
      kSelectUnitsMode},
     {kLabel, 53, 160, 40, 50, 20, "Diameter"},
     {kEditField, 54, 220, 40, 80, 20, "", "Diameter of circle", 0, "Diameter"},
@@ -36,13 +36,13 @@ constexpr ControlRow kCircleRows[] = {
     {kLabel, 64, 160, 10, 50, 20, "Weight Ea"},
     {kLabel, 65, 160, 70, 50, 20, "Weight T"},
     {kEditField, 28, 220, 70, 80, 20, "", "Total Weight (Each * Area)", kReadOnly, "Weight T"},
-    {kButton, 22, 310, 10, 40, 30, "Calc", "Calculate Circles"},
-    {kButton, 9, 310, 130, 40, 30, "Close", "Close Program"},
+    {kButton, kCalcButton, 310, 10, 40, 30, "Calc", "Calculate Circles"},
+    {kButton, kCloseButton, 310, 130, 40, 30, "Close", "Close Program"},
     {kLabel, 66, 160, 130, 50, 20, "Perimiter"},
     // Written by the calculation, yet open to typing.
     {kEditField, 67, 220, 130, 80, 20, "", "Distance Around Circle or Holes", 0, "Perimiter"},
-    {kButton, 106, 310, 50, 40, 30, "Clear", "Clear all data to prepare for new data"},
-    {kButton, 105, 310, 90, 40, 30, "Help", "Show some usefull information"},
+    {kButton, kClearButton, 310, 50, 40, 30, "Clear", "Clear all data to prepare for new data"},
+    {kButton, kHelpButton, 310, 90, 40, 30, "Help", "Show some usefull information"},
 };
 
 constexpr FieldText<CircleInput> kCircleReads[] = {
@@ -57,8 +57,6 @@ constexpr FieldText<CircleOutput> kCircleWrites[] = {
     {24, &CircleOutput::area},        {67, &CircleOutput::perimeter},
 };
 
-constexpr GadgetId kUnitsChoice = 52;
-
 }  // namespace
 
 void CirclePage(const PagePlacement& at) {
@@ -68,7 +66,7 @@ void CirclePage(const PagePlacement& at) {
 void CircleCalculator() {
   CircleInput input;
   ReadFields<CircleInput>(kCircleReads, input);
-  input.unitsMode = UnitsModeOf(SelectedItem(kUnitsChoice));
+  input.unitsMode = UnitsModeOf(SelectedItem(kCircleUnitsChoice));
 
   const auto result = CalculateCircle(input);
   if (const auto* message = std::get_if<CalcMessage>(&result)) {

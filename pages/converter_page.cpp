@@ -11,7 +11,6 @@ using enum Step;
 
 constexpr GadgetId kValue = 1;
 constexpr GadgetId kFromUnit = 2;
-constexpr GadgetId kConvertButton = 4;
 constexpr GadgetId kToUnit = 5;
 constexpr GadgetId kAnswer = 7;
 
@@ -37,8 +36,8 @@ constexpr ControlRow kConverterRows[] = {
     {kLabel, 6, 130, 70, 120, 20, "Target Format", "", kSunken},
     {kEditField, kAnswer, 10, 100, 110, 20, "", "Answer", kReadOnly, "Answer"},
     {kLabel, 8, 10, 70, 110, 20, "Answer", "", kSunken},
-    {kButton, 9, 260, 90, 50, 30, "Close", "Exit Program"},
-    {kButton, 105, 260, 50, 50, 30, "Help", "Show some usefull information"},
+    {kButton, kCloseButton, 260, 90, 50, 30, "Close", "Exit Program"},
+    {kButton, kHelpButton, 260, 50, 50, 30, "Help", "Show some usefull information"},
 };
 
 }  // namespace

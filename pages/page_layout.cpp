@@ -73,10 +73,10 @@ void CreateControl(const ControlRow& row, const PagePlacement& at) {
 
 void LayOutPage(const PageFrame& frame, std::span<const ControlRow> rows, const PagePlacement& at) {
   // The main window has a menu bar, which takes its height above the page.
-  PlaceWindow(kMainWindow, at.winX, at.winY, frame.width, frame.height + MenuBarHeight());
-  SetWindowTitle(kMainWindow, std::string(frame.title));
-  UseWindowForControls(kMainWindow);
+  PlaceWindow(kMainWindowId, at.winX, at.winY, frame.width, frame.height + MenuBarHeight());
+  SetWindowTitle(kMainWindowId, std::string(frame.title));
+  UseWindowForControls(kMainWindowId);
   for (const ControlRow& row : rows)
     CreateControl(row, at);
-  SetEnterGadget(kMainWindow, frame.enterGadget);
+  SetEnterGadget(kMainWindowId, frame.enterGadget);
 }

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "gadgets/gadgets.h"
+#include "pages/gadget_ids.h"
 #include "pages/pages.h"
 
 // What a row does. Most rows create a control; two small rows repeat an action

@@ -21,9 +21,6 @@ struct PagePlacement {
   int unitsChoice = kDefaultUnitsMode;
 };
 
-// Main window id the pages live in.
-inline constexpr int kMainWindow = 0;
-
 void TrianglePage(const PagePlacement& at);
 void CirclePage(const PagePlacement& at);
 void BenderPage(const PagePlacement& at);

@@ -12,7 +12,7 @@ namespace {
 
 using enum Step;
 
-constexpr PageFrame kTriangleFrame{"Triangles", 379, 219, 22};
+constexpr PageFrame kTriangleFrame{"Triangles", 379, 219, kCalcButton};
 
 // kind, id, x, y, w, h, text, tool tip, flags, name, entries, selected
 constexpr ControlRow kTriangleRows[] = {
@@ -27,7 +27,8 @@ constexpr ControlRow kTriangleRows[] = {
     {kLabel, 37, 10, 160, 40, 20, "Area"},
     {kLabel, 38, 160, 10, 60, 20, "Unit Weight"},
     {kLabel, 39, 160, 130, 70, 20, "Total Weight"},
-    {kComboBox, 15, 60, 10, 90, 20, "", "Units", 0, "Units", Entries::kUnits, kSelectUnitsMode},
+    {kComboBox, kUnitsChoice, 60, 10, 90, 20, "", "Units", 0, "Units", Entries::kUnits,
+     kSelectUnitsMode},
     {kEditField, 40, 60, 40, 90, 20, "", "Side A", 0, "Side A"},
     {kEditField, 41, 60, 70, 90, 20, "", "Side B", 0, "Side B"},
     {kEditField, 42, 60, 100, 90, 20, "", "Side C", 0, "Side C"},
@@ -39,13 +40,13 @@ constexpr ControlRow kTriangleRows[] = {
     {kEditField, 44, 230, 100, 90, 20, "", "Angle AC", 0, "Angle AC"},
     {kEditField, 45, 230, 70, 90, 20, "", "Angle BC", 0, "Angle BC"},
     {kEditField, 46, 230, 40, 90, 20, "", "Angle AB", 0, "Angle AB"},
-    {kButton, 22, 330, 10, 40, 30, "Calc", "Calculate"},
-    {kButton, 9, 330, 130, 40, 30, "Close", "Close Program"},
+    {kButton, kCalcButton, 330, 10, 40, 30, "Calc", "Calculate"},
+    {kButton, kCloseButton, 330, 130, 40, 30, "Close", "Close Program"},
     {kCheckBox, 47, 230, 160, 50, 20, "Acute", "Acute Triangle (all angles <= 90)"},
     {kCheckBox, 48, 230, 190, 60, 20, "Obtuse", "Obtuse Triangle (one angle > 90 )"},
     {kLabel, 49, 160, 160, 50, 20, "Triangle"},
-    {kButton, 106, 330, 50, 40, 30, "Clear", "Clear all fields to prepare for new data"},
-    {kButton, 105, 330, 90, 40, 30, "Help", "Show some usefull information"},
+    {kButton, kClearButton, 330, 50, 40, 30, "Clear", "Clear all fields to prepare for new data"},
+    {kButton, kHelpButton, 330, 90, 40, 30, "Help", "Show some usefull information"},
     {kLabel, 102, 10, 190, 50, 20, "Perimeter"},
     {kEditField, 67, 60, 190, 90, 20, "", "Perimeter is sum of all sides", kReadOnly, "Perimeter"},
 };
@@ -66,7 +67,6 @@ constexpr FieldText<TriangleSolution> kTriangleWrites[] = {
     {24, &TriangleSolution::area},      {28, &TriangleSolution::totalWeight},
 };
 
-constexpr GadgetId kUnitsChoice = 15;
 constexpr GadgetId kAcuteBox = 47;
 constexpr GadgetId kObtuseBox = 48;
 

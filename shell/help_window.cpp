@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr GadgetId kHelpTextArea = 108;
-
 // Menu bar 1 of the help window: item id and text; item k + 9 shows help text k.
 struct HelpMenuRow {
   MenuItemId item;  // -1 for a separator

@@ -40,8 +40,6 @@ const Calculator* FindCalculator(int calculatorId) {
   return &kCalculators[static_cast<size_t>(calculatorId)];
 }
 
-constexpr GadgetId kLastPageGadget = 107;
-
 }  // namespace
 
 void OpenMainWindow() {
@@ -81,13 +79,13 @@ void RunCalculation(int calculatorId) {
 }
 
 void RemovePage() {
-  for (GadgetId id = 0; id <= kLastPageGadget; ++id) {
+  for (GadgetId id = kFirstPageGadget; id <= kLastPageGadget; ++id) {
     if (GadgetExists(id)) DestroyGadget(id);
   }
 }
 
 void ClearPage() {
-  for (GadgetId id = 0; id <= kLastPageGadget; ++id) {
+  for (GadgetId id = kFirstPageGadget; id <= kLastPageGadget; ++id) {
     if (GadgetKind(id) == ControlKind::EditField) SetText(id, "");
   }
 }

@@ -22,8 +22,8 @@ void ChooseUnits(GadgetId choice) {
 
 // Hard and Soft act as one two-way choice: the box clicked ends up checked.
 void ChooseMaterial(bool hard) {
-  SelectItem(69, hard ? 1 : 0);
-  SelectItem(70, hard ? 0 : 1);
+  SelectItem(kHardBox, hard ? 1 : 0);
+  SelectItem(kSoftBox, hard ? 0 : 1);
 }
 
 // A dispatch row: an id, and either its handler or the end of the program.
@@ -34,17 +34,17 @@ struct Row {
 
 // Gadget ids are global: the window that reported the event does not matter.
 constexpr Row kGadgetTable[] = {
-    {4, UnitConverter},
-    {9, nullptr},  // the Close button of every page
-    {15, [] { ChooseUnits(15); }},
-    {22, [] { RunCalculation(Shell().settings.calcW); }},
-    {52, [] { ChooseUnits(52); }},
-    {69, [] { ChooseMaterial(true); }},
-    {70, [] { ChooseMaterial(false); }},
-    {99, OpenAuthorWebSite},
-    {104, CloseAbout},
-    {105, ShowHelp},
-    {106, ClearPage},
+    {kConvertButton, UnitConverter},
+    {kCloseButton, nullptr},
+    {kUnitsChoice, [] { ChooseUnits(kUnitsChoice); }},
+    {kCalcButton, [] { RunCalculation(Shell().settings.calcW); }},
+    {kCircleUnitsChoice, [] { ChooseUnits(kCircleUnitsChoice); }},
+    {kHardBox, [] { ChooseMaterial(true); }},
+    {kSoftBox, [] { ChooseMaterial(false); }},
+    {kWebsiteLink, OpenAuthorWebSite},
+    {kAboutOkButton, CloseAbout},
+    {kHelpButton, ShowHelp},
+    {kClearButton, ClearPage},
 };
 
 // Both menu bars share one numbering; items 0 to 4 are the calculators.

@@ -7,6 +7,7 @@
 #include <string>
 #include <utility>
 
+#include "pages/gadget_ids.h"
 #include "shell/program.h"
 
 struct ShellState {
@@ -19,8 +20,3 @@ ShellState& Shell();
 
 // One complete write to the settings file: open, the keys in order, close.
 void SaveSettings(std::initializer_list<std::pair<const char*, int32_t>> values);
-
-// Window ids of the program.
-inline constexpr WindowId kMainWindowId = 0;
-inline constexpr WindowId kAboutWindowId = 1;
-inline constexpr WindowId kHelpWindowId = 2;

@@ -23,8 +23,8 @@ bool HasCaption(ControlKind kind) {
 TEST_F(PageControlsTest, EveryControlIsNamedFitsItsTextAndLiesInsideThePage) {
   for (PageItem page : kAllPages) {
     StartOn(page);
-    const int width = InnerWidth(kMainWindow);
-    const int height = InnerHeight(kMainWindow) - MenuBarHeight();
+    const int width = InnerWidth(kMainWindowId);
+    const int height = InnerHeight(kMainWindowId) - MenuBarHeight();
     std::set<std::string> labels;
     for (GadgetId id : PageGadgets(ControlKind::Label))
       labels.insert(GetText(id));
@@ -67,7 +67,7 @@ TEST_F(PageControlsTest, EveryControlIsNamedFitsItsTextAndLiesInsideThePage) {
 std::vector<GadgetId> WalkFocus(TestKey key, size_t steps) {
   std::vector<GadgetId> seen;
   for (size_t i = 0; i < steps; ++i) {
-    PressKey(kMainWindow, key);
+    PressKey(kMainWindowId, key);
     ProcessPendingEvents();
     seen.push_back(FocusedGadget());
   }
@@ -83,9 +83,9 @@ TEST_F(PageControlsTest, EachMenuChoiceShowsItsPageAndItsTabOrder) {
     // Coming from another page, so that its controls are not the first ever made.
     StartOn(page == kConverter ? kTriangle : kConverter);
     Choose(page);
-    EXPECT_EQ(WindowTitle(kMainWindow), row[1]);
-    EXPECT_EQ(Frame(kMainWindow), (std::array{346, 50, GoldenNumber<int>(row[2]),
-                                              GoldenNumber<int>(row[3]) + MenuBarHeight()}));
+    EXPECT_EQ(WindowTitle(kMainWindowId), row[1]);
+    EXPECT_EQ(Frame(kMainWindowId), (std::array{346, 50, GoldenNumber<int>(row[2]),
+                                                GoldenNumber<int>(row[3]) + MenuBarHeight()}));
     EXPECT_EQ(CurrentSettings().calcW, page);
     EXPECT_EQ(SettingsBytes(), "CalcW = " + std::to_string(page) + "\r\nCalcU = 0\r\n");
     std::vector<GadgetId> order;

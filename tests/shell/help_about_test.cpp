@@ -5,17 +5,19 @@
 #include <string>
 #include <vector>
 
+#include "shell/about_window.h"
 #include "shell/help_texts.h"
+#include "shell/help_window.h"
 #include "tests/support/program_fixture.h"
 
 namespace {
 
 bool Shows(int k) {
-  return GetText(108) == std::string(HelpText(k));
+  return GetText(kHelpTextArea) == std::string(HelpText(k));
 }
 
 std::array<int, 4> TextArea() {
-  const GadgetRect area = GadgetGeometry(108);
+  const GadgetRect area = GadgetGeometry(kHelpTextArea);
   return {area.x, area.y, area.w, area.h};
 }
 
@@ -24,14 +26,15 @@ using HelpWindowTest = ProgramTest;
 TEST_F(HelpWindowTest, FirstHelpOpensAtTheDefaultsOnTheTriangleText) {
   Start();
   Choose(6);
-  ASSERT_TRUE(WindowExists(2));
-  EXPECT_EQ(WindowTitle(2), "Math Help");
-  EXPECT_EQ(Frame(2), (std::array{346, 50, 400, 330}));
+  ASSERT_TRUE(WindowExists(kHelpWindowId));
+  EXPECT_EQ(WindowTitle(kHelpWindowId), "Math Help");
+  EXPECT_EQ(Frame(kHelpWindowId), (std::array{346, 50, 400, 330}));
   EXPECT_EQ(TextArea(), (std::array{0, 0, 400, 330 - MenuBarHeight()}));
-  EXPECT_TRUE(WindowResizable(2) && WindowHasMinimizeBox(2) && WindowHasMaximizeBox(2));
+  EXPECT_TRUE(WindowResizable(kHelpWindowId) && WindowHasMinimizeBox(kHelpWindowId) &&
+              WindowHasMaximizeBox(kHelpWindowId));
   EXPECT_EQ(HelpTopic(), 0);
-  EXPECT_TRUE(GadgetReadOnly(108));
-  TypeText(108, "xyz");
+  EXPECT_TRUE(GadgetReadOnly(kHelpTextArea));
+  TypeText(kHelpTextArea, "xyz");
   Pump();
   EXPECT_TRUE(Shows(0));
   EXPECT_EQ(SettingsBytes(), std::nullopt);  // opening writes nothing
@@ -51,14 +54,14 @@ TEST_F(HelpWindowTest, ThePagesHelpButtonAndItsOwnMenuChooseTheText) {
   Click(kClearButton);
   EXPECT_TRUE(Shows(2));
   for (MenuItemId item : {13, 12, 9, 10, 11}) {
-    Choose(item, 2);
+    Choose(item, kHelpWindowId);
     EXPECT_TRUE(Shows(item - 9)) << item;
     EXPECT_EQ(HelpTopic(), item - 9);
   }
-  Choose(15, 2);
-  EXPECT_FALSE(WindowExists(2));
+  Choose(15, kHelpWindowId);
+  EXPECT_FALSE(WindowExists(kHelpWindowId));
   EXPECT_EQ(HelpTopic(), -1);
-  EXPECT_FALSE(GadgetExists(108));
+  EXPECT_FALSE(GadgetExists(kHelpTextArea));
 }
 
 // What a move or a resize writes, and the next opening there, are played by the
@@ -66,15 +69,15 @@ TEST_F(HelpWindowTest, ThePagesHelpButtonAndItsOwnMenuChooseTheText) {
 TEST_F(HelpWindowTest, TheTextFillsTheResizedWindowAndTheCloseBoxClosesIt) {
   Start();
   Click(kHelpButton);
-  ResizeWindowAsUser(2, 520, 410);
+  ResizeWindowAsUser(kHelpWindowId, 520, 410);
   ASSERT_TRUE(PumpUntil([&] { return CurrentSettings().helpW == 520; }));
   EXPECT_EQ(SettingsBytes(), "HelpX = 346\r\nHelpY = 50\r\nHelpW = 520\r\nHelpH = 410\r\n");
   EXPECT_EQ(TextArea(), (std::array{0, 0, 520, 410 - MenuBarHeight()}));
-  ClickCloseBox(2);
+  ClickCloseBox(kHelpWindowId);
   Pump();
-  EXPECT_FALSE(WindowExists(2));
+  EXPECT_FALSE(WindowExists(kHelpWindowId));
   Choose(6);
-  EXPECT_EQ(Frame(2), (std::array{346, 50, 520, 410}));
+  EXPECT_EQ(Frame(kHelpWindowId), (std::array{346, 50, 520, 410}));
 }
 
 using AboutWindowTest = ProgramTest;
@@ -82,32 +85,32 @@ using AboutWindowTest = ProgramTest;
 TEST_F(AboutWindowTest, OpensOnTheMainWindowsCornerOverTheDisabledMainWindowAndSavesNothing) {
   Start("Winx = 150\r\nWinY = 70\r\n");
   Choose(8);
-  ASSERT_TRUE(WindowExists(1));
-  EXPECT_EQ(WindowTitle(1), "About Math Calculator");
-  EXPECT_EQ(Frame(1), (std::array{150, 70, 418, 139}));
-  EXPECT_FALSE(WindowEnabled(0));
+  ASSERT_TRUE(WindowExists(kAboutWindowId));
+  EXPECT_EQ(WindowTitle(kAboutWindowId), "About Math Calculator");
+  EXPECT_EQ(Frame(kAboutWindowId), (std::array{150, 70, 418, 139}));
+  EXPECT_FALSE(WindowEnabled(kMainWindowId));
   ClickGadget(kCalcButton);  // the disabled main window takes no input
-  ChooseMenuItem(0, 6);
-  ClickCloseBox(0);
+  ChooseMenuItem(kMainWindowId, 6);
+  ClickCloseBox(kMainWindowId);
   EXPECT_FALSE(PollEvent().has_value());
-  EXPECT_TRUE(WindowIsTopmost(1));
-  EXPECT_TRUE(WindowResizable(1));
-  EXPECT_FALSE(WindowHasMinimizeBox(1) || WindowHasMaximizeBox(1));
+  EXPECT_TRUE(WindowIsTopmost(kAboutWindowId));
+  EXPECT_TRUE(WindowResizable(kAboutWindowId));
+  EXPECT_FALSE(WindowHasMinimizeBox(kAboutWindowId) || WindowHasMaximizeBox(kAboutWindowId));
   EXPECT_EQ(GetText(97), "Version 1.1 Beta release , Added Radians");
-  EXPECT_EQ(ToolTipOf(99), "View my website");
-  EXPECT_EQ(ToolTipOf(104), "Close About");
+  EXPECT_EQ(ToolTipOf(kWebsiteLink), "View my website");
+  EXPECT_EQ(ToolTipOf(kAboutOkButton), "Close About");
   for (GadgetId id : {96, 97, 98, 99, 100, 104}) {
     EXPECT_LE(TextWidthNeeded(id), GadgetGeometry(id).w) << "gadget " << id << " " << GetText(id);
     EXPECT_EQ(AccessibleNameOf(id), GetText(id)) << "screen readers read the caption";
   }
   // Moving or enlarging it writes nothing and moves nothing inside it.
-  const GadgetRect ok = GadgetGeometry(104);
-  MoveWindowAsUser(1, 30, 40);
-  ResizeWindowAsUser(1, 600, 300);
+  const GadgetRect ok = GadgetGeometry(kAboutOkButton);
+  MoveWindowAsUser(kAboutWindowId, 30, 40);
+  ResizeWindowAsUser(kAboutWindowId, 600, 300);
   PumpUntil([] { return false; }, 300);
   EXPECT_EQ(SettingsBytes(), "Winx = 150\r\nWinY = 70\r\n");
-  EXPECT_EQ(GadgetGeometry(104).x, ok.x);
-  EXPECT_EQ(GadgetGeometry(104).y, ok.y);
+  EXPECT_EQ(GadgetGeometry(kAboutOkButton).x, ok.x);
+  EXPECT_EQ(GadgetGeometry(kAboutOkButton).y, ok.y);
 }
 
 TEST_F(AboutWindowTest, OkAndTheCloseBoxBothGiveTheMainWindowBack) {
@@ -115,17 +118,17 @@ TEST_F(AboutWindowTest, OkAndTheCloseBoxBothGiveTheMainWindowBack) {
     Start();
     Choose(8);
     if (byCloseBox) {
-      ClickCloseBox(1);
+      ClickCloseBox(kAboutWindowId);
     } else {
-      ClickGadget(104);
+      ClickGadget(kAboutOkButton);
     }
     Pump();
-    EXPECT_FALSE(WindowExists(1));
-    EXPECT_TRUE(WindowEnabled(0));
-    EXPECT_TRUE(WindowActive(0));
+    EXPECT_FALSE(WindowExists(kAboutWindowId));
+    EXPECT_TRUE(WindowEnabled(kMainWindowId));
+    EXPECT_TRUE(WindowActive(kMainWindowId));
     EXPECT_FALSE(ended_);
     Click(kHelpButton);  // the main window takes input again
-    EXPECT_TRUE(WindowExists(2));
+    EXPECT_TRUE(WindowExists(kHelpWindowId));
     EndProgram();
   }
 }
@@ -136,14 +139,14 @@ TEST_F(AboutWindowTest, TheLinkAndTheWebsiteItemOpenTheSameAddress) {
   Start();
   Choose(7);
   Choose(8);
-  const std::string shown = GetText(99);
-  Click(99);
+  const std::string shown = GetText(kWebsiteLink);
+  Click(kWebsiteLink);
   SetOpenUrlHandler({});
   ASSERT_EQ(opened.size(), 2u);
   EXPECT_FALSE(shown.empty());
   EXPECT_EQ(opened[0], shown);
   EXPECT_EQ(opened[1], shown);
-  EXPECT_TRUE(WindowExists(1));  // the about window stays
+  EXPECT_TRUE(WindowExists(kAboutWindowId));  // the about window stays
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "shell/about_window.h"
+#include "shell/help_window.h"
 #include "tests/support/program_fixture.h"
 
 namespace {
@@ -14,10 +16,11 @@ using ProgramStartTest = ProgramTest;
 
 TEST_F(ProgramStartTest, FirstRunShowsTheTrianglePageAtTheDefaultCornerAndWritesNothing) {
   Start();
-  EXPECT_EQ(Frame(0), (std::array{346, 50, 379, 219 + MenuBarHeight()}));
-  EXPECT_EQ(WindowTitle(0), "Triangles");
-  EXPECT_EQ(SelectedItem(15), 0);  // "Fractions"
-  EXPECT_FALSE(WindowResizable(0) || WindowHasMinimizeBox(0) || WindowHasMaximizeBox(0));
+  EXPECT_EQ(Frame(kMainWindowId), (std::array{346, 50, 379, 219 + MenuBarHeight()}));
+  EXPECT_EQ(WindowTitle(kMainWindowId), "Triangles");
+  EXPECT_EQ(SelectedItem(kUnitsChoice), 0);  // "Fractions"
+  EXPECT_FALSE(WindowResizable(kMainWindowId) || WindowHasMinimizeBox(kMainWindowId) ||
+               WindowHasMaximizeBox(kMainWindowId));
   // Choosing the calculator shown changes nothing.
   Do("Side A=3");
   Choose(kTriangle);
@@ -33,9 +36,9 @@ TEST_F(ProgramStartTest, StartUpReadsEverySettingAndLeavesTheFileUntouched) {
   const Settings& s = CurrentSettings();
   EXPECT_EQ((std::array{s.winX, s.winY, s.calcW, s.calcU, s.helpX, s.helpY, s.helpW, s.helpH}),
             (std::array<int32_t, 8>{120, 80, 1, 1, 10, 20, 500, 260}));
-  EXPECT_EQ(WindowLeft(0), 120);
-  EXPECT_EQ(WindowTitle(0), "Circle, Shapes and Bolt Circle");
-  EXPECT_EQ(SelectedItem(52), 1);  // "Decimal"
+  EXPECT_EQ(WindowLeft(kMainWindowId), 120);
+  EXPECT_EQ(WindowTitle(kMainWindowId), "Circle, Shapes and Bolt Circle");
+  EXPECT_EQ(SelectedItem(kCircleUnitsChoice), 1);  // "Decimal"
   EXPECT_EQ(SettingsBytes(), ini);
 }
 
@@ -46,29 +49,29 @@ TEST_F(ProgramStartTest, ChangesAreWrittenAsTheyHappenAndRestoredByTheNextStart)
   Do("Units=Decimal");
   EXPECT_EQ(CurrentSettings().calcU, 1);
   EXPECT_EQ(SettingsBytes(), "CalcU = 1\r\n");
-  MoveWindowAsUser(0, 120, 80);
+  MoveWindowAsUser(kMainWindowId, 120, 80);
   ASSERT_TRUE(PumpUntil([&] { return CurrentSettings().winX == 120; }));
   EXPECT_EQ(SettingsBytes(), "CalcU = 1\r\nWinx = 120\r\nWinY = 80\r\n");
   Choose(kCircle);
-  EXPECT_EQ(WindowLeft(0), 120);
-  EXPECT_EQ(WindowTop(0), 80);
-  EXPECT_EQ(SelectedItem(52), 1);
+  EXPECT_EQ(WindowLeft(kMainWindowId), 120);
+  EXPECT_EQ(WindowTop(kMainWindowId), 80);
+  EXPECT_EQ(SelectedItem(kCircleUnitsChoice), 1);
   PumpUntil([] { return false; }, 300);
   Do("Units=Fractions");
   EXPECT_EQ(SettingsBytes(), "CalcU = 0\r\nWinx = 120\r\nWinY = 80\r\nCalcW = 1\r\n");
   Choose(kSquare);
-  EXPECT_EQ(SelectedItem(15), 0);
+  EXPECT_EQ(SelectedItem(kUnitsChoice), 0);
   Do("Format=Decimal");
-  MoveWindowAsUser(0, -40, -12);
+  MoveWindowAsUser(kMainWindowId, -40, -12);
   ASSERT_TRUE(PumpUntil([&] { return CurrentSettings().winX == -40; }));
   EXPECT_EQ(SettingsBytes(), "CalcU = 1\r\nWinx = -40\r\nWinY = -12\r\nCalcW = 3\r\n");
   EndProgram();
   StartProgram(path_);
   Pump();
-  EXPECT_EQ(WindowLeft(0), -40);
-  EXPECT_EQ(WindowTop(0), -12);
-  EXPECT_EQ(WindowTitle(0), "Rectangle and Squares");
-  EXPECT_EQ(SelectedItem(15), 1);
+  EXPECT_EQ(WindowLeft(kMainWindowId), -40);
+  EXPECT_EQ(WindowTop(kMainWindowId), -12);
+  EXPECT_EQ(WindowTitle(kMainWindowId), "Rectangle and Squares");
+  EXPECT_EQ(SelectedItem(kUnitsChoice), 1);
 }
 
 using ProgramEndTest = ProgramTest;
@@ -90,15 +93,15 @@ TEST_F(ProgramEndTest, AnUnknownCalculatorShowsNoPageAndTheMenuStillWorks) {
   for (int calcW : {5, 6, 7, 8, 15, -1}) {
     SCOPED_TRACE(calcW);
     Start("CalcW = " + std::to_string(calcW) + "\r\n");
-    EXPECT_EQ(WindowTitle(0), "Brindle's Math");
-    EXPECT_EQ(InnerWidth(0), 600);
-    EXPECT_EQ(InnerHeight(0), 300);
-    EXPECT_EQ(ControlCount(0), 0);
+    EXPECT_EQ(WindowTitle(kMainWindowId), "Brindle's Math");
+    EXPECT_EQ(InnerWidth(kMainWindowId), 600);
+    EXPECT_EQ(InnerHeight(kMainWindowId), 300);
+    EXPECT_EQ(ControlCount(kMainWindowId), 0);
     Choose(6);  // Help shows the triangle text
-    EXPECT_EQ(GetText(108).rfind("Triangles Calculator\r\n", 0), 0u);
+    EXPECT_EQ(GetText(kHelpTextArea).rfind("Triangles Calculator\r\n", 0), 0u);
     Choose(8);  // About
-    EXPECT_TRUE(WindowExists(1));
-    Click(104);
+    EXPECT_TRUE(WindowExists(kAboutWindowId));
+    Click(kAboutOkButton);
     ended_ = false;
     Choose(5);  // Exit
     EXPECT_TRUE(ended_);
