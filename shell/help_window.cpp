@@ -68,5 +68,5 @@ void SaveHelpGeometry() {
   s.helpW = InnerWidth(kHelpWindowId);
   s.helpH = InnerHeight(kHelpWindowId);  // menu bar included, as the window is opened
   PlaceGadget(kHelpTextArea, 0, 0, s.helpW, s.helpH - MenuBarHeight());
-  SaveSettings({{"HelpX", s.helpX}, {"HelpY", s.helpY}, {"HelpW", s.helpW}, {"HelpH", s.helpH}});
+  SaveSettings({&Settings::helpX, &Settings::helpY, &Settings::helpW, &Settings::helpH});
 }

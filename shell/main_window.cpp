@@ -67,8 +67,8 @@ void LayOutCalculator(int calculatorId) {
 }
 
 void ShowCalculator(int calculatorId) {
-  SaveSettings({{"CalcW", calculatorId}});
   Shell().settings.calcW = calculatorId;
+  SaveSettings({&Settings::calcW});
   RemovePage();
   LayOutCalculator(calculatorId);
 }
@@ -94,7 +94,5 @@ void SaveMainPosition() {
   Settings& s = Shell().settings;
   s.winX = WindowLeft(kMainWindowId);
   s.winY = WindowTop(kMainWindowId);
-  // "Winx" with a lower-case x: keys match regardless of case, so it is the
-  // same entry that start-up reads as "WinX".
-  SaveSettings({{"Winx", s.winX}, {"WinY", s.winY}});
+  SaveSettings({&Settings::winX, &Settings::winY});
 }

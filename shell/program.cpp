@@ -5,7 +5,6 @@
 #include "shell/about_window.h"
 #include "shell/help_window.h"
 #include "shell/main_window.h"
-#include "shell/settings_file.h"
 #include "shell/settings_path.h"
 #include "shell/shell_state.h"
 
@@ -17,7 +16,7 @@ enum class Next { Continue, End };
 void ChooseUnits(GadgetId choice) {
   Settings& s = Shell().settings;
   s.calcU = SelectedItem(choice);
-  SaveSettings({{"CalcU", s.calcU}});
+  SaveSettings({&Settings::calcU});
 }
 
 // Hard and Soft act as one two-way choice: the box clicked ends up checked.
@@ -102,19 +101,9 @@ void StartProgram(const std::string& settingsPath) {
   ShellState& shell = Shell();
   shell = ShellState{};
   shell.settingsPath = settingsPath;
-  Settings& s = shell.settings;
-  OpenSettings(settingsPath);
-  s.winX = ReadSetting("WinX", 346);
-  s.winY = ReadSetting("WinY", 50);
-  s.calcW = ReadSetting("CalcW", 0);
-  s.calcU = ReadSetting("CalcU", 0);
-  s.helpX = ReadSetting("HelpX", 346);
-  s.helpY = ReadSetting("HelpY", 50);
-  s.helpW = ReadSetting("HelpW", 400);
-  s.helpH = ReadSetting("HelpH", 330);
-  CloseSettings();  // nothing was written, so the file is left untouched
+  LoadSettings();
   OpenMainWindow();
-  LayOutCalculator(s.calcW);
+  LayOutCalculator(shell.settings.calcW);
 }
 
 bool DispatchEvent(const Event& event) {

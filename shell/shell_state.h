@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <initializer_list>
 #include <string>
-#include <utility>
 
 #include "pages/gadget_ids.h"
 #include "shell/program.h"
@@ -18,5 +17,8 @@ struct ShellState {
 
 ShellState& Shell();
 
-// One complete write to the settings file: open, the keys in order, close.
-void SaveSettings(std::initializer_list<std::pair<const char*, int32_t>> values);
+// Reads every setting from the settings file, or its first-run value.
+void LoadSettings();
+// One complete write to the settings file: open, these settings' keys with the
+// values held now, in order, close.
+void SaveSettings(std::initializer_list<int32_t Settings::*> values);
