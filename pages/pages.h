@@ -3,10 +3,10 @@
 //
 // A page is not a window: its layout places the main window (window 0) at the
 // saved position, gives it the page's size below the menu bar and its title,
-// and creates the page's controls in it (gadget ids 0 to 107, in creation
-// order, which is also the Tab order). The calculation of a page reads the
-// page's fields, calls the matching pure function of calc/ and writes the
-// results back, or shows a message box and writes nothing.
+// and creates the page's controls in it (gadget ids kFirstPageGadget to
+// kLastPageGadget, in creation order, which is also the Tab order). The calculation of a page reads
+// the page's fields, calls the matching pure function of calc/ and writes the results back, or
+// shows a message box and writes nothing.
 
 #include "numtext/length_text.h"
 
@@ -27,7 +27,7 @@ void BenderPage(const PagePlacement& at);
 void SquarePage(const PagePlacement& at);
 void ConverterPage(const PagePlacement& at);
 
-// The calculations, run by the shell for the Calc (22) or Convert (4) button.
+// The calculations, run by the shell for the Calc or Convert button.
 // The circle, triangle and square read the units from their own drop-down; the
 // bend calculator takes the program's units setting.
 void TriangleCalculator();
