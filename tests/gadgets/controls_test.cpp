@@ -1,6 +1,7 @@
 // Controls by id: what ids that name nothing read, hostile texts and sizes, the
 // link's look, and the font and text widths the pages' fit checks rely on.
 
+#include <QImage>
 #include <QLabel>
 #include <climits>
 #include <string>
@@ -66,10 +67,10 @@ TEST_F(ControlsTest, HostileTextAndNumbersAreHarmless) {
   EXPECT_TRUE(GadgetExists(4));
 }
 
-TEST_F(ControlsTest, LinkIsUnderlinedInItsColourWithAPointingHand) {
+// The look is the toolkit's business; checked on the widgets themselves.
+TEST_F(ControlsTest, LinkIsUnderlinedInItsColourAndReadOnlyFieldsShowTheWindowBehind) {
   OpenWindow(1);
   CreateHyperlink(99, 100, 70, 110, 20, "brindlesmath.org", 0x123456);
-  // The look is the toolkit's business; checked on the widget itself.
   auto* link = gadget_layer::GadgetAs<QLabel>(99, ControlKind::Hyperlink);
   ASSERT_NE(link, nullptr);
   EXPECT_TRUE(link->font().underline());
@@ -77,6 +78,16 @@ TEST_F(ControlsTest, LinkIsUnderlinedInItsColourWithAPointingHand) {
   for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
     EXPECT_EQ(link->palette().color(group, QPalette::WindowText), QColor(0x12, 0x34, 0x56));
   EXPECT_EQ(link->focusPolicy(), Qt::NoFocus);
+  // What is painted in the middle of an empty field, against the window's background.
+  CreateEditField(40, 10, 10, 90, 20, "");
+  CreateEditField(41, 10, 40, 90, 20, "", kReadOnly);
+  const auto painted = [](GadgetId id) {
+    QWidget* field = gadget_layer::GadgetWidget(id);
+    return field->grab().toImage().pixel(field->width() / 2, field->height() / 2);
+  };
+  const QRgb window = link->parentWidget()->grab().toImage().pixel(390, 290);
+  EXPECT_EQ(painted(41), window);
+  EXPECT_NE(painted(40), window);
 }
 
 // The pages' and the about window's checks that no caption is cut off stand on
