@@ -10,7 +10,7 @@
 
 #include "gadgets/gadgets.h"
 
-enum class TestKey { Enter, Tab, BackTab, Space, Escape };
+enum class TestKey { Enter, Tab, BackTab, Space, Escape, F1 };
 
 // Mouse click (press and release) at the centre of the control.
 void ClickGadget(GadgetId id);
@@ -21,6 +21,9 @@ void PressGadgetReleaseOutside(GadgetId id);
 void TypeText(GadgetId id, const std::string& text);
 // Presses a key in the control that has the focus in the window (or in the window).
 void PressKey(WindowId window, TestKey key);
+// Presses a letter key, with Alt held when `alt`: Alt and a menu title's access
+// letter open the menu; in an open menu, an item's letter alone chooses it.
+void PressLetter(WindowId window, char letter, bool alt = false);
 // Opens the combo box's list and picks the entry with the mouse-free keyboard path,
 // reporting it as the user's choice.
 void ChooseComboItem(GadgetId id, int index);
@@ -59,6 +62,8 @@ GadgetRect GadgetGeometry(GadgetId id);
 // check box indicator, the drop-down arrow or the button padding), against the
 // width it has. For a ComboBox the widest entry counts. 0 when the id is unknown.
 int TextWidthNeeded(GadgetId id);
+// The text a menu item shows, its access letter's mark left out.
+std::string MenuItemText(WindowId window, MenuItemId item);
 bool WindowActive(WindowId id);
 bool WindowResizable(WindowId id);
 bool WindowHasMinimizeBox(WindowId id);

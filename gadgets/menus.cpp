@@ -1,4 +1,6 @@
 // Menu bars: titles with drop-down items; choosing an item queues a MenuEvent.
+// Every title and item gets an access letter, underlined: Alt and a title's
+// letter open its menu, an item's letter in the open menu chooses it.
 
 #include <QAction>
 #include <QMenu>
@@ -23,6 +25,36 @@ QMenuBar* CurrentMenuBar() {
   return window != nullptr ? window->MenuBar() : nullptr;
 }
 
+// The text with an access letter marked: the first letter or digit not yet
+// taken by `neighbours` (the other titles of the bar, or the other items of the
+// menu), any case. A "&" of the program's own is shown as it is. A text whose
+// letters are all taken gets none.
+QString WithAccessLetter(const std::string& text, const QList<QAction*>& neighbours) {
+  QString taken;
+  for (const QAction* action : neighbours) {
+    const QString shown = action->text();
+    for (qsizetype i = 0; i + 1 < shown.size(); ++i) {
+      if (shown[i] != QLatin1Char('&')) continue;
+      if (shown[i + 1] != QLatin1Char('&')) taken += shown[i + 1].toUpper();
+      ++i;
+    }
+  }
+  QString marked;
+  bool chosen = false;
+  for (const QChar c : QString::fromStdString(text)) {
+    if (c == QLatin1Char('&')) {
+      marked += QStringLiteral("&&");
+      continue;
+    }
+    if (!chosen && c.isLetterOrNumber() && !taken.contains(c.toUpper())) {
+      marked += QLatin1Char('&');
+      chosen = true;
+    }
+    marked += c;
+  }
+  return marked;
+}
+
 }  // namespace
 
 void CreateMenuBar(int /*menuId*/, WindowId windowId) {
@@ -40,13 +72,13 @@ void CreateMenuBar(int /*menuId*/, WindowId windowId) {
 void AddMenuTitle(const std::string& text) {
   QMenuBar* bar = CurrentMenuBar();
   if (bar == nullptr) return;
-  g_menuTitle = bar->addMenu(QString::fromStdString(text));
+  g_menuTitle = bar->addMenu(WithAccessLetter(text, bar->actions()));
 }
 
 void AddMenuItem(MenuItemId item, const std::string& text) {
   AppWindow* window = FindAppWindow(g_menuWindow);
   if (window == nullptr || window->MenuBar() == nullptr || g_menuTitle.isNull()) return;
-  QAction* action = g_menuTitle->addAction(QString::fromStdString(text));
+  QAction* action = g_menuTitle->addAction(WithAccessLetter(text, g_menuTitle->actions()));
   const WindowId windowId = g_menuWindow;
   QObject::connect(action, &QAction::triggered, action, [windowId, item] {
     QueueEvent(Event{EventKind::MenuEvent, windowId, item, GadgetAction::None});

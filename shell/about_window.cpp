@@ -28,6 +28,8 @@ void OpenAbout() {
   CreateLabel(100, 220, 70, 150, 20, "for more free stuff and games.");
   CreateButton(kAboutOkButton, 160, 100, 70, 30, "OK");
   SetToolTip(kAboutOkButton, "Close About");
+  SetEscapeCloses(kAboutWindowId);
+  SetDefaultButton(kAboutWindowId, kAboutOkButton);
   UseWindowForControls(kMainWindowId);
   SetWindowTopmost(kAboutWindowId, true);
 }

@@ -35,6 +35,7 @@ void OpenHelpWindow() {
   CreateTextArea(kHelpTextArea, 0, 0, s.helpW, s.helpH - MenuBarHeight(), kReadOnly);
   SetAccessibleName(kHelpTextArea, "Help text");
   SetSmartRefresh(kHelpWindowId, true);
+  SetEscapeCloses(kHelpWindowId);
   UseWindowForControls(kMainWindowId);
 }
 

@@ -15,10 +15,12 @@ struct MenuRow {
   MenuItemId item;    // -1 for a separator
   const char* text;
 };
+// "Help", which F1 chooses too: the help window on the calculator shown.
+constexpr MenuItemId kHelpItem = 6;
 constexpr MenuRow kMainMenu[] = {
     {"Calculate", 0, "Triangle"}, {nullptr, 1, "Bolt Circle"}, {nullptr, 3, "Box"},
     {nullptr, 2, "Bender"},       {nullptr, 4, "Conversions"}, {nullptr, -1, nullptr},
-    {nullptr, 5, "Exit"},         {"Help", 6, "Help"},         {nullptr, 7, "Website"},
+    {nullptr, 5, "Exit"},         {"Help", kHelpItem, "Help"}, {nullptr, 7, "Website"},
     {nullptr, 8, "About"},
 };
 
@@ -57,6 +59,7 @@ void OpenMainWindow() {
       AddMenuItem(row.item, row.text);
     }
   }
+  SetHelpKey(kMainWindowId, kHelpItem);
 }
 
 void LayOutCalculator(int calculatorId) {

@@ -22,13 +22,22 @@ void PressKeyTimes(TestKey key, int times) {
     PressKey(3, key);
 }
 
+// Alt and a menu title's access letter, then an item's letter in the open menu.
+void PressAccessLetters(char title, char item) {
+  PressLetter(3, title, true);
+  PressLetter(3, item);
+}
+
 TEST_F(EventsTest, UserActionsQueueOneEventForTheirControlAndTheProgramsNone) {
   OpenWindow(3);
   CreateMenuBar(0, 3);
   AddMenuTitle("Calculate");
   AddMenuItem(3, "Box");
+  AddMenuItem(2, "Bender");
   AddMenuSeparator();
   AddMenuItem(5, "Exit");
+  AddMenuTitle("Help");
+  AddMenuItem(6, "R&D notes");
   CreateButton(22, 10, 10, 50, 30, "Calc");
   CreateCheckBox(69, 10, 50, 60, 20, "Hard");
   CreateComboBox(15, 10, 80, 100, 20);
@@ -48,6 +57,15 @@ TEST_F(EventsTest, UserActionsQueueOneEventForTheirControlAndTheProgramsNone) {
     Reports expected;
   };
   const Row rows[] = {
+      // Access letters: the first letter free in its menu, whatever the case. First,
+      // while the window is active: offscreen, a closed drop-down list leaves it inactive.
+      {"Alt+C, then B", [] { PressAccessLetters('c', 'b'); }, {"menu 3 3"}},
+      {"Alt+C, then E", [] { PressAccessLetters('c', 'e'); }, {"menu 3 2"}},
+      {"Alt+C, then X", [] { PressAccessLetters('c', 'x'); }, {"menu 3 5"}},
+      {"Alt+H, then R", [] { PressAccessLetters('h', 'r'); }, {"menu 3 6"}},
+      {"(texts as given)",
+       [] { EXPECT_EQ(MenuItemText(3, 6) + MenuItemText(3, 5), "R&D notesExit"); },
+       {}},
       {"button click", [] { ClickGadget(22); }, {"gadget 3 22 click"}},
       {"check box click", [] { ClickGadget(69); }, {"gadget 3 69 click"}},
       {"drop-down choice", [] { ChooseComboItem(15, 1); }, {"gadget 3 15 change"}},

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "shell/about_window.h"
@@ -25,7 +26,8 @@ using HelpWindowTest = ProgramTest;
 
 TEST_F(HelpWindowTest, FirstHelpOpensAtTheDefaultsOnTheTriangleText) {
   Start();
-  Choose(6);
+  PressKey(kMainWindowId, TestKey::F1);  // as Help > Help
+  Pump();
   ASSERT_TRUE(WindowExists(kHelpWindowId));
   EXPECT_EQ(WindowTitle(kHelpWindowId), "Math Help");
   EXPECT_EQ(Frame(kHelpWindowId), (std::array{346, 50, 400, 330}));
@@ -78,6 +80,10 @@ TEST_F(HelpWindowTest, TheTextFillsTheResizedWindowAndTheCloseBoxClosesIt) {
   EXPECT_FALSE(WindowExists(kHelpWindowId));
   Choose(6);
   EXPECT_EQ(Frame(kHelpWindowId), (std::array{346, 50, 520, 410}));
+  PressKey(kHelpWindowId, TestKey::Escape);  // as the close box
+  Pump();
+  EXPECT_FALSE(WindowExists(kHelpWindowId));
+  EXPECT_EQ(HelpTopic(), -1);
 }
 
 using AboutWindowTest = ProgramTest;
@@ -113,15 +119,18 @@ TEST_F(AboutWindowTest, OpensOnTheMainWindowsCornerOverTheDisabledMainWindowAndS
   EXPECT_EQ(GadgetGeometry(kAboutOkButton).y, ok.y);
 }
 
-TEST_F(AboutWindowTest, OkAndTheCloseBoxBothGiveTheMainWindowBack) {
-  for (bool byCloseBox : {false, true}) {
+TEST_F(AboutWindowTest, OkItsCloseBoxEscAndEnterAllGiveTheMainWindowBack) {
+  const std::pair<const char*, void (*)()> ways[] = {
+      {"OK", [] { ClickGadget(kAboutOkButton); }},
+      {"close box", [] { ClickCloseBox(kAboutWindowId); }},
+      {"Esc", [] { PressKey(kAboutWindowId, TestKey::Escape); }},
+      {"Enter, OK being the default button", [] { PressKey(kAboutWindowId, TestKey::Enter); }},
+  };
+  for (const auto& [way, close] : ways) {
+    SCOPED_TRACE(way);
     Start();
     Choose(8);
-    if (byCloseBox) {
-      ClickCloseBox(kAboutWindowId);
-    } else {
-      ClickGadget(kAboutOkButton);
-    }
+    close();
     Pump();
     EXPECT_FALSE(WindowExists(kAboutWindowId));
     EXPECT_TRUE(WindowEnabled(kMainWindowId));
