@@ -9,6 +9,7 @@ the help window and the about window.
 import os
 import subprocess
 import sys
+import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "tests", "e2e"))
@@ -60,7 +61,7 @@ def main():
                     button = "Convert"
                 app.click(button)
                 x.park_pointer()
-                app.pause_like_a_person(app.main)
+                time.sleep(0.5)  # the results written and painted
                 grab(app.main, os.path.join(out, name))
                 if page is pages.TRIANGLE:
                     app.click("Help")
