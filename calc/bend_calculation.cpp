@@ -1,5 +1,6 @@
 #include "calc/bend_calculation.h"
 
+#include "numtext/fraction_text.h"
 #include "numtext/number_model.h"
 #include "numtext/number_text.h"
 
@@ -30,7 +31,7 @@ std::string CalculateBend(const BendInput& input) {
 
   std::array<float, 4> arcs{};
   for (size_t i = 0; i < arcs.size(); ++i) {
-    const float angle = ParseNumber(input.angles[i]);
+    const float angle = ParseDecimalField(input.angles[i]);
     // A bend without a radius or without an angle adds nothing, even when the
     // other field holds a value too large for single precision (0 x infinity).
     if (radii[i] == 0.0f || angle == 0.0f) continue;

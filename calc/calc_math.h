@@ -2,7 +2,6 @@
 // Small helpers the calculations share. Each named value is stored in single
 // precision; the arguments here are whole expressions evaluated in double.
 
-#include <algorithm>
 #include <cmath>
 
 #include "numtext/number_model.h"
@@ -13,17 +12,6 @@ inline bool IsGiven(float value) {
   return value > kGivenThreshold;
 }
 
-// Arc sine and arc cosine in radians, rounded to single precision. Rounding in
-// nearly flat triangles can push the ratio a hair past 1; it is held to [-1, 1]
-// so that such a triangle shows 90 or 0 degrees instead of "NaN". A NaN ratio
-// stays NaN (std::clamp passes it through).
-inline float ArcSine(double ratio) {
-  return Single(std::asin(std::clamp(ratio, -1.0, 1.0)));
-}
-inline float ArcCosine(double ratio) {
-  return Single(std::acos(std::clamp(ratio, -1.0, 1.0)));
-}
-
 // Square root of a difference that rounding may leave a hair below zero.
 inline double Root(double x) {
   return std::sqrt(x < 0.0 ? 0.0 : x);
@@ -32,14 +20,4 @@ inline double Root(double x) {
 // Squares through the power function, whose result is stored in single precision.
 inline float Squared(float x) {
   return Single(std::pow(static_cast<double>(x), 2.0));
-}
-
-// The nearest whole number, halves to the even neighbour, in double precision.
-// Past 2^52 every double is already whole; NaN and infinities pass through.
-inline double RoundHalfEvenWhole(double x) {
-  if (!std::isfinite(x)) return x;
-  double whole = std::floor(x);
-  const double rest = x - whole;
-  if (rest > 0.5 || (rest == 0.5 && std::fmod(whole, 2.0) != 0.0)) whole += 1.0;
-  return whole;
 }

@@ -2,9 +2,10 @@
 
 #include <cmath>
 #include <cstdint>
-#include <optional>
 
 #include "calc/calc_math.h"
+#include "calc/calc_trig.h"
+#include "numtext/fraction_text.h"
 #include "numtext/number_model.h"
 #include "numtext/number_text.h"
 
@@ -23,9 +24,8 @@ struct Ring {
 
 Ring BoltCircle(float radius, float angle, int32_t holes) {
   const double r = radius;
-  const double theta = Radians(angle);
-  const float rise = Squared(Single(r * std::sin(theta)));
-  const float run = Squared(Single(r - r * std::cos(theta)));
+  const float rise = Squared(Single(r * SinDegrees(angle)));
+  const float run = Squared(Single(r - r * CosDegrees(angle)));
   Ring ring;
   ring.chord = Single(std::sqrt(static_cast<double>(rise) + run));
   ring.perimeter = Single(static_cast<double>(ring.chord) * holes);
@@ -38,19 +38,10 @@ Ring BoltCircle(float radius, float angle, int32_t holes) {
   return ring;
 }
 
-// The total weight is shown as a whole number with four zero decimals. Beyond
-// the 32-bit range it is the rounded value's own digits (or an infinity).
-std::string WholeWeightText(double weight) {
-  if (const std::optional<int32_t> whole = RoundHalfEvenToInt32(weight)) {
-    return FormatNumber(static_cast<float>(*whole), 4);
-  }
-  return FormatNumber(Single(RoundHalfEvenWhole(weight)), 4);
-}
-
 }  // namespace
 
 std::variant<CircleOutput, CalcMessage> CalculateCircle(const CircleInput& input) {
-  const float weightEach = ParseNumber(input.weightEach);
+  const float weightEach = ParseDecimalField(input.weightEach);
   const UnitsMode mode = input.unitsMode;
   float diameter = ParseLength(input.diameter, mode);
   float radius = ParseLength(input.radius, mode);
@@ -65,7 +56,7 @@ std::variant<CircleOutput, CalcMessage> CalculateCircle(const CircleInput& input
 
   // Only the low 32 bits of the typed count matter.
   auto holes = static_cast<int32_t>(static_cast<uint32_t>(ParseInteger(input.holes)));
-  float angle = ParseNumber(input.angle);
+  float angle = ParseDecimalField(input.angle);
   // The hole count wins when both are typed.
   if (holes > 0) {
     angle = Single(kFullTurn / holes);
@@ -90,7 +81,7 @@ std::variant<CircleOutput, CalcMessage> CalculateCircle(const CircleInput& input
     area = Single(static_cast<double>(radius) * kPi * radius);
     perimeter = Single(static_cast<double>(diameter) * kPi);
   }
-  out.weightTotal = WholeWeightText(static_cast<double>(area) * weightEach);
+  out.weightTotal = FormatNumber(Single(static_cast<double>(area) * weightEach), 4);
   out.diameter = FormatLength(diameter, mode);
   out.radius = FormatLength(radius, mode);
   out.area = FormatLength(area, mode);

@@ -2,12 +2,13 @@
 
 #include <cmath>
 
-#include "calc/calc_math.h"
+#include "calc/calc_trig.h"
+#include "numtext/fraction_text.h"
 #include "numtext/number_model.h"
 #include "numtext/number_text.h"
 
 std::optional<SquareOutput> CalculateSquare(const SquareInput& input) {
-  const float weightEach = ParseNumber(input.weightEach);
+  const float weightEach = ParseDecimalField(input.weightEach);
   const UnitsMode mode = input.unitsMode;
   const double w = ParseLength(input.width, mode);
   const double h = ParseLength(input.height, mode);

@@ -1,12 +1,11 @@
 #include "calc/triangle_cases.h"
 
-#include <cmath>
-
 #include "calc/calc_math.h"
+#include "calc/calc_trig.h"
 #include "numtext/number_model.h"
 
 // Every named value below is stored in single precision; each line is one step
-// computed in double. Sine, cosine and tangent take the angle after Radians();
+// computed in double, sine, cosine and tangent included (calc/calc_trig.h);
 // arc sine, arc cosine and arc tangent are rounded before Degrees().
 
 namespace {
@@ -46,12 +45,12 @@ TriangleCaseResult SidesAandB(const TriangleParts& t) {
   const double a = t[kSideA], b = t[kSideB], ab = t[kAngleAB];
   if (ab >= kStraightAngle) return AnglesTooLargeMessage();
   SolvedTriangle s{t};
-  const float h = Single(std::sin(Radians(ab)) * a);
-  const float x = Single(std::cos(Radians(ab)) * a);
+  const float h = Single(SinDegrees(ab) * a);
+  const float x = Single(CosDegrees(ab) * a);
   const float r = Single(b - x);  // from the foot of the height to the corner of angle BC
   // When the foot lies beyond side B the angle at BC is obtuse: atan2 sees that.
-  const float bc = IsGiven(r) ? Degrees(Single(std::atan(static_cast<double>(h) / r)))
-                              : Degrees(Single(std::atan2(static_cast<double>(h), r)));
+  const float bc =
+      IsGiven(r) ? Degrees(ArcTangent(static_cast<double>(h) / r)) : Degrees(ArcTangent(h, r));
   s.parts[kAngleBC] = bc;
   s.parts[kSideC] = Single(Root(static_cast<double>(r) * r + static_cast<double>(h) * h));
   s.parts[kAngleAC] = ThirdAngle(t[kAngleAB], bc);
@@ -63,9 +62,9 @@ TriangleCaseResult SidesBandC(const TriangleParts& t) {
   const double b = t[kSideB], c = t[kSideC], bc = t[kAngleBC];
   if (bc >= kStraightAngle) return AnglesTooLargeMessage();
   SolvedTriangle s{t};
-  const float h = Single(std::sin(Radians(bc)) * c);
-  const float r = Single(std::cos(Radians(bc)) * c);  // foot of the height from corner BC
-  const float x = Single(b - r);                      // and from corner AB
+  const float h = Single(SinDegrees(bc) * c);
+  const float r = Single(CosDegrees(bc) * c);  // foot of the height from corner BC
+  const float x = Single(b - r);               // and from corner AB
   const float a = Single(Root(static_cast<double>(x) * x + static_cast<double>(h) * h));
   s.parts[kSideA] = a;
   s.parts[kAngleAB] = AngleFromHeight(static_cast<double>(h) / a, x < 0.0f);
@@ -79,14 +78,14 @@ TriangleCaseResult SidesCandA(const TriangleParts& t) {
   if (ac >= kStraightAngle) return AnglesTooLargeMessage();
   SolvedTriangle s{t};
   // The corner of angle BC seen from side A: its distance from A's line and its foot.
-  const float p = Single(std::sin(Radians(ac)) * c);
-  const float q = Single(std::cos(Radians(ac)) * c);
+  const float p = Single(SinDegrees(ac) * c);
+  const float q = Single(CosDegrees(ac) * c);
   const float r = Single(a - q);
   const float b = Single(Root(static_cast<double>(r) * r + static_cast<double>(p) * p));
   const float ab = Degrees(ArcCosine(static_cast<double>(r) / b));
   s.parts[kSideB] = b;
   s.parts[kAngleAB] = ab;
-  s.height = Single(std::sin(Radians(ab)) * a);
+  s.height = Single(SinDegrees(ab) * a);
   s.parts[kAngleBC] = ThirdAngle(t[kAngleAC], ab);
   return s;
 }
@@ -99,7 +98,7 @@ bool AnglesTooLarge(float first, float second) {
 // The part of a run beyond the foot of a perpendicular: `u` is the angle at
 // that foot's far side, measured from the perpendicular.
 float Beyond(float u, float perpendicular) {
-  return Single(std::tan(Radians(u)) * perpendicular);
+  return Single(TanDegrees(u) * perpendicular);
 }
 
 // The angle between the perpendicular from a corner and the far side there.
@@ -113,14 +112,14 @@ TriangleCaseResult AnglesABandBC(const TriangleParts& t) {
   SolvedTriangle s{t};
   const double b = t[kSideB];
   s.parts[kAngleAC] = ThirdAngle(ab, bc);
-  const float p = Single(std::sin(Radians(ab)) * b);
-  const float q = Single(std::cos(Radians(ab)) * b);
+  const float p = Single(SinDegrees(ab) * b);
+  const float q = Single(CosDegrees(ab) * b);
   const float u = Single(bc - static_cast<double>(Complement(ab)));
   const float sv = Beyond(u, p);
   const float a = Single(static_cast<double>(sv) + q);
   s.parts[kSideA] = a;
   s.parts[kSideC] = Single(Root(static_cast<double>(p) * p + static_cast<double>(sv) * sv));
-  s.height = Single(std::sin(Radians(ab)) * a);
+  s.height = Single(SinDegrees(ab) * a);
   return s;
 }
 
@@ -130,8 +129,8 @@ TriangleCaseResult AnglesBCandAC(const TriangleParts& t) {
   SolvedTriangle s{t};
   const double c = t[kSideC];
   s.parts[kAngleAB] = ThirdAngle(bc, ac);
-  const float h = Single(std::sin(Radians(bc)) * c);
-  const float r = Single(std::cos(Radians(bc)) * c);
+  const float h = Single(SinDegrees(bc) * c);
+  const float r = Single(CosDegrees(bc) * c);
   const float u = Single(ac - static_cast<double>(Complement(bc)));
   const float sv = Beyond(u, h);
   s.parts[kSideB] = Single(static_cast<double>(sv) + r);
@@ -146,8 +145,8 @@ TriangleCaseResult AnglesACandAB(const TriangleParts& t) {
   SolvedTriangle s{t};
   const double a = t[kSideA];
   s.parts[kAngleBC] = ThirdAngle(ac, ab);
-  const float h = Single(std::sin(Radians(ab)) * a);
-  const float x = Single(std::cos(Radians(ab)) * a);
+  const float h = Single(SinDegrees(ab) * a);
+  const float x = Single(CosDegrees(ab) * a);
   const float u = Single(ac - static_cast<double>(Complement(ab)));
   const float sv = Beyond(u, h);
   s.parts[kSideB] = Single(static_cast<double>(x) + sv);
@@ -173,6 +172,9 @@ CalcMessage SidesTooLargeMessage() {
 }
 CalcMessage AnglesTooLargeMessage() {
   return {"Triangle Math Error", "The angles are too large"};
+}
+CalcMessage TwoTrianglesMessage() {
+  return {"Triangle Math Error", "Two triangles fit these values: please give one more value"};
 }
 // The title's word order differs from the other two on purpose: the page shows it so.
 CalcMessage NotEnoughInformationMessage() {

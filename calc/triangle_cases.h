@@ -1,6 +1,7 @@
 #pragma once
-// The seven ways the triangle solver completes a triangle from three known
-// parts, in the order it tries them.
+// The ways the triangle solver completes a triangle from three known parts, in
+// the order it tries them: the seven classic cases, then the everyday ones
+// they leave out.
 
 #include <array>
 #include <variant>
@@ -30,6 +31,11 @@ struct TriangleCase {
 // two angles with the side between them (AB-B-BC, BC-C-AC, AC-A-AB).
 extern const std::array<TriangleCase, 7> kTriangleCases;
 
+// Tried after those: two angles with any other side, then two sides with an
+// angle that is not between them, solved when exactly one triangle fits.
+extern const std::array<TriangleCase, 12> kMoreTriangleCases;
+
 CalcMessage SidesTooLargeMessage();
 CalcMessage AnglesTooLargeMessage();
+CalcMessage TwoTrianglesMessage();
 CalcMessage NotEnoughInformationMessage();

@@ -1,10 +1,14 @@
 #include "calc/triangle_solver.h"
 
+#include <algorithm>
+#include <span>
+#include <string>
 #include <string_view>
 
 #include "calc/calc_math.h"
 #include "calc/triangle_cases.h"
 #include "numtext/angle_text.h"
+#include "numtext/fraction_text.h"
 #include "numtext/number_model.h"
 #include "numtext/number_text.h"
 
@@ -12,14 +16,35 @@ namespace {
 
 constexpr float kRightAngle = 90.0f;
 
-// In Fractions mode an angle is normally typed as a mixed number (30 1/2 is
-// 30.5 degrees); the degrees-minutes-seconds text an earlier run wrote there
-// (36 52' 12") is recognised by its minute and second marks and read as such.
+bool StartsWithNumber(std::string_view word) {
+  size_t i = 0;
+  if (i < word.size() && (word[i] == '+' || word[i] == '-')) ++i;
+  if (i < word.size() && word[i] == '.') ++i;
+  return i < word.size() && word[i] >= '0' && word[i] <= '9';
+}
+
+// In Fractions mode an angle is typed as a mixed number (30 1/2 is 30.5
+// degrees) or as degrees, minutes and seconds: with the marks an earlier run
+// wrote there (36 52' 12"), or as two or three plain numbers (36 52 is 36
+// degrees 52 minutes, not 36). Blanks between the parts count once.
 float ReadAngle(std::string_view text, UnitsMode mode) {
-  if (IsFractions(mode) && text.find_first_of("'\"") != std::string_view::npos) {
-    return ParseAngleDms(text);
+  if (!IsFractions(mode)) return ParseLength(text, mode);
+  std::string parts;
+  int count = 0;
+  bool numbers = true;
+  for (size_t i = text.find_first_not_of(' '); i != std::string_view::npos;
+       i = text.find_first_not_of(' ', i)) {
+    const size_t end = std::min(text.find(' ', i), text.size());
+    const std::string_view part = text.substr(i, end - i);
+    numbers = numbers && StartsWithNumber(part);
+    if (count++ > 0) parts += ' ';
+    parts += part;
+    i = end;
   }
-  return ParseLength(text, mode);
+  const bool marked = text.find_first_of("'\"") != std::string_view::npos;
+  const bool plain =
+      count >= 2 && count <= 3 && numbers && text.find('/') == std::string_view::npos;
+  return marked || plain ? ParseAngleDms(parts) : ParseFraction(text);
 }
 
 TriangleParts ReadParts(const TriangleInput& in) {
@@ -66,16 +91,20 @@ TriangleSolution Present(const SolvedTriangle& s, float unitWeight, UnitsMode mo
 
 TriangleResult TriangleSolver(const TriangleInput& input) {
   const TriangleParts typed = ReadParts(input);
-  const float unitWeight = ParseNumber(input.unitWeight);
+  const float unitWeight = ParseDecimalField(input.unitWeight);
   // The first complete combination decides, and what it computes replaces
   // whatever else was typed.
-  for (const TriangleCase& c : kTriangleCases) {
-    if (!IsGiven(typed[c.needs[0]]) || !IsGiven(typed[c.needs[1]]) || !IsGiven(typed[c.needs[2]])) {
-      continue;
+  using Cases = std::span<const TriangleCase>;
+  for (const Cases cases : {Cases(kTriangleCases), Cases(kMoreTriangleCases)}) {
+    for (const TriangleCase& c : cases) {
+      if (!IsGiven(typed[c.needs[0]]) || !IsGiven(typed[c.needs[1]]) ||
+          !IsGiven(typed[c.needs[2]])) {
+        continue;
+      }
+      const TriangleCaseResult result = c.solve(typed);
+      if (const auto* message = std::get_if<CalcMessage>(&result)) return {*message, {}};
+      return {std::nullopt, Present(std::get<SolvedTriangle>(result), unitWeight, input.unitsMode)};
     }
-    const TriangleCaseResult result = c.solve(typed);
-    if (const auto* message = std::get_if<CalcMessage>(&result)) return {*message, {}};
-    return {std::nullopt, Present(std::get<SolvedTriangle>(result), unitWeight, input.unitsMode)};
   }
   return {NotEnoughInformationMessage(), {}};
 }

@@ -1,10 +1,7 @@
 #include "calc/unit_conversion.h"
 
 #include <array>
-#include <cstdint>
-#include <optional>
 
-#include "calc/calc_math.h"
 #include "numtext/angle_text.h"
 #include "numtext/fraction_text.h"
 #include "numtext/number_model.h"
@@ -18,10 +15,9 @@ enum class Family { kLength, kWeight, kTemperature, kAngle, kForce };
 
 // How a unit's value is typed and shown.
 enum class Form {
-  kFraction,     // mixed fraction to the sixty-fourth
-  kDecimal,      // FormatNumber with the unit's decimals
-  kDms,          // degrees, minutes and seconds
-  kWholeNumber,  // rounded, halves to even, no decimals
+  kFraction,  // mixed fraction to the sixty-fourth
+  kDecimal,   // FormatNumber with the unit's decimals
+  kDms,       // degrees, minutes and seconds
 };
 
 enum class Op { kNone, kTimes, kDivide, kPlus };
@@ -49,6 +45,9 @@ constexpr double kFeetPerMile = 5280;
 constexpr double kPoundsPerTon = 2000;
 constexpr double kOuncesPerPound = 16;
 constexpr double kFeetPerMeter = 3.2808f;
+// An inch is 25.4 millimetres exactly.
+constexpr double kMillimetersPerInch = 25.4;
+constexpr double kCentimetersPerInch = 2.54;
 constexpr double kKilogramsPerPound = 0.45359236f;
 constexpr double kGramsPerKilogram = 1000;
 constexpr double kFahrenheitPerCelsius = 1.8f;
@@ -113,13 +112,12 @@ constexpr std::array<Unit, kUnitCount> kUnits = {{
      4,
      {Times(kNewtonsPerPoundForce)},
      {Divide(kNewtonsPerPoundForce)}},
-    // The answer is whole meters: the last quotient goes straight to rounding.
     {"Meters",
      F::kLength,
-     X::kWholeNumber,
-     0,
+     X::kDecimal,
+     4,
      {Times(kFeetPerMeter), Times(kInchesPerFoot)},
-     {Divide(kInchesPerFoot), Divide(kFeetPerMeter, false)}},
+     {Divide(kInchesPerFoot), Divide(kFeetPerMeter)}},
     {"Celsius",
      F::kTemperature,
      X::kDecimal,
@@ -139,6 +137,18 @@ constexpr std::array<Unit, kUnitCount> kUnits = {{
      kOmittedDecimals,
      {Divide(kGramsPerKilogram), Divide(kKilogramsPerPound)},
      {Times(kKilogramsPerPound, false), Times(kGramsPerKilogram)}},
+    {"Millimeters",
+     F::kLength,
+     X::kDecimal,
+     4,
+     {Divide(kMillimetersPerInch)},
+     {Times(kMillimetersPerInch)}},
+    {"Centimeters",
+     F::kLength,
+     X::kDecimal,
+     4,
+     {Divide(kCentimetersPerInch)},
+     {Times(kCentimetersPerInch)}},
 }};
 
 constexpr int kKilograms = 19;
@@ -171,10 +181,9 @@ float Read(std::string_view text, const Unit& unit) {
     case Form::kDms:
       return ParseAngleDms(text);
     case Form::kDecimal:
-    case Form::kWholeNumber:
       break;
   }
-  return ParseNumber(text);
+  return ParseDecimalField(text);
 }
 
 std::string Write(double v, const Unit& unit, int decimals) {
@@ -183,11 +192,6 @@ std::string Write(double v, const Unit& unit, int decimals) {
       return FormatFraction(Single(v));
     case Form::kDms:
       return FormatAngleDms(Single(v));
-    case Form::kWholeNumber: {
-      const double whole = RoundHalfEvenWhole(v);
-      if (const std::optional<int32_t> n = TruncateToInt32(whole)) return FormatInteger(*n);
-      return OutOfRangeWholeText(whole);
-    }
     case Form::kDecimal:
       break;
   }

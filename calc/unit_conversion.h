@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-// The 21 units, in the order of both drop-downs.
-inline constexpr int kUnitCount = 21;
+// The 23 units, in the order of both drop-downs.
+inline constexpr int kUnitCount = 23;
 extern const std::array<const char*, kUnitCount> kUnitNames;
 
 // `from` and `to` are drop-down indices (-1 when nothing is selected).

@@ -2,6 +2,7 @@
 // for the same unit, "Invalid" exactly for pairs outside one family, and a
 // number text otherwise.
 #include <cstdint>
+#include <iterator>
 #include <string>
 
 #include "calc/unit_conversion.h"
@@ -10,10 +11,11 @@
 namespace {
 
 // Length 0, weight 1, temperature 2, angle 3, force 4.
-constexpr int kFamily[kUnitCount] = {0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 2, 2, 3, 3, 3, 4, 0, 2, 4, 1, 1};
+constexpr int kFamily[] = {0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 2, 2, 3, 3, 3, 4, 0, 2, 4, 1, 1, 0, 0};
+static_assert(std::size(kFamily) == kUnitCount);
 
 int Index(uint8_t byte) {
-  return static_cast<int>(byte % 25) - 2;  // -2..22: beyond the list on both sides
+  return static_cast<int>(byte % (kUnitCount + 4)) - 2;  // beyond the list on both sides
 }
 
 }  // namespace

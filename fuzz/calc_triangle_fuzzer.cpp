@@ -1,4 +1,4 @@
-// Any field texts give either one of the three triangle messages with nothing
+// Any field texts give either one of the four triangle messages with nothing
 // to write, or a full solution whose angles read back and add up to 180.
 #include <cmath>
 #include <cstdint>
@@ -12,7 +12,8 @@ namespace {
 
 bool IsTriangleMessage(const CalcMessage& m) {
   return (m.title == "Triangle Math Error" &&
-          (m.text == "One of the sides is too large" || m.text == "The angles are too large")) ||
+          (m.text == "One of the sides is too large" || m.text == "The angles are too large" ||
+           m.text == "Two triangles fit these values: please give one more value")) ||
          (m.title == "Math Triangle Error" && m.text == "Not enough information");
 }
 

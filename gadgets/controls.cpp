@@ -38,6 +38,14 @@ W* Install(GadgetId id, ControlKind kind, W* widget, Box box) {
   widget->setGeometry(ClampCoordinate(box.x), ClampCoordinate(box.y), ClampSize(box.w),
                       ClampSize(box.h));
   widget->show();
+  // The first control that takes the focus has it when the window shows or a
+  // new page is laid out in it, as in any desktop program: the user types
+  // into the first field at once.
+  QWidget* window = widget->window();
+  if (widget->focusPolicy() != Qt::NoFocus &&
+      (window->focusWidget() == nullptr || window->focusWidget() == window)) {
+    widget->setFocus(Qt::OtherFocusReason);
+  }
   GadgetRecord record;
   record.widget = widget;
   record.kind = kind;

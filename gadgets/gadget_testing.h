@@ -14,9 +14,6 @@ enum class TestKey { Enter, Tab, BackTab, Space, Escape, F1 };
 
 // Mouse click (press and release) at the centre of the control.
 void ClickGadget(GadgetId id);
-// Mouse press at the centre of the control, then release away from it (a click
-// the user takes back).
-void PressGadgetReleaseOutside(GadgetId id);
 // Gives the control the focus and types the text key by key.
 void TypeText(GadgetId id, const std::string& text);
 // Presses a key in the control that has the focus in the window (or in the window).
@@ -31,9 +28,8 @@ void ChooseComboItem(GadgetId id, int index);
 void ChooseMenuItem(WindowId window, MenuItemId item);
 // Clicks the window's close box.
 void ClickCloseBox(WindowId window);
-// Moves or resizes the window as the user would by dragging it.
+// Moves the window as the user would by dragging it.
 void MoveWindowAsUser(WindowId window, int x, int y);
-void ResizeWindowAsUser(WindowId window, int width, int height);
 
 // Lets the toolkit deliver what is pending (no waiting).
 void ProcessPendingEvents();
@@ -41,36 +37,24 @@ void ProcessPendingEvents();
 std::optional<Event> PollEvent();
 // Processes pending toolkit events for up to `ms` milliseconds, until `done` holds.
 bool WaitUntil(const std::function<bool()>& done, int ms = 2000);
-// Queues the event after `ms` milliseconds, from a timer of the toolkit's loop.
-void QueueEventAfter(int ms, const Event& event);
 
 // Inspection.
 GadgetId FocusedGadget();  // -1 when no gadget has the focus
-bool GadgetVisible(GadgetId id);
 bool GadgetReadOnly(GadgetId id);
 std::string ToolTipOf(GadgetId id);
 std::string AccessibleNameOf(GadgetId id);
 int ComboItemCount(GadgetId id);
 std::string ComboItemText(GadgetId id, int index);
-int ComboListHeight(GadgetId id);  // pixel height of the opened list
-bool ComboEditable(GadgetId id);
 struct GadgetRect {
   int x = 0, y = 0, w = 0, h = 0;  // in the window's inner area below the menu bar
 };
 GadgetRect GadgetGeometry(GadgetId id);
-// Width in pixels the control's own text needs (with the chosen font, including the
-// check box indicator, the drop-down arrow or the button padding), against the
-// width it has. For a ComboBox the widest entry counts. 0 when the id is unknown.
-int TextWidthNeeded(GadgetId id);
 // The text a menu item shows, its access letter's mark left out.
 std::string MenuItemText(WindowId window, MenuItemId item);
+// The colour (0xRRGGBB) painted at (x, y) of the window's inner area below the
+// menu bar, controls included.
+unsigned PaintedColour(WindowId window, int x, int y);
 bool WindowActive(WindowId id);
-bool WindowResizable(WindowId id);
-bool WindowHasMinimizeBox(WindowId id);
-bool WindowHasMaximizeBox(WindowId id);
-bool WindowIsTopmost(WindowId id);
-std::string FontFamily();
-int FontPixelSize();
 // Number of child controls the window holds (for checking that a page left nothing behind).
 int ControlCount(WindowId window);
 

@@ -38,9 +38,3 @@ bool WaitUntil(const std::function<bool()>& done, int ms) {
   }
   return true;
 }
-
-void QueueEventAfter(int ms, const Event& event) {
-  if (QCoreApplication::instance() == nullptr) return;
-  QTimer::singleShot(std::max(ms, 0), QCoreApplication::instance(),
-                     [event] { gadget_layer::QueueEvent(event); });
-}

@@ -59,20 +59,6 @@ void ClickGadget(GadgetId id) {
   QTest::mouseClick(target.window, Qt::LeftButton, Qt::NoModifier, target.centre);
 }
 
-void PressGadgetReleaseOutside(GadgetId id) {
-  gadget_testing::EnsureTestHooks();
-  Target target = TargetOf(id);
-  if (target.window == nullptr) return;
-  // Let go just below the control, or above it when it sits at the bottom.
-  const QRect box(target.widget->mapTo(target.widget->window(), QPoint(0, 0)),
-                  target.widget->size());
-  QPoint away(target.centre.x(), box.bottom() + 4);
-  if (away.y() >= target.window->height()) away.setY(box.top() - 4);
-  QTest::mousePress(target.window, Qt::LeftButton, Qt::NoModifier, target.centre);
-  QTest::mouseMove(target.window, away);
-  QTest::mouseRelease(target.window, Qt::LeftButton, Qt::NoModifier, away);
-}
-
 void TypeText(GadgetId id, const std::string& text) {
   gadget_testing::EnsureTestHooks();
   Target target = TargetOf(id);
@@ -169,10 +155,4 @@ QWindow* WindowReadyForUser(WindowId windowId) {
 void MoveWindowAsUser(WindowId windowId, int x, int y) {
   // The window system moves it; the layer sees only the geometry it reports.
   if (QWindow* handle = WindowReadyForUser(windowId)) handle->setFramePosition(QPoint(x, y));
-}
-
-void ResizeWindowAsUser(WindowId windowId, int width, int height) {
-  AppWindow* window = FindAppWindow(windowId);
-  if (window == nullptr || window->minimumSize() == window->maximumSize()) return;  // no border
-  if (QWindow* handle = WindowReadyForUser(windowId)) handle->resize(width, height);
 }

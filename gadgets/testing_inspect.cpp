@@ -1,12 +1,10 @@
 // Looking at controls and windows from tests.
 
-#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QFontInfo>
+#include <QImage>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPlainTextEdit>
 
 #include "gadgets/app_window.h"
@@ -21,11 +19,6 @@ GadgetId FocusedGadget() {
     focus = QApplication::activeWindow()->focusWidget();
   }
   return focus != nullptr ? GadgetIdOf(focus) : -1;
-}
-
-bool GadgetVisible(GadgetId id) {
-  QWidget* widget = GadgetWidget(id);
-  return widget != nullptr && widget->isVisible();
 }
 
 bool GadgetReadOnly(GadgetId id) {
@@ -55,20 +48,6 @@ std::string ComboItemText(GadgetId id, int index) {
   return combo->itemText(index).toStdString();
 }
 
-int ComboListHeight(GadgetId id) {
-  auto* combo = GadgetAs<QComboBox>(id, ControlKind::ComboBox);
-  if (combo == nullptr || !combo->isVisible()) return 0;
-  combo->showPopup();
-  const int height = combo->view()->window()->height();
-  combo->hidePopup();
-  return height;
-}
-
-bool ComboEditable(GadgetId id) {
-  auto* combo = GadgetAs<QComboBox>(id, ControlKind::ComboBox);
-  return combo != nullptr && combo->isEditable();
-}
-
 GadgetRect GadgetGeometry(GadgetId id) {
   QWidget* widget = GadgetWidget(id);
   if (widget == nullptr) return {};
@@ -91,37 +70,16 @@ std::string MenuItemText(WindowId windowId, MenuItemId item) {
   return shown.toStdString();
 }
 
+unsigned PaintedColour(WindowId windowId, int x, int y) {
+  AppWindow* window = FindAppWindow(windowId);
+  if (window == nullptr) return 0;
+  const QImage image = window->ClientArea()->grab().toImage();
+  return image.valid(x, y) ? image.pixel(x, y) & 0xFFFFFFu : 0;
+}
+
 bool WindowActive(WindowId id) {
   AppWindow* window = FindAppWindow(id);
   return window != nullptr && window->isActiveWindow();
-}
-
-bool WindowResizable(WindowId id) {
-  AppWindow* window = FindAppWindow(id);
-  return window != nullptr && window->minimumSize() != window->maximumSize();
-}
-
-bool WindowHasMinimizeBox(WindowId id) {
-  AppWindow* window = FindAppWindow(id);
-  return window != nullptr && window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint);
-}
-
-bool WindowHasMaximizeBox(WindowId id) {
-  AppWindow* window = FindAppWindow(id);
-  return window != nullptr && window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint);
-}
-
-bool WindowIsTopmost(WindowId id) {
-  AppWindow* window = FindAppWindow(id);
-  return window != nullptr && window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-}
-
-std::string FontFamily() {
-  return QFontInfo(QApplication::font()).family().toStdString();
-}
-
-int FontPixelSize() {
-  return QFontInfo(QApplication::font()).pixelSize();
 }
 
 int ControlCount(WindowId id) {

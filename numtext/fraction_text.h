@@ -10,7 +10,12 @@
 // whose magnitude shows as "0" is written "0".
 std::string FormatFraction(float value);
 
-// Reads "W N/D", "N/D", "W" or a plain decimal. A whole part written with a
-// leading "-" takes the fraction away from it. A denominator of 0.1 or less is
-// ignored.
+// Reads "W N/D", "W-N/D", "N/D", "W" or a plain decimal. A whole part written
+// with a leading "-" takes the fraction away from it. A denominator of 0.1 or
+// less is ignored.
 float ParseFraction(std::string_view text);
+
+// Reads a field that holds decimals: a text that starts as a fraction ("N/D",
+// "W N/D" or "W-N/D") is read as one, so that "1/2" typed there is a half and
+// not 1; any other text is read by ParseNumber.
+float ParseDecimalField(std::string_view text);

@@ -8,5 +8,5 @@ std::string FormatLength(float value, UnitsMode mode) {
 }
 
 float ParseLength(std::string_view text, UnitsMode mode) {
-  return IsFractions(mode) ? ParseFraction(text) : ParseNumber(text);
+  return IsFractions(mode) ? ParseFraction(text) : ParseDecimalField(text);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Lengths on the calculator pages follow the units choice: mixed fractions in
-// "Fractions" mode, four decimals in "Decimal" mode.
+// "Fractions" mode, four decimals in "Decimal" mode. A fraction typed in
+// "Decimal" mode is still read as one.
 
 #include <string>
 #include <string_view>

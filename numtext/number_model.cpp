@@ -26,14 +26,6 @@ float RoundHalfAway(double x) {
   return Single(x > 0 ? std::floor(x + 0.5) : std::ceil(x - 0.5));
 }
 
-std::optional<int32_t> RoundHalfEvenToInt32(double x) {
-  if (!std::isfinite(x)) return std::nullopt;
-  double whole = std::floor(x);
-  const double rest = x - whole;
-  if (rest > 0.5 || (rest == 0.5 && std::fmod(whole, 2.0) != 0.0)) whole += 1.0;
-  return TruncateToInt32(whole);
-}
-
 std::string OutOfRangeWholeText(double wholeValue) {
   return FormatNumber(Single(std::trunc(wholeValue)), 0);
 }

@@ -21,10 +21,6 @@ std::optional<int32_t> TruncateToInt32(double x);
 // x > 0, ceil(x - 0.5) otherwise. The result is single precision.
 float RoundHalfAway(double x);
 
-// Rounds to the nearest whole number, halves to the even neighbour, as a 32-bit
-// whole number. Empty when the value is NaN, infinite or outside the 32-bit range.
-std::optional<int32_t> RoundHalfEvenToInt32(double x);
-
 inline constexpr double kDegreesToRadians = 0.017453292519943295;
 inline constexpr double kRadiansToDegrees = 57.29577951308232;
 
@@ -38,5 +34,5 @@ inline float Degrees(double radians) {
 
 // Text for a whole number that did not fit 32 bits: "+Infinity", "-Infinity",
 // "NaN", or the digits of the value as FormatNumber writes them with 0 decimals.
-// `wholeValue` is the truncated (or rounded) value in double precision.
+// `wholeValue` is the truncated value in double precision.
 std::string OutOfRangeWholeText(double wholeValue);

@@ -1,4 +1,4 @@
-// The unit converter: a value in one of 21 units of length, weight,
+// The unit converter: a value in one of 23 units of length, weight,
 // temperature, angle or force, shown in another unit of the same family.
 
 #include "calc/unit_conversion.h"

@@ -28,7 +28,7 @@ enum class Step {
 enum class Entries {
   kNone,
   kUnits,      // "Fractions", "Decimal"
-  kConverter,  // the converter's 21 units
+  kConverter,  // the converter's 23 units
 };
 
 // Drop-down selection that stands for the program's units choice.

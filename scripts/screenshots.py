@@ -9,27 +9,30 @@ the help window and the about window.
 import os
 import subprocess
 import sys
-import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "tests", "e2e"))
 
 import calculator_app as app_module  # noqa: E402
-import page_tables as pages  # noqa: E402
 import xsession as x  # noqa: E402
 
-# Page, settings (CalcW, CalcU), fields typed, button pressed, file name.
+# Page title, settings (CalcW, CalcU), texts typed into the controls in Tab order
+# from the first ("" passes one by), keys pressed after them, file name.
+QUARTER = ["1/4"] * 4
 SHOTS = [
-    (pages.TRIANGLE, 0, 1, {"Side A": "3", "Side B": "4", "Side C": "5", "Unit Weight": "2"},
-     "Calc", "triangle.png"),
-    (pages.CIRCLE, 1, 1, {"Radius": "2", "Holes": "6", "Weight Ea": "1"}, "Calc", "circle.png"),
-    (pages.SQUARE, 3, 0, {"Width": "3", "Height": "4", "Weight Each": "1.5"}, "Calculate",
+    ("Triangles", 0, 1, ["", "3", "4", "5", "", "", "2"], ["Return"], "triangle.png"),
+    ("Circle, Shapes and Bolt Circle", 1, 1, ["2", "", "", "6", "", "", "", "1"], ["Return"],
+     "circle.png"),
+    ("Rectangle and Squares", 3, 0, ["3", "4", "", "", "", "", "", "", "1.5"], ["Return"],
      "box.png"),
-    (pages.BENDER, 2, 0,
-     {"Distance1": "2", "Distance2": "3", "Distance3": "3", "Distance4": "2", "Distance5": "1",
-      "Radius1": "1/4", "Radius2": "1/4", "Radius3": "1/4", "Radius4": "1/4", "Angle1": "90",
-      "Angle2": "90", "Angle3": "90", "Angle4": "90", "Thick": "1/4"}, "Calc", "bender.png"),
-    (pages.CONVERTER, 4, 0, {"Convert value": "1 1/2"}, None, "converter.png"),
+    ("Bend Calculator", 2, 0,
+     ["", "", "", "1/4", "2", "3", "3", "2", "1", *QUARTER, "", "90", "90", "90", "90"],
+     ["Return"], "bender.png"),
+    # From "Fraction Feet" (second) to "Decimal Inch" (fifth), then back to the
+    # value for Enter.
+    ("Unit Converter", 4, 0, ["1 1/2"],
+     ["Tab", "Home", "Down", "Tab", "Tab", "Home", "Down", "Down", "Down", "Down", "shift+Tab",
+      "shift+Tab", "shift+Tab", "Return"], "converter.png"),
 ]
 
 
@@ -49,22 +52,17 @@ def main():
     session = x.XSession()
     session.start()
     try:
-        for page, calc_w, calc_u, fields, button, name in SHOTS:
+        for title, calc_w, calc_u, texts, keys, name in SHOTS:
             settings = f"CalcW = {calc_w}\r\nCalcU = {calc_u}\r\n".encode()
             app = app_module.CalculatorApp(settings)
             try:
-                app.start(page)
-                app.fill(fields)
-                if page is pages.CONVERTER:
-                    app.choose_entry("From Format", "Fraction Feet", pages.CONVERTER_UNITS)
-                    app.choose_entry("Target Format", "Decimal Inch", pages.CONVERTER_UNITS)
-                    button = "Convert"
-                app.click(button)
+                app.start(title)
+                app.type_fields(*texts)
+                app.keys(*keys)
                 x.park_pointer()
-                time.sleep(0.5)  # the results written and painted
                 grab(app.main, os.path.join(out, name))
-                if page is pages.TRIANGLE:
-                    app.click("Help")
+                if calc_w == 0:
+                    app.choose_menu("Help", "Help")
                     help_window = app.window_titled("Math Help")
                     app.wait_until_shown(help_window)
                     grab(help_window, os.path.join(out, "help.png"))

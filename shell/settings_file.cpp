@@ -1,9 +1,7 @@
 #include "shell/settings_file.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <exception>
+#include <string_view>
 #include <utility>
 
 #include "shell/settings_disk.h"
@@ -15,11 +13,11 @@ namespace {
 struct SettingsSession {
   enum class State {
     Closed,    // no sequence under way: reads give defaults, writes do nothing
-    Open,      // `fd` is the file, open for reading and writing or read-only
+    Open,      // `file` is the file, open for reading and writing or read-only
     PathOnly,  // the file could not be opened: the first write creates it
   };
   State state = State::Closed;
-  int fd = -1;
+  SettingsFileHandle file = kNoSettingsFile;
   bool read_only = false;
   bool changed = false;
   std::string path;
@@ -29,6 +27,15 @@ struct SettingsSession {
 SettingsSession& Session() {
   static SettingsSession session;
   return session;
+}
+
+// Another program made the file after it was found missing: it is replaced
+// like any file that was there from the start.
+void ReplaceFileThatAppeared(const std::string& path, std::string_view text) {
+  const SettingsFileHandle file = OpenSettingsFile(path, SettingsAccess::ReadWrite);
+  if (file == kNoSettingsFile) return;
+  ReplaceSettingsFile(file, path, text);
+  CloseSettingsFile(file);
 }
 
 }  // namespace
@@ -41,20 +48,20 @@ void OpenSettings(const std::string& path) {
     // Other programs may go on reading the file while it is open here; a
     // second read-only attempt with wider sharing has no meaning on this
     // system, so read-only is tried once.
-    int fd = OpenSettingsFile(path, O_RDWR);
-    if (fd < 0) {
-      fd = OpenSettingsFile(path, O_RDONLY);
+    SettingsFileHandle file = OpenSettingsFile(path, SettingsAccess::ReadWrite);
+    if (file == kNoSettingsFile) {
+      file = OpenSettingsFile(path, SettingsAccess::ReadOnly);
       session.read_only = true;
     }
-    if (fd < 0) {
+    if (file == kNoSettingsFile) {
       session.read_only = false;
       session.state = SettingsSession::State::PathOnly;
       return;
     }
-    session.fd = fd;
+    session.file = file;
     session.state = SettingsSession::State::Open;
     std::string bytes;
-    if (!ReadWholeSettingsFile(fd, bytes)) {
+    if (!ReadWholeSettingsFile(file, bytes)) {
       // Writing back a file that was not read whole would lose its rest.
       session.read_only = true;
       return;
@@ -87,14 +94,17 @@ void CloseSettings() {
   if (session.changed && !session.read_only) {
     try {
       if (session.state == SettingsSession::State::Open) {
-        ReplaceSettingsFile(session.fd, session.path, session.document.Render());
+        ReplaceSettingsFile(session.file, session.path, session.document.Render());
       } else if (session.state == SettingsSession::State::PathOnly) {
-        CreateSettingsFile(session.path, session.document.Render());
+        const std::string text = session.document.Render();
+        if (CreateSettingsFile(session.path, text) == SettingsFileCreated::AlreadyThere) {
+          ReplaceFileThatAppeared(session.path, text);
+        }
       }
     } catch (const std::exception&) {
       // Out of memory while building the text: nothing is written.
     }
   }
-  if (session.fd >= 0) ::close(session.fd);
+  if (session.file != kNoSettingsFile) CloseSettingsFile(session.file);
   session = SettingsSession{};
 }

@@ -1,11 +1,9 @@
 #include "shell/settings_path.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cctype>
-#include <cstdlib>
 #include <string_view>
+
+#include "shell/settings_disk.h"
 
 namespace {
 
@@ -36,11 +34,6 @@ std::string Join(std::string_view folder, std::string_view name) {
   return joined;
 }
 
-std::string Variable(const char* name) {
-  const char* value = std::getenv(name);
-  return value ? value : "";
-}
-
 // The program file's folder with its final separator, "" for a bare name.
 std::string ProgramFolder(const std::string& programFile) {
   const size_t separator = programFile.find_last_of(kSeparators);
@@ -65,15 +58,13 @@ std::string ChooseSettingsPath(const SettingsPlaceFacts& facts) {
 
 SettingsPlaceFacts LookAtSettingsPlace(const std::string& programFile) {
   const std::string folder = ProgramFolder(programFile);
-  const std::string beside = folder + std::string(kFileName);
-  struct stat st;
   return SettingsPlaceFacts{
       .programFile = programFile,
       // Anything of that name counts, even a file the program cannot read: it
       // was put there on purpose.
-      .fileBesideProgram = ::lstat(beside.c_str(), &st) == 0,
-      .programFolderWritable = ::access(folder.empty() ? "." : folder.c_str(), W_OK) == 0,
-      .configHome = Variable("XDG_CONFIG_HOME"),
-      .home = Variable("HOME"),
+      .fileBesideProgram = SomethingAtPath(folder + std::string(kFileName)),
+      .programFolderWritable = FolderWritable(folder),
+      .configHome = ConfigHomeVariable(),
+      .home = HomeVariable(),
   };
 }

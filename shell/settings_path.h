@@ -14,7 +14,7 @@ struct SettingsPlaceFacts {
   // The user's configuration folder as the desktop names it: XDG_CONFIG_HOME
   // on Linux, the roaming application-data folder on Windows. Empty when unset.
   std::string configHome;
-  std::string home;  // the user's home folder (HOME), empty when unset
+  std::string home;  // the user's home folder (HOME, USERPROFILE), empty when unset
 };
 
 // The settings file's path for these facts. The user's folder is `configHome`
@@ -24,5 +24,6 @@ struct SettingsPlaceFacts {
 std::string ChooseSettingsPath(const SettingsPlaceFacts& facts);
 
 // The facts for this program file on this machine: looks at its folder and
-// reads XDG_CONFIG_HOME and HOME, which nothing else in the program reads.
+// reads XDG_CONFIG_HOME and HOME (APPDATA and USERPROFILE on Windows), which
+// nothing else in the program reads.
 SettingsPlaceFacts LookAtSettingsPlace(const std::string& programFile);

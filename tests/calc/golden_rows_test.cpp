@@ -1,8 +1,11 @@
 // Every calculation against its golden rows in golden/: worked results,
-// message boxes and edges, field by field.
+// message boxes and edges, field by field; texts of any shape; and the
+// angles of nearly flat and obtuse triangles.
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -11,6 +14,7 @@
 #include "calc/square_calculation.h"
 #include "calc/triangle_solver.h"
 #include "calc/unit_conversion.h"
+#include "numtext/number_text.h"
 #include "tests/golden_rows.h"
 
 namespace {
@@ -117,6 +121,75 @@ TEST(ConvertUnit, GoldenRows) {
   CheckCalculation("convert.txt", 3, 1, 1, [&](const GoldenRow& r) {
     return Texts{ConvertUnit(r[0], index(r[1]), index(r[2]))};
   });
+}
+
+// The texts in golden/hostile_texts.txt that read as 0, and some of 100,000
+// characters. (Huge numbers are golden rows of each calculation; the fuzzers
+// feed every calculation any text.)
+std::vector<std::string> ZeroTexts() {
+  std::vector<std::string> texts;
+  for (const GoldenRow& row : ReadGolden("hostile_texts.txt", {2}))
+    if (row[0] == "zero") texts.push_back(row[1]);
+  texts.insert(texts.end(), {std::string(100000, ' '), std::string(100000, 'x'),
+                             "0." + std::string(100000, '0') + "1"});
+  return texts;
+}
+
+TEST(HostileText, ZeroTextsCountAsNotTyped) {
+  for (UnitsMode mode : {kFractions, kDecimal}) {
+    for (const std::string& t : ZeroTexts()) {
+      SCOPED_TRACE(t.substr(0, 20));
+      const TriangleResult tri = TriangleSolver({t, t, t, t, t, t, t, mode});
+      ASSERT_TRUE(tri.error);
+      EXPECT_EQ(tri.error->text, "Not enough information");
+      const auto circle = CalculateCircle({t, t, t, t, t, mode});
+      EXPECT_TRUE(std::holds_alternative<CalcMessage>(circle));
+      EXPECT_FALSE(CalculateSquare({t, t, t, mode}));
+      const BendInput bend{true, {t, t, t, t, t}, {t, t, t, t}, t, {t, t, t, t}, mode};
+      EXPECT_EQ(CalculateBend(bend), IsFractions(mode) ? "0" : "0.0000");
+      if (mode == kDecimal) {
+        // Decimal Inch to Decimal Feet, Fraction Inch to Fraction Feet, Fractional
+        // Angle to Decimal Angle, Decimal Inch to Meters.
+        EXPECT_EQ(ConvertUnit(t, 4, 5), "0.0000");
+        EXPECT_EQ(ConvertUnit(t, 0, 1), "0");
+        EXPECT_EQ(ConvertUnit(t, 12, 13), "0.0000");
+        EXPECT_EQ(ConvertUnit(t, 4, 16), "0.0000");
+      }
+    }
+  }
+}
+
+// The largest hole count: the polygon is the circle itself, within rounding.
+TEST(HostileText, LargestHoleCountGivesTheCircle) {
+  const auto most =
+      std::get<CircleOutput>(CalculateCircle({"", "", "2", "2147483647", "", kDecimal}));
+  EXPECT_EQ(most.holes, "2147483647");
+  EXPECT_NE(most.area.find("12.5"), std::string::npos) << most.area;
+}
+
+double LawOfCosines(double opposite, double s1, double s2) {
+  return std::acos((s1 * s1 + s2 * s2 - opposite * opposite) / (2 * s1 * s2)) * 180 /
+         std::numbers::pi;
+}
+
+// Triangles whose angles come from an arcsine near its limits (obtuse corners,
+// nearly flat triangles) show numbers whose angles add up to 180.
+TEST(TriangleSolver, AnglesAddUpTo180AndFollowTheLawOfCosines) {
+  for (const GoldenRow& r : ReadGolden("triangle_shapes.txt", {7})) {
+    SCOPED_TRACE(r.where);
+    ASSERT_TRUE(r[0] == "obtuse" || r[0] == "flat") << r[0];
+    const TriangleResult t = TriangleSolver({r[1], r[2], r[3], r[4], r[5], r[6], "", kDecimal});
+    ASSERT_FALSE(t.error) << t.error->text;
+    const TriangleSolution& s = t.solution;
+    const double a = ParseNumber(s.sideA), b = ParseNumber(s.sideB), c = ParseNumber(s.sideC);
+    const double ab = ParseNumber(s.angleAB), bc = ParseNumber(s.angleBC);
+    EXPECT_NEAR(ab + bc + ParseNumber(s.angleAC), 180.0, 1e-3);
+    if (r[0] == "obtuse") {
+      EXPECT_NEAR(ab, LawOfCosines(c, a, b), 2e-3);
+      EXPECT_NEAR(bc, LawOfCosines(a, b, c), 2e-3);
+      EXPECT_TRUE(s.obtuse && !s.acute);
+    }
+  }
 }
 
 }  // namespace

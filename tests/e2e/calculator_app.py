@@ -1,7 +1,9 @@
 """The calculator as a user meets it: a copy of the program in a folder of its
 own (where it keeps "VaZizi.ini"), started as a separate process and driven
-only through the X server: clicks on controls, typed text, menus opened from
-the keyboard, windows dragged, fields read back through the clipboard."""
+only through the X server: the keyboard (fields reached with Tab, menus from
+the menu bar), windows dragged by their title bars, fields read back through
+the clipboard. It knows the program only by what a user sees: window titles
+and menu items."""
 
 import os
 import shutil
@@ -11,7 +13,6 @@ import tempfile
 import time
 import unittest
 
-import page_tables
 import xsession as x
 
 PROGRAM_NAME = "brindles-math"
@@ -21,6 +22,17 @@ NOBODY = 65534  # the unprivileged user and group the read-only runs use
 # Every run uses a German locale, where the toolkit would write "3,5": the
 # calculator must keep "." as its decimal point whatever the locale says.
 LOCALE = "de_DE.UTF-8"
+
+# Menu titles and their items, in the order they stand (the arrow keys skip
+# separators), and the title of the page each "Calculate" item shows.
+MAIN_MENUS = {
+    "Calculate": ("Triangle", "Bolt Circle", "Box", "Bender", "Conversions", "Exit"),
+    "Help": ("Help", "Website", "About"),
+}
+HELP_MENUS = {"Help": ("Conversions", "Squares", "Triangles", "Circles", "Bender", "Close")}
+PAGE_TITLES = {"Triangle": "Triangles", "Bolt Circle": "Circle, Shapes and Bolt Circle",
+               "Box": "Rectangle and Squares", "Bender": "Bend Calculator",
+               "Conversions": "Unit Converter"}
 
 
 def program_under_test():
@@ -52,14 +64,13 @@ class CalculatorApp:
         self.process = None
         self.log_path = os.path.join(self.home, "program.log")
         self.main = None  # the X window of the main window
-        self.page = None
 
     # ---- The process ---------------------------------------------------
 
-    def start(self, page, unprivileged=False):
+    def start(self, title, unprivileged=False):
         """Starts the program and waits for its main window to show the page
-        expected (a page_tables.Page). unprivileged: run it as a user that
-        file permissions apply to (see unprivileged_prefix)."""
+        of that title. unprivileged: run it as a user that file permissions
+        apply to (see unprivileged_prefix)."""
         env = {
             "PATH": os.environ.get("PATH", "/usr/bin:/bin"),
             "DISPLAY": os.environ["DISPLAY"],
@@ -76,8 +87,7 @@ class CalculatorApp:
         with open(self.log_path, "ab") as log:
             self.process = subprocess.Popen(command, cwd=self.elsewhere, env=env, stdout=log,
                                             stderr=log, preexec_fn=x.die_with_parent)
-        self.main = self.window_titled(page.title, timeout=20)
-        self.page = page
+        self.main = self.window_titled(title, timeout=30)
         self.wait_until_shown(self.main)
         return self
 
@@ -86,7 +96,7 @@ class CalculatorApp:
         return x.wait_for(lambda: (g := x.geometry(window)) and g.frame_top > 0 and g,
                           f"window {window} to be shown in a frame")
 
-    def wait_for_exit(self, timeout=10):
+    def wait_for_exit(self, timeout=30):
         try:
             return self.process.wait(timeout)
         except subprocess.TimeoutExpired:
@@ -105,7 +115,7 @@ class CalculatorApp:
 
     # ---- Windows -------------------------------------------------------
 
-    def window_titled(self, title, timeout=10):
+    def window_titled(self, title, timeout=30):
         """Waits for a shown window of the program with exactly this title."""
         def find():
             if self.process.poll() is not None:
@@ -124,68 +134,33 @@ class CalculatorApp:
     def main_geometry(self):
         return x.geometry(self.main)
 
-    def menu_bar_height(self, g):
-        """What the menu bar takes: the inner height beyond the page's area."""
-        height = g.height - self.page.height
-        if not 10 <= height <= 60:
-            raise AssertionError(f"main window inner area {g.width}x{g.height} does not fit "
-                                 f"the {self.page.title!r} page ({self.page.height} high) "
-                                 "below a menu bar")
-        return height
+    # ---- Fields, from the keyboard -------------------------------------
 
-    # ---- Controls ------------------------------------------------------
-
-    def click(self, control):
-        """Clicks the centre of a control of the current page, named by its
-        label or its gadget id."""
-        gadget = self.page.gadget(control)
+    def keys(self, *keys):
+        """Presses keys in the main window, e.g. "Tab", "Return", "Down"."""
         x.activate(self.main)
-        g = self.main_geometry()
-        cx, cy = gadget.centre()
-        x.click_at(g.x + cx, g.y + self.menu_bar_height(g) + cy)
-        x.park_pointer()
+        x.press_keys(*keys)
 
-    def type_into(self, control, text):
-        """Replaces the text of an edit field with typed text."""
-        self.click(control)
-        x.press_keys("ctrl+a")
-        if text:
+    def type_fields(self, *texts):
+        """Types each text into a field in Tab order, from the one that has
+        the focus: the first replaces its text, Tab leads to the next."""
+        x.activate(self.main)
+        for i, text in enumerate(texts):
+            x.press_keys(*(["Tab"] if i else []), "ctrl+a", "BackSpace")
             x.type_text(text)
-        else:
-            x.press_keys("BackSpace")
 
-    def fill(self, values):
-        """Types into several fields: {label: text}."""
-        for control, text in values.items():
-            self.type_into(control, text)
-
-    def read(self, control):
-        """A field's text, copied as a user would: click it, Ctrl+A, Ctrl+C.
-        An empty field puts nothing on the clipboard, so it cannot be read."""
-        marker = f"<nothing copied from {control} at {time.monotonic()}>"
+    def copy_field(self):
+        """The text of the field that has the focus, copied as a user would:
+        Ctrl+A, Ctrl+C. An empty field puts nothing on the clipboard."""
+        marker = f"<nothing copied at {time.monotonic()}>"
         x.set_clipboard(marker)
-        self.click(control)
-        x.press_keys("ctrl+a", "ctrl+c")
-        text = x.wait_for(lambda: (t := x.clipboard()) is not None and t != marker and t,
-                          f"the text of {control!r} on the clipboard (is the field empty?)",
-                          timeout=5)
-        return text
-
-    def read_all(self, controls):
-        return {control: self.read(control) for control in controls}
-
-    def choose_entry(self, control, entry, entries=page_tables.UNITS):
-        """Opens a drop-down with a click and picks an entry from the keyboard."""
-        index = entries.index(entry)
-        before = self._popups()
-        self.click(control)
-        self._wait_for_popup(before, f"the list of {control!r}")
-        x.press_keys("Home", *["Down"] * index, "Return")
-        x.wait_for(lambda: not (self._popups() - before), f"the list of {control!r} to close")
+        self.keys("ctrl+a", "ctrl+c")
+        return x.wait_for(lambda: (t := x.clipboard()) is not None and t != marker and t,
+                          "a field's text on the clipboard (is the field empty?)")
 
     # ---- Menus ---------------------------------------------------------
 
-    def choose_menu(self, title, item, window=None, menus=page_tables.MAIN_MENUS):
+    def choose_menu(self, title, item, window=None, menus=MAIN_MENUS):
         """Chooses a menu item from the keyboard: Alt reaches the menu bar,
         Right moves to the title, Down opens it, Down walks to the item and
         Return chooses it."""
@@ -202,13 +177,9 @@ class CalculatorApp:
 
     def show_calculator(self, item):
         """Chooses a calculator from the "Calculate" menu and waits for its page."""
-        page = page_tables.PAGE_OF_MENU_ITEM[item]
         self.choose_menu("Calculate", item)
-        x.wait_for(lambda: x.visible_windows(self.process.pid).get(self.main) == page.title,
-                   f"the main window to show {page.title!r}")
-        self.page = page
-        x.wait_for(lambda: (g := self.main_geometry()) and g.width == page.width
-                   and g.height > page.height, f"the main window to take the size of {item!r}")
+        x.wait_for(lambda: x.visible_windows(self.process.pid).get(self.main) == PAGE_TITLES[item],
+                   f"the main window to show {PAGE_TITLES[item]!r}")
 
     def _popups(self):
         """Drop-down lists and menus that are open: override-redirect windows."""
@@ -281,7 +252,7 @@ class CalculatorApp:
         except FileNotFoundError:
             return None
 
-    def wait_for_settings(self, expected, timeout=10):
+    def wait_for_settings(self, expected, timeout=30):
         """Waits until the settings file holds exactly these bytes."""
         try:
             x.wait_for(lambda: self.settings() == expected,
@@ -335,7 +306,3 @@ class CalculatorTestCase(unittest.TestCase):
         app = CalculatorApp(settings)
         self.addCleanup(app.close)
         return app
-
-    def assert_fields(self, app, expected):
-        """Reads every field named and compares all of them at once."""
-        self.assertEqual(app.read_all(expected), expected)

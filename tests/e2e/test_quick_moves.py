@@ -3,8 +3,7 @@ chosen the moment a drag is let go, and a move right after a start that had to
 bring the window back onto the screen. The program tells them from its own
 placing of the window, so each is written to the settings file."""
 
-from calculator_app import CalculatorTestCase, settings_lines
-from page_tables import SQUARE, TRIANGLE
+from calculator_app import PAGE_TITLES, CalculatorTestCase, settings_lines
 import xsession as x
 
 SCREEN = (1280, 1024)
@@ -13,23 +12,23 @@ SCREEN = (1280, 1024)
 class QuickMoves(CalculatorTestCase):
 
     def test_a_drag_at_once_after_the_start_is_written(self):
-        app = self.new_app().start(TRIANGLE)
+        app = self.new_app().start("Triangles")
         app.drag_title_bar(app.main, 120, 80)
         app.wait_for_settings(settings_lines(("Winx", 466), ("WinY", 130)))
 
     def test_a_calculator_chosen_at_once_after_a_drag_opens_where_the_window_was_dragged(self):
-        app = self.new_app().start(TRIANGLE)
+        app = self.new_app().start("Triangles")
         app.drag_title_bar(app.main, 120, 80)
         # Let go and choose "Box" (the third item) in one breath.
         x.press_keys("alt", "Down", "Down", "Down", "Return")
         app.wait_for_settings(settings_lines(("Winx", 466), ("WinY", 130), ("CalcW", 3)))
-        x.wait_for(lambda: x.visible_windows(app.process.pid).get(app.main) == SQUARE.title,
+        x.wait_for(lambda: x.visible_windows(app.process.pid).get(app.main) == PAGE_TITLES["Box"],
                    "the box page")
         self.assertEqual(app.main_geometry().frame_corner, (466, 130))
 
     def test_a_corner_off_the_screen_opens_on_it_and_the_first_move_is_the_users(self):
         saved = settings_lines(("WinX", 1500), ("WinY", 1200))
-        app = self.new_app(saved).start(TRIANGLE)
+        app = self.new_app(saved).start("Triangles")
         g = app.main_geometry()
         frame_height = g.height + g.frame_top + g.frame_bottom
         # Brought onto the screen, whole, near its corner; nothing written.

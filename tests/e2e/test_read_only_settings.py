@@ -2,7 +2,6 @@
 never changes it, whatever the user moves, switches or chooses."""
 
 from calculator_app import CalculatorTestCase
-from page_tables import SQUARE
 
 # Lines as a person might write them by hand; any rewrite by the program
 # would show at once (" = " and CR LF).
@@ -18,20 +17,19 @@ class ReadOnlySettings(CalculatorTestCase):
                          "the test cannot make the settings file read-only for the program")
         before = app.folder_listing()
 
-        app.start(SQUARE, unprivileged=True)
+        app.start("Rectangle and Squares", unprivileged=True)
         self.assertEqual(app.main_geometry().frame_corner, (200, 150))
-        app.fill({"Width": "3", "Height": "4"})
-        app.click("Calculate")
-        self.assertEqual(app.read("Diagonal"), "5.0000")  # "Decimal" from the file
 
         app.drag_title_bar(app.main, 60, 40)
         app.show_calculator("Bolt Circle")
         self.assertEqual(app.main_geometry().frame_corner, (260, 190))
-        app.choose_entry("Units", "Fractions")
-        app.type_into("Radius", "1 1/2")
-        app.click("Calc")
-        # Read back after every change, so the program has handled them all.
-        self.assertEqual(app.read("Diameter"), "3")
+        # Radius, then the units drop-down ("Decimal" from the file) turned to
+        # "Fractions", and back to Radius for Enter.
+        app.type_fields("1 1/2")
+        app.keys("Tab", "Up", "shift+Tab", "Return")
+        # Read back after every change, so the program has handled them all;
+        # in "Decimal" the radius would be written back as 1.5000.
+        self.assertEqual(app.copy_field(), "1 1/2")
 
         self.assertEqual(app.settings(), SETTINGS)
         self.assertEqual(app.folder_listing(), before,

@@ -1,8 +1,10 @@
-"""The settings file is written the moment a value changes, byte for byte in
-the program's format, and a second start brings every value back."""
+"""The first start writes nothing; then the settings file is written the
+moment a value changes, byte for byte in the program's format, and a second
+start brings every value back."""
 
-from calculator_app import CalculatorTestCase, settings_lines
-from page_tables import HELP_MENUS, SQUARE, TRIANGLE
+import os
+
+from calculator_app import HELP_MENUS, CalculatorTestCase, settings_lines
 
 HELP_CORNER = (700, 400)
 HELP_SIZE = (480, 360)
@@ -12,8 +14,13 @@ class SettingsFile(CalculatorTestCase):
 
     def test_each_change_is_written_at_once_and_restored_by_the_next_start(self):
         app = self.new_app()
-        app.start(TRIANGLE)
+        app.start("Triangles")
         self.assertEqual(app.main_geometry().frame_corner, (346, 50))
+        # Enter runs the calculation from the first side: nothing is stored.
+        app.keys("Tab")
+        app.type_fields("3", "4", "5")
+        app.keys("Return")
+        self.assertIsNone(app.settings(), "starting and calculating wrote the settings file")
 
         # Moving the main window writes its frame corner ("Winx" with a small x).
         winx, winy = app.drag_title_bar(app.main, 120, 80)
@@ -26,7 +33,8 @@ class SettingsFile(CalculatorTestCase):
         written.append(("CalcW", 3))
         app.wait_for_settings(settings_lines(*written))
 
-        app.choose_entry("Format", "Decimal")
+        # Its units drop-down comes third in Tab order, after Width and Height.
+        app.keys("Tab", "Tab", "Down")
         written.append(("CalcU", 1))
         app.wait_for_settings(settings_lines(*written))
 
@@ -48,14 +56,16 @@ class SettingsFile(CalculatorTestCase):
         self.assertEqual(app.wait_for_exit(), 0)
         saved = app.settings()
         self.assertEqual(saved, settings_lines(*written), "ending the program changed the file")
+        self.assertEqual(os.listdir(app.elsewhere), [],
+                         "the program wrote into its working directory")
 
-        # Second start: the same corner, page and units, and the help window
-        # where it was left, with its size.
-        app.start(SQUARE)
+        # Second start: the same corner, page and units ("Decimal"), and the
+        # help window where it was left, with its size.
+        app.start("Rectangle and Squares")
         self.assertEqual(app.main_geometry().frame_corner, (winx, winy))
-        app.fill({"Width": "3", "Height": "4"})
-        app.click("Calculate")
-        self.assertEqual(app.read("Diagonal"), "5.0000")
+        app.type_fields("3", "4")
+        app.keys("Return", "Tab", "Tab")  # from Height to the units, then Diagonal
+        self.assertEqual(app.copy_field(), "5.0000")
 
         app.choose_menu("Help", "Help")
         help_window = app.window_titled("Math Help")

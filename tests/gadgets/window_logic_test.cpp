@@ -45,12 +45,12 @@ std::string Describe(const GeometryActions& a) {
 }
 
 constexpr const char* kStateNames[] = {"Hidden", "Placing", "Steady", "UserChanging"};
-constexpr FrameOffset kOpenboxFrame{1, 20};
 
 // A tracker fed step by step, remembering where the window was last seen.
 struct Player {
   GeometryTracker tracker;
   WindowGeometry lastSeen;
+  FrameOffset frame{1, 20};  // openbox's
   std::string Play(const std::string& step);
 };
 
@@ -59,6 +59,10 @@ std::string Player::Play(const std::string& step) {
   std::string verb, rest;
   words >> verb;
   std::getline(words, rest);
+  if (verb == "frame") {
+    EXPECT_EQ(std::sscanf(rest.c_str(), " %d,%d", &frame.left, &frame.top), 2) << rest;
+    return "-";
+  }
   const WindowGeometry g = ReadGeometry(rest);
   if (verb == "create") {
     tracker.ProgramCreates(g);
@@ -73,7 +77,7 @@ std::string Player::Play(const std::string& step) {
                                                  : GeometryInput::InputArrives;
   EXPECT_TRUE(verb == "shown" || verb == "report" || verb == "rest" || verb == "input") << verb;
   lastSeen = g;
-  return Describe(tracker.Observe(input, g, kOpenboxFrame));
+  return Describe(tracker.Observe(input, g, frame));
 }
 
 TEST(WindowGeometry, GoldenSequences) {

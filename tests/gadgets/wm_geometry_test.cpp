@@ -1,7 +1,7 @@
-// Window geometry under a real window manager (openbox on Xvfb): windows land
-// with their frame corner where asked, the program's own moves and the
-// manager's passing reports are no events, and the user's moves and resizes
-// through the X server are reported once each.
+// What only a real window manager (openbox on Xvfb) shows and the end-to-end
+// suite does not: a fixed size the user cannot change, "topmost" re-showing a
+// window where it stood, and the close request held back by a message box.
+// Where windows land and which moves are the user's is tested end to end.
 
 #include <xcb/xcb.h>
 
@@ -12,7 +12,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <ostream>
 #include <string>
 
 #include "gadgets/app_window.h"
@@ -43,10 +42,6 @@ int NumberAfter(const std::string& text, const std::string& key) {
   return std::atoi(text.c_str() + at + key.size());
 }
 
-std::array<int, 2> Corner(WindowId id) {
-  return {WindowLeft(id), WindowTop(id)};
-}
-
 // The X window of the program's window now (re-showing for "topmost" makes a new one).
 // Shown when the program first waits: wait for it.
 std::string NativeId(WindowId id) {
@@ -57,12 +52,7 @@ std::string NativeId(WindowId id) {
 struct XFrame {
   int left = 0, top = 0;      // outer corner, as the X server has it
   int width = 0, height = 0;  // the client window
-  bool operator==(const XFrame&) const = default;
 };
-void PrintTo(const XFrame& f, std::ostream* os) {
-  *os << f.left << "," << f.top << " " << f.width << "x" << f.height;
-}
-
 // Where the X server has put the window, independent of what the toolkit thinks.
 XFrame FrameFromX(WindowId id) {
   const std::string info = RunCommand("xwininfo -id " + NativeId(id));
@@ -121,93 +111,6 @@ void OpenMainWindowWithMenu() {
   CreateMenuBar(0, 0);
   AddMenuTitle("Calculate");
   AddMenuItem(0, "Triangle");
-  AddMenuTitle("Help");
-  AddMenuItem(6, "Help");
-}
-
-TEST_F(WmGeometryTest, NewWindowIsFramedAtItsCornerWithoutEvents) {
-  OpenMainWindowWithMenu();
-  EXPECT_TRUE(SettleAndTakeEvents(kWmSettleMs).empty());
-  EXPECT_EQ(Frame(0), (std::array{346, 50, 600, 300}));
-  EXPECT_EQ(FrameFromX(0), (XFrame{346, 50, 600, 300}));
-}
-
-TEST_F(WmGeometryTest, PageLaidOutAtOnceAfterOpeningLandsAtTheCorner) {
-  // Start-up: the first page resizes the window before the manager framed it.
-  OpenMainWindowWithMenu();
-  PlaceWindow(0, 346, 50, 379, 219 + MenuBarHeight());
-  EXPECT_TRUE(SettleAndTakeEvents(kWmSettleMs).empty());
-  EXPECT_EQ(Corner(0), (std::array{346, 50}));
-  EXPECT_EQ(FrameFromX(0), (XFrame{346, 50, 379, 219 + MenuBarHeight()}));
-}
-
-TEST_F(WmGeometryTest, PageSwitchesAreNoEventsAndKeepThePosition) {
-  OpenMainWindowWithMenu();
-  SettleAndTakeEvents(kWmSettleMs);
-  const int pages[][2] = {{361, 162}, {499, 187}, {369, 158}, {317, 129}, {379, 219}};
-  for (const auto& page : pages) {
-    PlaceWindow(0, 346, 50, page[0], page[1] + MenuBarHeight());
-    // The program goes back to waiting at once; the manager's reports follow.
-    WaitUntil([] { return false; }, 100);
-  }
-  EXPECT_TRUE(SettleAndTakeEvents(kWmSettleMs).empty());
-  EXPECT_EQ(Corner(0), (std::array{346, 50}));
-  const XFrame x = FrameFromX(0);
-  EXPECT_EQ((std::array{x.left, x.top, x.width}), (std::array{346, 50, 379}));
-}
-
-TEST_F(WmGeometryTest, UserMoveThroughTheServerIsOneMoveEvent) {
-  OpenMainWindowWithMenu();
-  SettleAndTakeEvents(kWmSettleMs);
-  ASSERT_EQ(std::system(("xdotool windowmove --sync " + NativeId(0) + " 500 200").c_str()), 0);
-  EXPECT_EQ(Reported(SettleAndTakeEvents(kWmSettleMs)), Reports{"move 0 -1"});
-  const XFrame x = FrameFromX(0);
-  EXPECT_EQ(Corner(0), (std::array{x.left, x.top}));
-  EXPECT_EQ((std::array{x.left, x.top}), (std::array{500, 200}));
-  // A page switch afterwards puts it back where the program says, silently.
-  PlaceWindow(0, 500, 200, 317, 129 + MenuBarHeight());
-  EXPECT_TRUE(SettleAndTakeEvents(kWmSettleMs).empty());
-  EXPECT_EQ(Corner(0), (std::array{500, 200}));
-}
-
-TEST_F(WmGeometryTest, UserMoveAsSoonAsTheWindowShowsIsReported) {
-  OpenMainWindowWithMenu();
-  PlaceWindow(0, 346, 50, 379, 219 + MenuBarHeight());
-  // Shown in its frame, and the layer has seen it so (no user acts faster).
-  ASSERT_TRUE(WaitUntil([] {
-    const XFrame x = FrameFromX(0);
-    return x.left == 346 && x.top == 50 && x.width == 379 &&
-           gadget_layer::FindAppWindow(0)->ReadyForUser();
-  }));
-  ASSERT_EQ(std::system(("xdotool windowmove --sync " + NativeId(0) + " 466 130").c_str()), 0);
-  EXPECT_EQ(Reported(SettleAndTakeEvents(kWmSettleMs)), Reports{"move 0 -1"});
-  EXPECT_EQ(Corner(0), (std::array{466, 130}));
-}
-
-TEST_F(WmGeometryTest, MoveThenMenuChoiceInOneBreathKeepsTheirOrder) {
-  OpenMainWindowWithMenu();
-  SettleAndTakeEvents(kWmSettleMs);
-  ASSERT_EQ(std::system(("xdotool windowmove --sync " + NativeId(0) + " 466 130").c_str()), 0);
-  // The server hands the move over before any later click or key.
-  ASSERT_TRUE(WaitUntil([] { return WindowLeft(0) == 466; }));
-  ChooseMenuItem(0, 6);
-  EXPECT_EQ(Reported(TakeAllEvents()), (Reports{"move 0 -1", "menu 0 6"}));
-  EXPECT_EQ(WindowLeft(0), 466);
-  PlaceWindow(0, 466, 130, 369, 158 + MenuBarHeight());
-  EXPECT_TRUE(SettleAndTakeEvents(kWmSettleMs).empty());
-  const XFrame x = FrameFromX(0);
-  EXPECT_EQ((std::array{x.left, x.top}), (std::array{466, 130}));
-}
-
-TEST_F(WmGeometryTest, UserResizeOfTheHelpWindowIsASizeEvent) {
-  ASSERT_TRUE(CreateAppWindow(2, 346, 50, 400, 330, "Math Help", kHelpFrame));
-  CreateMenuBar(1, 2);
-  AddMenuTitle("Help");
-  AddMenuItem(15, "Close");
-  SettleAndTakeEvents(kWmSettleMs);
-  ASSERT_EQ(std::system(("xdotool windowsize --sync " + NativeId(2) + " 450 360").c_str()), 0);
-  EXPECT_EQ(Reported(SettleAndTakeEvents(kWmSettleMs)), Reports{"size 2 -1"});
-  EXPECT_EQ(Frame(2), (std::array{346, 50, 450, 360}));
 }
 
 TEST_F(WmGeometryTest, FixedWindowCannotBeResizedByTheUser) {
@@ -220,27 +123,20 @@ TEST_F(WmGeometryTest, FixedWindowCannotBeResizedByTheUser) {
   EXPECT_EQ(InnerWidth(0), 600);
 }
 
-TEST_F(WmGeometryTest, TopmostReShowKeepsTheCornerAndIsNoEvent) {
-  ASSERT_TRUE(CreateAppWindow(1, 346, 50, 418, 139, "About Math Calculator",
-                              kTitleBar | kCloseBox | kSizingBorder));
-  SettleAndTakeEvents(kWmSettleMs);
-  SetWindowTopmost(1, true);
-  EXPECT_TRUE(SettleAndTakeEvents(kWmSettleMs).empty());
-  const XFrame x = FrameFromX(1);
-  EXPECT_EQ((std::array{x.left, x.top, x.width}), (std::array{346, 50, 418}));
-  EXPECT_NE(RunCommand("xprop -id " + NativeId(1) + " _NET_WM_STATE").find("_NET_WM_STATE_ABOVE"),
-            std::string::npos);
-}
-
-TEST_F(WmGeometryTest, TopmostRightAfterCreationLandsAtTheCorner) {
-  // The about window: created, then at once kept above the others.
+TEST_F(WmGeometryTest, TopmostAtOnceAndAfterShowingKeepsTheCornerWithoutEvents) {
+  // The about window: created, then at once kept above the others; later the
+  // toolkit re-creates a shown window for the change.
   ASSERT_TRUE(CreateAppWindow(1, 300, 120, 418, 139, "About Math Calculator",
                               kTitleBar | kCloseBox | kSizingBorder));
   SetWindowTopmost(1, true);
   EXPECT_TRUE(SettleAndTakeEvents(kWmSettleMs).empty());
+  SetWindowTopmost(1, false);
+  SetWindowTopmost(1, true);
+  EXPECT_TRUE(SettleAndTakeEvents(kWmSettleMs).empty());
   const XFrame x = FrameFromX(1);
-  EXPECT_EQ((std::array{x.left, x.top}), (std::array{300, 120}));
-  EXPECT_EQ(Corner(1), (std::array{300, 120}));
+  EXPECT_EQ((std::array{x.left, x.top, x.width}), (std::array{300, 120, 418}));
+  EXPECT_NE(RunCommand("xprop -id " + NativeId(1) + " _NET_WM_STATE").find("_NET_WM_STATE_ABOVE"),
+            std::string::npos);
 }
 
 TEST_F(WmGeometryTest, CloseRequestIsAnEventAndHeldBackByAMessageBox) {

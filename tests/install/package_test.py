@@ -19,7 +19,6 @@ import tempfile
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
 import xsession as x  # noqa: E402
 from calculator_app import NOBODY, CalculatorApp, settings_lines  # noqa: E402
-from page_tables import TRIANGLE  # noqa: E402
 
 PACKAGE = "brindles-math"
 DESKTOP_ENTRY = "/usr/share/applications/org.brindlesmath.BrindlesMath.desktop"
@@ -77,7 +76,7 @@ def start_from_the_menu_and_switch_page():
     app.program = command[0]  # found on PATH, as the desktop starts it
     app.settings_path = os.path.join(app.home, ".config", PACKAGE, "VaZizi.ini")
     try:
-        app.start(TRIANGLE, unprivileged=True)
+        app.start("Triangles", unprivileged=True)
         app.show_calculator("Bolt Circle")
         app.wait_for_settings(settings_lines(("CalcW", 1)))
         app.choose_menu("Calculate", "Exit")

@@ -1,13 +1,99 @@
 // "VaZizi.ini" read and written back: the rows of golden/settings_files.tsv,
-// each run on the text in memory and on a real file in a temporary directory,
-// then the files that are not what they seem: links, directories, pipes, and
-// files far too big to be settings.
+// each run on the text in memory and on a real file in a temporary directory;
+// the files that are not what they seem (links, directories, pipes, files far
+// too big to be settings); and the disk saying no (a write that fails part way,
+// a read-only file or directory, another user's file in a shared directory),
+// each in a child process so that a size limit or a change of user stays out
+// of the test program itself.
+#include <fcntl.h>
+#include <grp.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <string>
+#include <string_view>
+#include <tuple>
+#include <vector>
+
+#include "shell/settings_file.h"
 #include "shell/settings_path.h"
 #include "shell/settings_text.h"
 #include "tests/golden_rows.h"
-#include "tests/shell/settings_test_files.h"
 
 namespace {
+
+std::string ReadBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "<missing>";
+}
+
+void WriteBytes(const std::string& path, std::string_view bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// What any write would change: inode, mode, size and modification time, in
+// that order (all zero for a missing file).
+auto Facts(const std::string& path) {
+  struct stat st {};
+  ::stat(path.c_str(), &st);
+  return std::tuple(st.st_ino, st.st_mode, st.st_size, st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
+}
+
+// Puts the modification time back to 2001, so that any write would show.
+void SetOldModificationTime(const std::string& path) {
+  struct timespec times[2] = {{1000000000, 0}, {1000000000, 0}};
+  ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+}
+
+// Runs `body` in a forked child and returns its exit status (128 + signal if it
+// died). With `unprivileged`, a root child first becomes user and group 65534
+// ("nobody"), for whom file permissions hold; otherwise it keeps its user.
+int RunInChild(const std::function<int()>& body, bool unprivileged) {
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    const bool as_asked =
+        !unprivileged || ::geteuid() != 0 ||
+        (::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0);
+    ::_exit(as_asked ? body() : 90);
+  }
+  int status = -1;
+  while (pid > 0 && ::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+  }
+  return pid < 0 ? -1 : WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+// Every test gets its own directory under /tmp (which user "nobody" can reach)
+// and "VaZizi.ini" in it as `path_`.
+class SettingsFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char name[] = "/tmp/brindle-settings-XXXXXX";
+    ASSERT_NE(::mkdtemp(name), nullptr);
+    dir_ = name;
+    path_ = dir_ + "/VaZizi.ini";
+  }
+  void TearDown() override {
+    CloseSettings();
+    ::chmod(dir_.c_str(), 0700);
+    std::error_code ignored;
+    if (!dir_.empty()) std::filesystem::remove_all(dir_, ignored);
+  }
+  // How many files the directory holds: a temporary file left behind shows.
+  long FileCount() const { return std::distance(std::filesystem::directory_iterator(dir_), {}); }
+
+  std::string dir_;
+  std::string path_;
+};
 
 namespace fs = std::filesystem;
 using Setting = std::pair<std::string, int32_t>;
@@ -171,6 +257,102 @@ TEST_F(SettingsFileTest, HugeFileIsReadAndWrittenBackWhole) {
   const std::string written = ReadBytes(path_);
   // Not EXPECT_EQ: a failure would print megabytes.
   EXPECT_TRUE(written == written_lines + "WinX = 10\r\n" + blob + " = \r\n") << written.size();
+}
+
+// The child's first step makes sure the disk will say no. It returns 0 when
+// it will, kNotProtected when the child could write after all (then the row
+// would prove nothing), and another code when the check itself failed.
+constexpr int kNotProtected = 77;
+using Probe = int (*)(const std::string& dir, const std::string& path);
+
+// Files may grow to 8 bytes, fewer than any text written here; writing past
+// that fails with EFBIG instead of killing the child.
+int LimitFileSize(const std::string&, const std::string&) {
+  ::signal(SIGXFSZ, SIG_IGN);
+  const struct rlimit limit = {8, 8};
+  return ::setrlimit(RLIMIT_FSIZE, &limit) == 0 ? 0 : 20;
+}
+
+int CannotOpenForWriting(const std::string&, const std::string& path) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+  if (fd < 0) return errno == EACCES ? 0 : 21;
+  ::close(fd);
+  return kNotProtected;
+}
+
+// No new file may take the settings file's place: none can be made beside it,
+// or one can but may not be renamed over it.
+int CannotReplace(const std::string& dir, const std::string& path) {
+  const std::string probe = dir + "/probe";
+  const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  if (fd < 0) return errno == EACCES ? 0 : 22;
+  ::close(fd);
+  const bool replaced = ::rename(probe.c_str(), path.c_str()) == 0;
+  ::unlink(probe.c_str());
+  return replaced ? kNotProtected : 0;
+}
+
+// Longer than its rewrite, so that a rewrite in place must cut the file off.
+constexpr std::string_view kOldText = "CalcW   =   1\r\n\r\n\r\n; old\r\n";
+constexpr std::string_view kInPlace = "CalcW = 2\r\n; old\r\n";
+constexpr std::string_view kNoFile = "<missing>";
+
+struct DeniedRow {
+  const char* name;
+  Probe probe;  // all but the size limit run as user "nobody" when root
+  mode_t dir_mode;
+  mode_t file_mode;  // 0: there is no file
+  std::string_view after;
+};
+
+const DeniedRow kRows[] = {
+    {"size limit, file", LimitFileSize, 0700, 0644, kOldText},
+    {"size limit, no file", LimitFileSize, 0700, 0, kNoFile},
+    // The directory is open to all: a new file and a rename could replace the
+    // read-only file without ever opening it for writing.
+    {"read-only file", CannotOpenForWriting, 0777, 0444, kOldText},
+    {"read-only directory, no file", CannotReplace, 0555, 0, kNoFile},
+    {"read-only directory, writable file", CannotReplace, 0555, 0666, kInPlace},
+    {"sticky directory, another's file", CannotReplace, 01777, 0666, kInPlace},
+};
+
+TEST_F(SettingsFileTest, RefusedWritesAreDroppedOrMadeInPlace) {
+  std::string unproven;  // rows whose child could write after all
+  for (const DeniedRow& row : kRows) {
+    SCOPED_TRACE(row.name);
+    ASSERT_EQ(::chmod(dir_.c_str(), 0700), 0);
+    std::filesystem::remove(path_);
+    if (row.file_mode != 0) {
+      WriteBytes(path_, kOldText);
+      ASSERT_EQ(::chmod(path_.c_str(), row.file_mode), 0);
+      SetOldModificationTime(path_);
+    }
+    ASSERT_EQ(::chmod(dir_.c_str(), row.dir_mode), 0);
+    const auto before = Facts(path_);
+    const int code = RunInChild(
+        [&] {
+          if (const int probed = row.probe(dir_, path_); probed != 0) return probed;
+          OpenSettings(path_);
+          if (ReadSetting("CalcW", -99) != (row.file_mode != 0 ? 1 : -99)) return 11;
+          WriteSetting("CalcW", 2);
+          if (ReadSetting("CalcW", -99) != 2) return 12;  // kept in memory until the close
+          CloseSettings();
+          return 0;
+        },
+        row.probe != LimitFileSize);
+    // Root drops to "nobody" and must be refused; another user may simply
+    // not be bound by the permissions, which leaves the row unproven.
+    if (code == kNotProtected && ::geteuid() != 0) {
+      unproven += std::string(row.name) + "; ";
+      continue;
+    }
+    EXPECT_EQ(code, 0) << "(" << kNotProtected << ": the child could write after all)";
+    EXPECT_EQ(ReadBytes(path_), row.after);
+    EXPECT_EQ(FileCount(), row.after == kNoFile ? 0 : 1);       // no temporary file
+    EXPECT_EQ(std::get<0>(Facts(path_)), std::get<0>(before));  // the same inode, if any
+    EXPECT_TRUE(row.after == kInPlace || Facts(path_) == before) << "a write left its trace";
+  }
+  if (!unproven.empty()) GTEST_SKIP() << "permissions do not bind this user: " << unproven;
 }
 
 }  // namespace

@@ -70,21 +70,32 @@ void MakeMissingFolders(const std::string& path) {
   }
 }
 
+std::string Variable(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? value : "";
+}
+
 }  // namespace
 
-int OpenSettingsFile(const std::string& path, int flags) {
+SettingsFileHandle OpenSettingsFile(const std::string& path, SettingsAccess access) {
   // O_NONBLOCK keeps a named pipe of that name from hanging the open.
+  const int flags = access == SettingsAccess::ReadWrite ? O_RDWR : O_RDONLY;
   const int fd = OpenRetrying(path.c_str(), flags | O_NONBLOCK, 0);
-  if (fd < 0) return -1;
+  if (fd < 0) return kNoSettingsFile;
   struct stat st;
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     ::close(fd);
-    return -1;
+    return kNoSettingsFile;
   }
   return fd;
 }
 
-bool ReadWholeSettingsFile(int fd, std::string& bytes) {
+void CloseSettingsFile(SettingsFileHandle file) {
+  if (file >= 0) ::close(static_cast<int>(file));
+}
+
+bool ReadWholeSettingsFile(SettingsFileHandle file, std::string& bytes) {
+  const int fd = static_cast<int>(file);
   bytes.clear();
   struct stat st;
   if (::fstat(fd, &st) != 0 || st.st_size > kLargestSettingsFile) return false;
@@ -109,7 +120,8 @@ bool ReadWholeSettingsFile(int fd, std::string& bytes) {
   return false;
 }
 
-bool ReplaceSettingsFile(int fd, const std::string& path, std::string_view bytes) {
+bool ReplaceSettingsFile(SettingsFileHandle file, const std::string& path, std::string_view bytes) {
+  const int fd = static_cast<int>(file);
   struct stat st;
   if (::fstat(fd, &st) != 0) return false;
   const std::string target = ResolvedPath(path);
@@ -142,7 +154,7 @@ bool ReplaceSettingsFile(int fd, const std::string& path, std::string_view bytes
   return true;
 }
 
-bool CreateSettingsFile(const std::string& path, std::string_view bytes) {
+SettingsFileCreated CreateSettingsFile(const std::string& path, std::string_view bytes) {
   constexpr int kCreate = O_RDWR | O_CREAT | O_EXCL;
   int fd = OpenRetrying(path.c_str(), kCreate, 0666);
   if (fd < 0 && errno == ENOENT) {
@@ -153,12 +165,24 @@ bool CreateSettingsFile(const std::string& path, std::string_view bytes) {
     bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
     if (!ok) ::unlink(path.c_str());
-    return ok;
+    return ok ? SettingsFileCreated::Written : SettingsFileCreated::Failed;
   }
-  if (errno != EEXIST) return false;
-  const int existing = OpenSettingsFile(path, O_RDWR);
-  if (existing < 0) return false;
-  const bool ok = ReplaceSettingsFile(existing, path, bytes);
-  ::close(existing);
-  return ok;
+  return errno == EEXIST ? SettingsFileCreated::AlreadyThere : SettingsFileCreated::Failed;
+}
+
+bool SomethingAtPath(const std::string& path) {
+  struct stat st;
+  return ::lstat(path.c_str(), &st) == 0;
+}
+
+bool FolderWritable(const std::string& folder) {
+  return ::access(folder.empty() ? "." : folder.c_str(), W_OK) == 0;
+}
+
+std::string ConfigHomeVariable() {
+  return Variable("XDG_CONFIG_HOME");
+}
+
+std::string HomeVariable() {
+  return Variable("HOME");
 }

@@ -1,0 +1,305 @@
+// Controls on Win32: one operation per kind to create them, in the window
+// chosen with UseWindowForControls, at pixel positions of its client area
+// (below the menu bar), and the operations on them by id.
+
+#include <windows.h>
+// windows.h first: the others build on it.
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "gadgets/gadgets.h"
+#include "gadgets/win32/win32_state.h"
+
+using namespace gadget_layer;
+
+namespace {
+
+// The list of a drop-down is cut to this height; it scrolls to the rest.
+constexpr int kMaxListHeight = 350;
+
+int ClampCoordinate(int v) {
+  return std::clamp(v, -(1 << 20), 1 << 20);
+}
+int ClampSize(int v) {
+  return std::clamp(v, 0, 1 << 15);
+}
+
+// Creates the control in the current control window, replacing a control of
+// the same id, and records it.
+HWND Install(GadgetId id, ControlKind kind, const wchar_t* windowClass, const std::wstring& text,
+             DWORD style, DWORD exStyle, int x, int y, int w, int h, HFONT font) {
+  WindowRecord* window = FindWindowRecord(ControlWindow());
+  if (window == nullptr) return nullptr;
+  DeleteGadget(id);
+  HWND hwnd = ::CreateWindowExW(exStyle, windowClass, text.c_str(), WS_CHILD | WS_VISIBLE | style,
+                                ClampCoordinate(x), ClampCoordinate(y), ClampSize(w), ClampSize(h),
+                                window->hwnd, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+  if (hwnd == nullptr) return nullptr;
+  ::SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  GadgetRecord record;
+  record.hwnd = hwnd;
+  record.kind = kind;
+  record.window = ControlWindow();
+  Gadgets()[id] = record;
+  RememberGadgetWindow(hwnd, id);
+  // The first control that takes the focus has it when the window shows or a
+  // new page is laid out in it: the user types into the first field at once.
+  HWND focus = ::GetFocus();
+  if ((style & WS_TABSTOP) && (focus == nullptr || !::IsChild(window->hwnd, focus)) &&
+      ::GetForegroundWindow() == window->hwnd) {
+    ::SetFocus(hwnd);
+  }
+  return hwnd;
+}
+
+// Line ends as the edit control shows them: CR LF only.
+std::wstring CrLfLines(const std::string& text) {
+  const std::wstring wide = Wide(text);
+  std::wstring lines;
+  lines.reserve(wide.size() + wide.size() / 16);
+  for (std::size_t i = 0; i < wide.size(); ++i) {
+    if (wide[i] == L'\r' || wide[i] == L'\n') {
+      lines += L"\r\n";
+      if (wide[i] == L'\r' && i + 1 < wide.size() && wide[i + 1] == L'\n') ++i;
+    } else {
+      lines += wide[i];
+    }
+  }
+  return lines;
+}
+
+std::string ComboEntry(HWND combo, LRESULT index) {
+  if (index < 0) return {};
+  const LRESULT length = ::SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+  if (length < 0) return {};
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  ::SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(length));
+  return Utf8(text);
+}
+
+// Wide enough for the longest entry, even where the closed control is
+// narrower; as many entries as fit in the height limit.
+void FitComboList(HWND combo) {
+  HDC dc = ::GetDC(combo);
+  HGDIOBJ old = ::SelectObject(dc, GadgetFont());
+  LONG widest = 0;
+  const LRESULT count = ::SendMessageW(combo, CB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    const std::wstring entry = Wide(ComboEntry(combo, i));
+    SIZE size{};
+    ::GetTextExtentPoint32W(dc, entry.c_str(), static_cast<int>(entry.size()), &size);
+    widest = std::max(widest, size.cx);
+  }
+  ::SelectObject(dc, old);
+  ::ReleaseDC(combo, dc);
+  const int scrollBar = ::GetSystemMetrics(SM_CXVSCROLL);
+  ::SendMessageW(combo, CB_SETDROPPEDWIDTH, static_cast<WPARAM>(widest + scrollBar + 8), 0);
+  const LRESULT itemHeight = std::max<LRESULT>(1, ::SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0));
+  ::SendMessageW(combo, CB_SETMINVISIBLE, static_cast<WPARAM>(kMaxListHeight / itemHeight), 0);
+}
+
+void SetToolTipText(GadgetRecord& record) {
+  WindowRecord* window = FindWindowRecord(record.window);
+  if (window == nullptr) return;
+  if (window->toolTips == nullptr) {
+    // One tool tip control per window, shown whether or not it is active;
+    // "&" is shown as typed.
+    window->toolTips = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                         WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window->hwnd,
+                                         nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    // Lines of a tip break where the text breaks them.
+    ::SendMessageW(window->toolTips, TTM_SETMAXTIPWIDTH, 0, 600);
+  }
+  std::wstring text = Wide(record.toolTip);
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = window->hwnd;
+  tool.uId = reinterpret_cast<UINT_PTR>(record.hwnd);
+  tool.lpszText = text.data();
+  ::SendMessageW(window->toolTips, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  if (!text.empty())
+    ::SendMessageW(window->toolTips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+// Labels and links: one line, vertically centred, "&" shown as typed. With
+// SS_NOTIFY they take the mouse, for their tool tips and the link's click.
+constexpr DWORD kStaticStyle = SS_LEFTNOWORDWRAP | SS_CENTERIMAGE | SS_NOPREFIX | SS_NOTIFY;
+
+}  // namespace
+
+void CreateLabel(GadgetId id, int x, int y, int w, int h, const std::string& text, unsigned flags) {
+  Install(id, ControlKind::Label, WC_STATICW, Wide(text), kStaticStyle,
+          (flags & kSunken) ? WS_EX_STATICEDGE : 0, x, y, w, h, GadgetFont());
+}
+
+void CreateEditField(GadgetId id, int x, int y, int w, int h, const std::string& text,
+                     unsigned flags) {
+  ProgramSetsText() = true;
+  HWND edit =
+      Install(id, ControlKind::EditField, WC_EDITW, Wide(text),
+              WS_TABSTOP | ES_AUTOHSCROLL | ES_LEFT, WS_EX_CLIENTEDGE, x, y, w, h, GadgetFont());
+  ProgramSetsText() = false;
+  // Read-only still lets the user select, copy and tab into the field.
+  if (edit != nullptr && (flags & kReadOnly)) ::SendMessageW(edit, EM_SETREADONLY, TRUE, 0);
+}
+
+void CreateButton(GadgetId id, int x, int y, int w, int h, const std::string& caption) {
+  Install(id, ControlKind::Button, WC_BUTTONW, Wide(caption), WS_TABSTOP | BS_PUSHBUTTON, 0, x, y,
+          w, h, GadgetFont());
+}
+
+void CreateCheckBox(GadgetId id, int x, int y, int w, int h, const std::string& caption) {
+  Install(id, ControlKind::CheckBox, WC_BUTTONW, Wide(caption), WS_TABSTOP | BS_AUTOCHECKBOX, 0, x,
+          y, w, h, GadgetFont());
+}
+
+void CreateComboBox(GadgetId id, int x, int y, int w, int h) {
+  // The height given to a drop-down is its open list's; the closed control
+  // takes the height asked for through its selection field.
+  HWND combo = Install(id, ControlKind::ComboBox, WC_COMBOBOXW, L"",
+                       WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, x, y, w,
+                       ClampSize(h) + kMaxListHeight, GadgetFont());
+  if (combo == nullptr) return;
+  RECT closed{};
+  ::GetWindowRect(combo, &closed);
+  const LRESULT field = ::SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+  const int extra = (closed.bottom - closed.top) - static_cast<int>(field);
+  if (h - extra > 0) ::SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), h - extra);
+  FitComboList(combo);
+}
+
+void CreateTextArea(GadgetId id, int x, int y, int w, int h, unsigned flags) {
+  HWND area = Install(id, ControlKind::TextArea, WC_EDITW, L"",
+                      WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
+                          ES_AUTOHSCROLL | ES_NOHIDESEL,
+                      WS_EX_CLIENTEDGE, x, y, w, h, TextAreaFont());
+  if (area == nullptr) return;
+  ::SendMessageW(area, EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
+  if (flags & kReadOnly) ::SendMessageW(area, EM_SETREADONLY, TRUE, 0);
+}
+
+void CreateHyperlink(GadgetId id, int x, int y, int w, int h, const std::string& text,
+                     unsigned colour) {
+  if (Install(id, ControlKind::Hyperlink, WC_STATICW, Wide(text), kStaticStyle, 0, x, y, w, h,
+              LinkFont()) != nullptr) {
+    FindGadget(id)->colour = colour & 0xFFFFFFu;
+  }
+}
+
+void SetText(GadgetId id, const std::string& text) {
+  GadgetRecord* record = FindGadget(id);
+  if (record == nullptr || record->kind == ControlKind::ComboBox) return;  // its text is its entry
+  ProgramSetsText() = true;
+  if (record->kind == ControlKind::TextArea) {
+    ::SetWindowTextW(record->hwnd, CrLfLines(text).c_str());
+    ::SendMessageW(record->hwnd, EM_SETMODIFY, FALSE, 0);
+    record->textAreaText = text;
+  } else {
+    ::SetWindowTextW(record->hwnd, Wide(text).c_str());
+  }
+  if (record->kind == ControlKind::EditField) {
+    // A long result shows its beginning.
+    ::SendMessageW(record->hwnd, EM_SETSEL, 0, 0);
+    ::SendMessageW(record->hwnd, EM_SCROLLCARET, 0, 0);
+  }
+  ProgramSetsText() = false;
+}
+
+std::string GetText(GadgetId id) {
+  GadgetRecord* record = FindGadget(id);
+  if (record == nullptr) return {};
+  switch (record->kind) {
+    case ControlKind::ComboBox:
+      return ComboEntry(record->hwnd, ::SendMessageW(record->hwnd, CB_GETCURSEL, 0, 0));
+    case ControlKind::TextArea:
+      // Unchanged by the user: the text as the program gave it; else the
+      // control's, whose lines end in CR LF as the program's own texts do.
+      if (::SendMessageW(record->hwnd, EM_GETMODIFY, 0, 0) == 0) return record->textAreaText;
+      return WindowText(record->hwnd);
+    case ControlKind::None:
+      return {};
+    default:
+      return WindowText(record->hwnd);
+  }
+}
+
+void AddItem(GadgetId id, int position, const std::string& text) {
+  GadgetRecord* record = FindGadget(id);
+  if (record == nullptr || record->kind != ControlKind::ComboBox) return;
+  const LRESULT count = ::SendMessageW(record->hwnd, CB_GETCOUNT, 0, 0);
+  const WPARAM at =
+      position < 0 || position > count ? static_cast<WPARAM>(-1) : static_cast<WPARAM>(position);
+  const std::wstring entry = Wide(text);
+  ::SendMessageW(record->hwnd, CB_INSERTSTRING, at, reinterpret_cast<LPARAM>(entry.c_str()));
+  FitComboList(record->hwnd);
+}
+
+void SelectItem(GadgetId id, int value) {
+  GadgetRecord* record = FindGadget(id);
+  if (record == nullptr) return;
+  if (record->kind == ControlKind::ComboBox) {
+    // An index that names no entry leaves none selected.
+    const LRESULT count = ::SendMessageW(record->hwnd, CB_GETCOUNT, 0, 0);
+    ::SendMessageW(
+        record->hwnd, CB_SETCURSEL,
+        value >= 0 && value < count ? static_cast<WPARAM>(value) : static_cast<WPARAM>(-1), 0);
+  } else if (record->kind == ControlKind::CheckBox) {
+    ::SendMessageW(record->hwnd, BM_SETCHECK, value != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
+  }
+}
+
+int SelectedItem(GadgetId id) {
+  GadgetRecord* record = FindGadget(id);
+  if (record == nullptr) return 0;
+  if (record->kind == ControlKind::ComboBox) {
+    const LRESULT index = ::SendMessageW(record->hwnd, CB_GETCURSEL, 0, 0);
+    return index < 0 ? -1 : static_cast<int>(index);
+  }
+  if (record->kind == ControlKind::CheckBox) {
+    return ::SendMessageW(record->hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+  }
+  return 0;
+}
+
+void SetToolTip(GadgetId id, const std::string& text) {
+  GadgetRecord* record = FindGadget(id);
+  if (record == nullptr) return;
+  record->toolTip = text;
+  SetToolTipText(*record);
+}
+
+void SetAccessibleName(GadgetId id, const std::string& name) {
+  // Kept only: handing it to screen readers needs Active Accessibility's
+  // property service, which this layer does not use yet.
+  if (GadgetRecord* record = FindGadget(id)) record->accessibleName = name;
+}
+
+bool GadgetExists(GadgetId id) {
+  return FindGadget(id) != nullptr;
+}
+
+ControlKind GadgetKind(GadgetId id) {
+  GadgetRecord* record = FindGadget(id);
+  return record != nullptr ? record->kind : ControlKind::None;
+}
+
+void DestroyGadget(GadgetId id) {
+  DeleteGadget(id);
+}
+
+void PlaceGadget(GadgetId id, int x, int y, int w, int h) {
+  GadgetRecord* record = FindGadget(id);
+  if (record == nullptr) return;
+  if (record->kind == ControlKind::ComboBox) h = ClampSize(h) + kMaxListHeight;
+  ::SetWindowPos(record->hwnd, nullptr, ClampCoordinate(x), ClampCoordinate(y), ClampSize(w),
+                 ClampSize(h), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void SetEnterGadget(WindowId window, GadgetId gadget) {
+  if (WindowRecord* record = FindWindowRecord(window)) record->enterGadget = gadget;
+}

@@ -1,0 +1,90 @@
+#pragma once
+// Inside the Win32 gadget layer only: the tables that map the program's window
+// and gadget ids to native windows, the queue of events that WaitEvent hands
+// out, and the conversions between the program's UTF-8 and Windows' UTF-16.
+
+#include <windows.h>
+// windows.h first: the others build on it.
+#include <commctrl.h>
+
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "gadgets/gadgets.h"
+
+namespace gadget_layer {
+
+struct WindowRecord {
+  HWND hwnd = nullptr;
+  DWORD style = 0;
+  DWORD exStyle = 0;
+  HMENU menuBar = nullptr;
+  HMENU menuTitle = nullptr;  // the drop-down that AddMenuItem adds to
+  HWND toolTips = nullptr;
+  HWND lastFocus = nullptr;  // given back when the window is activated again
+  GadgetId enterGadget = -1;
+  bool smartRefresh = false;
+  bool userMoving = false;  // between WM_ENTERSIZEMOVE and WM_EXITSIZEMOVE
+  // The outer corner and inner size last set by the program or reported.
+  RECT known{};
+};
+
+struct GadgetRecord {
+  HWND hwnd = nullptr;
+  ControlKind kind = ControlKind::None;
+  WindowId window = -1;
+  std::string toolTip;
+  std::string accessibleName;
+  unsigned colour = 0;  // Hyperlink: 0xRRGGBB
+  // TextArea: the text last given by the program, handed back by GetText while
+  // the user has not changed it (the control keeps CR LF line ends only).
+  std::string textAreaText;
+};
+
+std::wstring Wide(std::string_view utf8);
+std::string Utf8(std::wstring_view wide);
+std::string WindowText(HWND hwnd);
+
+WindowRecord* FindWindowRecord(WindowId id);
+WindowId WindowIdOf(HWND hwnd);  // the top-level window's id, or -1
+std::map<WindowId, WindowRecord>& Windows();
+GadgetRecord* FindGadget(GadgetId id);
+GadgetId GadgetIdOf(HWND hwnd);  // -1 when the control is none of the program's
+std::map<GadgetId, GadgetRecord>& Gadgets();
+void ForgetGadgetWindow(HWND hwnd);
+void RememberGadgetWindow(HWND hwnd, GadgetId id);
+// Destroys the control and frees the id; queued events of it are dropped.
+void DeleteGadget(GadgetId id);
+
+WindowId ControlWindow();
+void SetControlWindow(WindowId id);
+
+// Menu item commands: WM_COMMAND numbers of their own, so that they never meet
+// a control's notification or the dialog manager's IDOK and IDCANCEL.
+WORD MenuCommandFor(WindowId window, MenuItemId item);
+bool MenuItemOfCommand(WORD command, WindowId& window, MenuItemId& item);
+
+// True while SetText changes a control, whose notifications are then no event.
+bool& ProgramSetsText();
+
+void QueueEvent(const Event& event);
+void QueueGadgetEvent(WindowId window, GadgetId gadget, GadgetAction action);
+void DropGadgetEvents(GadgetId gadget);
+void DropWindowEvents(WindowId window);
+
+// The fonts of the controls and of the text area, made by InitGadgets.
+HFONT GadgetFont();
+HFONT LinkFont();
+HFONT TextAreaFont();
+HICON ProgramIcon();
+
+// The window class of the program's top-level windows and its procedure.
+const wchar_t* AppWindowClass();
+LRESULT CALLBACK AppWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Sizes of the frame around an inner area of this style, with or without menu
+// bar, at the window's monitor's scale.
+RECT FrameFor(DWORD style, DWORD exStyle, bool menu, HWND hwnd);
+
+}  // namespace gadget_layer

@@ -1,0 +1,439 @@
+// Top-level windows and their menu bars on Win32: the window procedure that
+// turns the system's messages into the program's events, and the window
+// operations by id.
+
+#include <windows.h>
+// windows.h first: the others build on it.
+#include <commctrl.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "gadgets/gadgets.h"
+#include "gadgets/win32/win32_state.h"
+#include "gadgets/window_placement.h"
+
+using namespace gadget_layer;
+
+namespace {
+
+DWORD StyleFor(unsigned flags) {
+  DWORD style = WS_CLIPCHILDREN;
+  // A window without a title bar is a pop-up with a thin border: an
+  // overlapped window always gets a caption.
+  style |= (flags & kTitleBar) ? WS_OVERLAPPED | WS_CAPTION : WS_POPUP | WS_BORDER;
+  if (flags & kCloseBox) style |= WS_SYSMENU;
+  if (flags & kSizingBorder) style |= WS_THICKFRAME;
+  if (flags & kMinimizeBox) style |= WS_MINIMIZEBOX | WS_SYSMENU;
+  if (flags & kMaximizeBox) style |= WS_MAXIMIZEBOX | WS_SYSMENU;
+  return style;
+}
+
+UINT DpiOf(HWND hwnd) {
+  using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+  static const auto getDpi = reinterpret_cast<GetDpiForWindowFn>(reinterpret_cast<void*>(
+      ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+  if (hwnd != nullptr && getDpi != nullptr) return getDpi(hwnd);
+  HDC screen = ::GetDC(nullptr);
+  const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
+  ::ReleaseDC(nullptr, screen);
+  return dpi > 0 ? static_cast<UINT>(dpi) : 96;
+}
+
+// Each monitor's work area (the screen without the task bar), the primary first.
+std::vector<ScreenRect> WorkAreas() {
+  std::vector<ScreenRect> areas;
+  ::EnumDisplayMonitors(
+      nullptr, nullptr,
+      [](HMONITOR monitor, HDC, LPRECT, LPARAM data) -> BOOL {
+        MONITORINFO info{};
+        info.cbSize = sizeof info;
+        if (::GetMonitorInfoW(monitor, &info)) {
+          auto& list = *reinterpret_cast<std::vector<ScreenRect>*>(data);
+          const RECT& w = info.rcWork;
+          const ScreenRect area{w.left, w.top, w.right - w.left, w.bottom - w.top};
+          if (info.dwFlags & MONITORINFOF_PRIMARY) {
+            list.insert(list.begin(), area);
+          } else {
+            list.push_back(area);
+          }
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&areas));
+  return areas;
+}
+
+// Positions and sizes beyond these are no real screen's.
+int ClampCoordinate(int v) {
+  return std::clamp(v, -(1 << 20), 1 << 20);
+}
+int ClampSize(int v) {
+  return std::clamp(v, 0, 1 << 15);
+}
+
+// The outer corner at which a window of this outer size keeps its title bar
+// within the user's reach: the one asked for, or one on the nearest monitor.
+POINT ReachablePoint(int left, int top, int outerWidth, int outerHeight, int titleHeight) {
+  const Corner corner =
+      ReachableCorner({left, top, outerWidth, outerHeight}, titleHeight, WorkAreas());
+  return POINT{corner.left, corner.top};
+}
+
+RECT OuterRect(HWND hwnd) {
+  RECT rect{};
+  ::GetWindowRect(hwnd, &rect);
+  return rect;
+}
+
+// The inner area's size, menu bar included: the outer size less the frame.
+SIZE InnerSize(const WindowRecord& record) {
+  const RECT outer = OuterRect(record.hwnd);
+  const RECT frame = FrameFor(record.style, record.exStyle, false, record.hwnd);
+  return SIZE{(outer.right - outer.left) - (frame.right - frame.left),
+              (outer.bottom - outer.top) - (frame.bottom - frame.top)};
+}
+
+RECT Geometry(const WindowRecord& record) {
+  const RECT outer = OuterRect(record.hwnd);
+  const SIZE inner = InnerSize(record);
+  return RECT{outer.left, outer.top, inner.cx, inner.cy};  // corner and size
+}
+
+// The user has let go of the window: a new corner or size is reported once.
+void ReportUserChange(WindowId id, WindowRecord& record) {
+  const RECT now = Geometry(record);
+  const bool moved = now.left != record.known.left || now.top != record.known.top;
+  const bool sized = now.right != record.known.right || now.bottom != record.known.bottom;
+  record.known = now;
+  if (moved) QueueEvent(Event{EventKind::MoveEvent, id, -1, {}});
+  if (sized) QueueEvent(Event{EventKind::SizeEvent, id, -1, {}});
+}
+
+HWND FirstTabStop(HWND hwnd) {
+  return ::GetNextDlgTabItem(hwnd, nullptr, FALSE);
+}
+
+void ChildCommand(WindowId windowId, HWND control, WORD code) {
+  const GadgetId id = GadgetIdOf(control);
+  const GadgetRecord* record = FindGadget(id);
+  if (record == nullptr) return;
+  switch (record->kind) {
+    case ControlKind::Button:
+    case ControlKind::CheckBox:
+      if (code == BN_CLICKED) QueueGadgetEvent(windowId, id, GadgetAction::Click);
+      break;
+    case ControlKind::Hyperlink:
+      if (code == STN_CLICKED) QueueGadgetEvent(windowId, id, GadgetAction::Click);
+      break;
+    case ControlKind::EditField:
+      // The control tells of the program's own SetText too; only the user's
+      // typing counts.
+      if (code == EN_CHANGE && !ProgramSetsText()) {
+        QueueGadgetEvent(windowId, id, GadgetAction::Change);
+      }
+      break;
+    case ControlKind::ComboBox:
+      // The user's choice from the open list, the same entry again included,
+      // or with the arrow keys on the closed control.
+      if (code == CBN_SELENDOK ||
+          (code == CBN_SELCHANGE && ::SendMessageW(control, CB_GETDROPPEDSTATE, 0, 0) == 0)) {
+        QueueGadgetEvent(windowId, id, GadgetAction::Change);
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace
+
+namespace gadget_layer {
+
+const wchar_t* AppWindowClass() {
+  return L"BrindlesMathWindow";
+}
+
+RECT FrameFor(DWORD style, DWORD exStyle, bool menu, HWND hwnd) {
+  RECT rect{0, 0, 0, 0};
+  using AdjustForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
+  static const auto adjust = reinterpret_cast<AdjustForDpiFn>(reinterpret_cast<void*>(
+      ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
+  if (adjust != nullptr) {
+    adjust(&rect, style, menu, exStyle, DpiOf(hwnd));
+  } else {
+    ::AdjustWindowRectEx(&rect, style, menu, exStyle);
+  }
+  return rect;
+}
+
+LRESULT CALLBACK AppWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  const WindowId id = WindowIdOf(hwnd);
+  WindowRecord* record = FindWindowRecord(id);
+  if (record == nullptr || record->hwnd != hwnd) {
+    return ::DefWindowProcW(hwnd, message, wParam, lParam);
+  }
+  switch (message) {
+    case WM_CLOSE:
+      // The program decides whether the window closes. A disabled window
+      // takes no input, its close box included.
+      if (::IsWindowEnabled(hwnd)) QueueEvent(Event{EventKind::CloseEvent, id, -1, {}});
+      return 0;
+    case WM_COMMAND: {
+      MenuItemId item = -1;
+      WindowId menuWindow = -1;
+      if (lParam == 0 && HIWORD(wParam) == 0 &&
+          MenuItemOfCommand(LOWORD(wParam), menuWindow, item)) {
+        QueueEvent(Event{EventKind::MenuEvent, menuWindow, item, GadgetAction::None});
+      } else if (lParam != 0) {
+        ChildCommand(id, reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+      }
+      return 0;
+    }
+    case WM_ENTERSIZEMOVE:
+      record->userMoving = true;
+      break;
+    case WM_EXITSIZEMOVE:
+      record->userMoving = false;
+      ReportUserChange(id, *record);
+      break;
+    case WM_ACTIVATE:
+      // The focus stays with the control that had it when the user comes back.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = ::GetFocus();
+        if (focus != nullptr && ::IsChild(hwnd, focus)) record->lastFocus = focus;
+      } else if (!::IsIconic(hwnd)) {
+        HWND focus = record->lastFocus != nullptr && ::IsWindow(record->lastFocus)
+                         ? record->lastFocus
+                         : FirstTabStop(hwnd);
+        if (focus != nullptr) ::SetFocus(focus);
+        return 0;
+      }
+      break;
+    case WM_CTLCOLORSTATIC: {
+      const GadgetRecord* control = FindGadget(GadgetIdOf(reinterpret_cast<HWND>(lParam)));
+      if (control != nullptr && control->kind == ControlKind::Hyperlink) {
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        const unsigned c = control->colour;
+        // The same colour whatever the state: a link does not light up.
+        ::SetTextColor(dc, RGB((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF));
+        ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
+        return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
+      }
+      break;
+    }
+    case WM_SETCURSOR: {
+      const GadgetRecord* control = FindGadget(GadgetIdOf(reinterpret_cast<HWND>(wParam)));
+      if (control != nullptr && control->kind == ControlKind::Hyperlink &&
+          LOWORD(lParam) == HTCLIENT) {
+        ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
+        return TRUE;
+      }
+      break;
+    }
+    case WM_DPICHANGED: {
+      // Moved to a monitor of another scale: take the size the system proposes.
+      const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+      ::SetWindowPos(hwnd, nullptr, suggested->left, suggested->top,
+                     suggested->right - suggested->left, suggested->bottom - suggested->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
+    default:
+      break;
+  }
+  return ::DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+}  // namespace gadget_layer
+
+bool CreateAppWindow(WindowId id, int x, int y, int width, int height, const std::string& title,
+                     unsigned flags) {
+  DestroyAppWindow(id);
+  WindowRecord record;
+  record.style = StyleFor(flags);
+  record.exStyle = WS_EX_CONTROLPARENT;
+  width = ClampSize(width);
+  height = ClampSize(height);
+  const RECT frame = FrameFor(record.style, record.exStyle, false, nullptr);
+  const int outerWidth = width + (frame.right - frame.left);
+  const int outerHeight = height + (frame.bottom - frame.top);
+  const POINT corner =
+      ReachablePoint(ClampCoordinate(x), ClampCoordinate(y), outerWidth, outerHeight, -frame.top);
+  record.hwnd = ::CreateWindowExW(record.exStyle, AppWindowClass(), Wide(title).c_str(),
+                                  record.style, corner.x, corner.y, outerWidth, outerHeight,
+                                  nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+  if (record.hwnd == nullptr) return false;
+  if (HICON icon = ProgramIcon()) {
+    ::SendMessageW(record.hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    ::SendMessageW(record.hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+  }
+  Windows()[id] = record;
+  WindowRecord& stored = Windows()[id];
+  stored.known = Geometry(stored);
+  SetControlWindow(id);
+  ::ShowWindow(record.hwnd, SW_SHOW);
+  ::SetForegroundWindow(record.hwnd);
+  return true;
+}
+
+void DestroyAppWindow(WindowId id) {
+  WindowRecord* record = FindWindowRecord(id);
+  if (record == nullptr) return;
+  std::vector<GadgetId> controls;
+  for (const auto& [gadget, control] : Gadgets()) {
+    if (control.window == id) controls.push_back(gadget);
+  }
+  for (GadgetId gadget : controls)
+    DeleteGadget(gadget);
+  HWND hwnd = record->hwnd;
+  HWND tips = record->toolTips;
+  Windows().erase(id);
+  DropWindowEvents(id);
+  if (tips != nullptr) ::DestroyWindow(tips);
+  ::DestroyWindow(hwnd);  // its menu goes with it
+}
+
+bool WindowExists(WindowId id) {
+  return FindWindowRecord(id) != nullptr;
+}
+
+void PlaceWindow(WindowId id, int x, int y, int width, int height) {
+  WindowRecord* record = FindWindowRecord(id);
+  if (record == nullptr) return;
+  const RECT known = record->known;
+  const int w = width == kUnchanged ? known.right : ClampSize(width);
+  const int h = height == kUnchanged ? known.bottom : ClampSize(height);
+  const RECT frame = FrameFor(record->style, record->exStyle, false, record->hwnd);
+  const int outerWidth = w + (frame.right - frame.left);
+  const int outerHeight = h + (frame.bottom - frame.top);
+  POINT corner{x == kUnchanged ? known.left : ClampCoordinate(x),
+               y == kUnchanged ? known.top : ClampCoordinate(y)};
+  // The corner last reported or set is where the program believes the window
+  // is: it stays where it stands, as the user may have moved it since. A new
+  // corner must leave the title bar in reach.
+  UINT how = SWP_NOZORDER | SWP_NOACTIVATE;
+  if (corner.x == known.left && corner.y == known.top) {
+    how |= SWP_NOMOVE;
+  } else {
+    corner = ReachablePoint(corner.x, corner.y, outerWidth, outerHeight, -frame.top);
+  }
+  ::SetWindowPos(record->hwnd, nullptr, corner.x, corner.y, outerWidth, outerHeight, how);
+  record->known = Geometry(*record);
+}
+
+void SetWindowTitle(WindowId id, const std::string& title) {
+  if (WindowRecord* record = FindWindowRecord(id))
+    ::SetWindowTextW(record->hwnd, Wide(title).c_str());
+}
+
+std::string WindowTitle(WindowId id) {
+  WindowRecord* record = FindWindowRecord(id);
+  return record != nullptr ? WindowText(record->hwnd) : std::string();
+}
+
+int WindowLeft(WindowId id) {
+  WindowRecord* record = FindWindowRecord(id);
+  return record != nullptr ? static_cast<int>(OuterRect(record->hwnd).left) : 0;
+}
+
+int WindowTop(WindowId id) {
+  WindowRecord* record = FindWindowRecord(id);
+  return record != nullptr ? static_cast<int>(OuterRect(record->hwnd).top) : 0;
+}
+
+int InnerWidth(WindowId id) {
+  WindowRecord* record = FindWindowRecord(id);
+  return record != nullptr ? static_cast<int>(InnerSize(*record).cx) : 0;
+}
+
+int InnerHeight(WindowId id) {
+  WindowRecord* record = FindWindowRecord(id);
+  return record != nullptr ? static_cast<int>(InnerSize(*record).cy) : 0;
+}
+
+void SetWindowEnabled(WindowId id, bool enabled) {
+  if (WindowRecord* record = FindWindowRecord(id)) ::EnableWindow(record->hwnd, enabled);
+}
+
+bool WindowEnabled(WindowId id) {
+  WindowRecord* record = FindWindowRecord(id);
+  return record != nullptr && ::IsWindowEnabled(record->hwnd);
+}
+
+void SetWindowTopmost(WindowId id, bool on) {
+  if (WindowRecord* record = FindWindowRecord(id)) {
+    ::SetWindowPos(record->hwnd, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+}
+
+void ActivateWindow(WindowId id) {
+  WindowRecord* record = FindWindowRecord(id);
+  if (record == nullptr) return;
+  if (::IsIconic(record->hwnd)) ::ShowWindow(record->hwnd, SW_RESTORE);
+  ::SetForegroundWindow(record->hwnd);
+  ::BringWindowToTop(record->hwnd);
+}
+
+void SetSmartRefresh(WindowId id, bool on) {
+  // The desktop composes every window off the screen and shows it whole, so a
+  // resize never shows a half-erased window; the setting is only kept.
+  if (WindowRecord* record = FindWindowRecord(id)) record->smartRefresh = on;
+}
+
+void UseWindowForControls(WindowId id) {
+  SetControlWindow(id);
+}
+
+int MenuBarHeight() {
+  // What a menu bar adds to a window's frame, at the primary monitor's scale.
+  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+  const RECT with = FrameFor(style, 0, true, nullptr);
+  const RECT without = FrameFor(style, 0, false, nullptr);
+  return (with.bottom - with.top) - (without.bottom - without.top);
+}
+
+// --- Menus -------------------------------------------------------------------
+
+namespace {
+WindowId g_menuWindow = -1;
+}
+
+void CreateMenuBar(int /*menuId*/, WindowId windowId) {
+  WindowRecord* record = FindWindowRecord(windowId);
+  if (record == nullptr) return;
+  HMENU old = record->menuBar;
+  record->menuBar = ::CreateMenu();
+  record->menuTitle = nullptr;
+  // The window keeps its size; its client area gives the bar its height.
+  const RECT outer = OuterRect(record->hwnd);
+  ::SetMenu(record->hwnd, record->menuBar);
+  ::SetWindowPos(record->hwnd, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  if (old != nullptr) ::DestroyMenu(old);
+  g_menuWindow = windowId;
+}
+
+void AddMenuTitle(const std::string& text) {
+  WindowRecord* record = FindWindowRecord(g_menuWindow);
+  if (record == nullptr || record->menuBar == nullptr) return;
+  record->menuTitle = ::CreatePopupMenu();
+  ::AppendMenuW(record->menuBar, MF_POPUP | MF_STRING,
+                reinterpret_cast<UINT_PTR>(record->menuTitle), Wide(text).c_str());
+  ::DrawMenuBar(record->hwnd);
+}
+
+void AddMenuItem(MenuItemId item, const std::string& text) {
+  WindowRecord* record = FindWindowRecord(g_menuWindow);
+  if (record == nullptr || record->menuTitle == nullptr) return;
+  ::AppendMenuW(record->menuTitle, MF_STRING, MenuCommandFor(g_menuWindow, item),
+                Wide(text).c_str());
+}
+
+void AddMenuSeparator() {
+  WindowRecord* record = FindWindowRecord(g_menuWindow);
+  if (record != nullptr && record->menuTitle != nullptr) {
+    ::AppendMenuW(record->menuTitle, MF_SEPARATOR, 0, nullptr);
+  }
+}
