@@ -6,7 +6,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <string>
+#include <vector>
 
+#include "gadgets/access_letter.h"
 #include "gadgets/app_window.h"
 #include "gadgets/event_queue.h"
 #include "gadgets/gadget_table.h"
@@ -25,34 +28,13 @@ QMenuBar* CurrentMenuBar() {
   return window != nullptr ? window->MenuBar() : nullptr;
 }
 
-// The text with an access letter marked: the first letter or digit not yet
-// taken by `neighbours` (the other titles of the bar, or the other items of the
-// menu), any case. A "&" of the program's own is shown as it is. A text whose
-// letters are all taken gets none.
+// The program's text with an access letter marked, among the titles or items
+// already there.
 QString WithAccessLetter(const std::string& text, const QList<QAction*>& neighbours) {
-  QString taken;
-  for (const QAction* action : neighbours) {
-    const QString shown = action->text();
-    for (qsizetype i = 0; i + 1 < shown.size(); ++i) {
-      if (shown[i] != QLatin1Char('&')) continue;
-      if (shown[i + 1] != QLatin1Char('&')) taken += shown[i + 1].toUpper();
-      ++i;
-    }
-  }
-  QString marked;
-  bool chosen = false;
-  for (const QChar c : QString::fromStdString(text)) {
-    if (c == QLatin1Char('&')) {
-      marked += QStringLiteral("&&");
-      continue;
-    }
-    if (!chosen && c.isLetterOrNumber() && !taken.contains(c.toUpper())) {
-      marked += QLatin1Char('&');
-      chosen = true;
-    }
-    marked += c;
-  }
-  return marked;
+  std::vector<std::string> marked;
+  for (const QAction* action : neighbours)
+    marked.push_back(action->text().toStdString());
+  return QString::fromStdString(MarkAccessLetter(text, marked));
 }
 
 }  // namespace
