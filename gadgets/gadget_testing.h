@@ -68,8 +68,6 @@ struct MessageBoxView {
   bool hasIcon = false;
 };
 void OnNextMessageBox(std::function<void(const MessageBoxView&)> handler);
-// Whether a message box of the program is open now.
-bool MessageBoxOpen();
 // How many message boxes ShowMessage has opened since the program started. A box
 // opened with no handler armed is closed with "OK" at once (so that no test
 // hangs) and reported on the standard error stream.

@@ -1,22 +1,66 @@
 // Driving controls and windows from tests the way a user would: through the
-// window system's input path, which a modal message box blocks.
+// window system's input path, which a modal message box blocks; and looking at
+// the next message box while it is open, then closing it with "OK".
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QMessageBox>
 #include <QPointer>
+#include <QStringList>
 #include <QTest>
 #include <QWindow>
+#include <cstdio>
+#include <utility>
 
 #include "gadgets/app_window.h"
 #include "gadgets/gadget_table.h"
 #include "gadgets/gadget_testing.h"
+#include "gadgets/message_box.h"
 #include "gadgets/testing_support.h"
 
 using namespace gadget_layer;
 
 namespace {
+
+std::function<void(const MessageBoxView&)>& PendingHandler() {
+  static std::function<void(const MessageBoxView&)> handler;
+  return handler;
+}
+
+MessageBoxView ViewOf(const QMessageBox& box) {
+  MessageBoxView view;
+  view.title = box.windowTitle().toStdString();
+  view.text = box.text().toStdString();
+  QStringList texts;
+  for (QAbstractButton* button : box.buttons())
+    texts << button->text();
+  view.buttons = texts.join(QLatin1Char('|')).toStdString();
+  view.hasIcon = box.icon() != QMessageBox::NoIcon || !box.iconPixmap().isNull();
+  return view;
+}
+
+void ClickOk(QMessageBox& box) {
+  for (QAbstractButton* button : box.buttons()) {
+    if (button->text() != QStringLiteral("OK") || box.windowHandle() == nullptr) continue;
+    const QPoint centre = button->mapTo(&box, button->rect().center());
+    QTest::mouseClick(box.windowHandle(), Qt::LeftButton, Qt::NoModifier, centre);
+  }
+  if (box.isVisible()) box.done(QMessageBox::Accepted);  // no OK button: still never hang
+}
+
+void WatchMessageBox(QMessageBox& box) {
+  const MessageBoxView view = ViewOf(box);
+  if (auto handler = std::exchange(PendingHandler(), {})) {
+    handler(view);
+  } else {
+    std::fprintf(stderr, "message box with no handler armed: \"%s\" / \"%s\"\n", view.title.c_str(),
+                 view.text.c_str());
+  }
+  ClickOk(box);
+}
 
 struct Target {
   QWidget* widget = nullptr;
@@ -32,6 +76,14 @@ Target TargetOf(GadgetId id) {
   target.window = widget->window()->windowHandle();
   target.centre = widget->mapTo(widget->window(), widget->rect().center());
   return target;
+}
+
+// Whether a user could reach this window now: it is enabled and no modal
+// message box of another window stands in the way.
+bool ReachableByUser(const QWidget* window) {
+  if (window == nullptr || !window->isEnabled()) return false;
+  const QWidget* modal = QApplication::activeModalWidget();
+  return modal == nullptr || modal == window;
 }
 
 // Where the window system sends the keys pressed in a window: to a menu or
@@ -50,6 +102,15 @@ Qt::Key KeyOf(QChar c) {
   return Qt::Key_unknown;
 }
 
+// A user takes hold of a window only once it is shown where the program put
+// it: a window that was just opened, placed or re-shown gets that far first.
+QWindow* WindowReadyForUser(WindowId windowId) {
+  QPointer<AppWindow> window = FindAppWindow(windowId);
+  if (window.isNull()) return nullptr;
+  WaitUntil([&window] { return window.isNull() || window->ReadyForUser(); }, 5000);
+  return window.isNull() ? nullptr : window->windowHandle();
+}
+
 }  // namespace
 
 void ClickGadget(GadgetId id) {
@@ -63,7 +124,7 @@ void TypeText(GadgetId id, const std::string& text) {
   gadget_testing::EnsureTestHooks();
   Target target = TargetOf(id);
   if (target.window == nullptr) return;
-  if (!gadget_testing::ReachableByUser(target.widget->window())) return;
+  if (!ReachableByUser(target.widget->window())) return;
   target.widget->setFocus(Qt::OtherFocusReason);
   for (QChar c : QString::fromStdString(text)) {
     QTest::sendKeyEvent(QTest::Click, target.window, KeyOf(c), QString(c), Qt::NoModifier);
@@ -109,7 +170,7 @@ void PressLetter(WindowId windowId, char letter, bool alt) {
 void ChooseComboItem(GadgetId id, int index) {
   gadget_testing::EnsureTestHooks();
   auto* combo = GadgetAs<QComboBox>(id, ControlKind::ComboBox);
-  if (combo == nullptr || !gadget_testing::ReachableByUser(combo->window())) return;
+  if (combo == nullptr || !ReachableByUser(combo->window())) return;
   if (index < 0 || index >= combo->count()) return;
   // Open the list, move to the entry and take it with Return, as the keyboard does.
   combo->showPopup();
@@ -123,7 +184,7 @@ void ChooseComboItem(GadgetId id, int index) {
 void ChooseMenuItem(WindowId windowId, MenuItemId item) {
   gadget_testing::EnsureTestHooks();
   AppWindow* window = FindAppWindow(windowId);
-  if (window == nullptr || !gadget_testing::ReachableByUser(window)) return;
+  if (window == nullptr || !ReachableByUser(window)) return;
   auto found = window->MenuItems().find(item);
   if (found == window->MenuItems().end() || found->second.isNull()) return;
   if (found->second->isEnabled()) found->second->trigger();
@@ -134,25 +195,34 @@ void ClickCloseBox(WindowId windowId) {
   AppWindow* window = FindAppWindow(windowId);
   // A modal box keeps the window manager's close request from the window, as
   // the toolkit does with the real request (checked under X11 in the tests).
-  // QWindow::close would count as the program's own and pass the box.
-  if (window == nullptr || !gadget_testing::ReachableByUser(window)) return;
+  // QWindow::close would count as the program's own and pass the box. A
+  // disabled window still gets the request: the layer itself must drop it.
+  const QWidget* modal = QApplication::activeModalWidget();
+  if (window == nullptr || (modal != nullptr && modal != window)) return;
   window->close();
 }
-
-namespace {
-
-// A user takes hold of a window only once it is shown where the program put
-// it: a window that was just opened, placed or re-shown gets that far first.
-QWindow* WindowReadyForUser(WindowId windowId) {
-  QPointer<AppWindow> window = FindAppWindow(windowId);
-  if (window.isNull()) return nullptr;
-  WaitUntil([&window] { return window.isNull() || window->ReadyForUser(); }, 5000);
-  return window.isNull() ? nullptr : window->windowHandle();
-}
-
-}  // namespace
 
 void MoveWindowAsUser(WindowId windowId, int x, int y) {
   // The window system moves it; the layer sees only the geometry it reports.
   if (QWindow* handle = WindowReadyForUser(windowId)) handle->setFramePosition(QPoint(x, y));
+}
+
+namespace gadget_testing {
+
+void EnsureTestHooks() {
+  static bool installed = false;
+  if (installed) return;
+  installed = true;
+  gadget_layer::SetMessageBoxWatcher(WatchMessageBox);
+}
+
+}  // namespace gadget_testing
+
+void OnNextMessageBox(std::function<void(const MessageBoxView&)> handler) {
+  gadget_testing::EnsureTestHooks();
+  PendingHandler() = std::move(handler);
+}
+
+int MessageBoxCount() {
+  return gadget_layer::MessageBoxesShown();
 }

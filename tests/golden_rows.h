@@ -6,11 +6,6 @@
 // needed at either end), \t \n \r a tab, line feed and carriage return, \| a
 // bar, \\ a backslash and \xHH the byte HH.
 //
-// Where blanks matter inside a column (settings files as found and written),
-// the columns are separated by tabs instead, a column of only "-" is empty, and
-// the escapes are undone on demand, after a column has been split further
-// (ReadGoldenCells).
-//
 // The folder's test program defines BRINDLE_GOLDEN_DIR.
 
 #include <gtest/gtest.h>
@@ -22,6 +17,7 @@
 #include <fstream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // The columns of a row, and "file:line" for SCOPED_TRACE.
@@ -108,46 +104,24 @@ Number GoldenNumber(const std::string& text) {
   return value;
 }
 
-// --- Tab-separated rows -----------------------------------------------------
-
-// A cell with its escapes undone; a cell of only "-" is empty.
-inline std::string GoldenText(std::string_view cell) {
-  std::string text;
-  if (cell == "-") return text;
-  for (size_t i = 0; i < cell.size(); ++i) {
-    text += cell[i] == '\\' && i + 1 < cell.size() ? Escaped(cell, ++i) : cell[i];
-  }
-  return text;
-}
-
+// "a;b; c" as {"a", "b", " c"}: a column split further.
 inline std::vector<std::string> SplitCell(std::string_view cell, char separator) {
   std::vector<std::string> parts(1);
-  for (const char c : cell) {
-    if (c == separator) {
-      parts.emplace_back();
-    } else {
-      parts.back() += c;
-    }
-  }
+  for (const char c : cell)
+    c == separator ? parts.emplace_back() : parts.back() += c;
   return parts;
 }
 
+// The rows of `name` with their line numbers, for tests that name rows by line.
 struct GoldenCells {
-  int line = 0;                    // in the data file, for messages
-  std::vector<std::string> cells;  // as written, escapes not yet undone
-  std::string Text(size_t i) const { return GoldenText(cells.at(i)); }
+  int line = 0;
+  GoldenRow cells;
+  std::string Text(size_t i) const { return cells.at(i); }
   int64_t Number(size_t i) const { return GoldenNumber<int64_t>(cells.at(i)); }
 };
-
-// The tab-separated rows of `name`; empty lines and "#" lines are skipped, and a
-// file that cannot be read fails the test.
 inline std::vector<GoldenCells> ReadGoldenCells(const std::string& name) {
   std::vector<GoldenCells> rows;
-  std::ifstream in(std::string(BRINDLE_GOLDEN_DIR) + "/" + name, std::ios::binary);
-  if (!in) ADD_FAILURE() << "cannot read golden/" << name;
-  std::string line;
-  for (int number = 1; std::getline(in, line); ++number) {
-    if (!line.empty() && line[0] != '#') rows.push_back({number, SplitCell(line, '\t')});
-  }
+  for (GoldenRow& row : ReadGolden(name, {3}))
+    rows.push_back({std::stoi(row.where.substr(name.size() + 1)), std::move(row)});
   return rows;
 }

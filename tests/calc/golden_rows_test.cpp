@@ -27,17 +27,6 @@ UnitsMode Units(const std::string& text) {
                              : UnitsModeOf(GoldenNumber<int>(text));
 }
 
-// Each row of `name`: `inputs` columns typed, then the `outputs` (or `other`)
-// columns that `calculate` answers for them.
-template <typename Calculate>
-void CheckCalculation(const std::string& name, size_t inputs, size_t outputs, size_t other,
-                      Calculate calculate) {
-  for (const GoldenRow& row : ReadGolden(name, {inputs + outputs, inputs + other})) {
-    SCOPED_TRACE(row.where);
-    EXPECT_EQ(calculate(row), Texts(row.begin() + inputs, row.end()));
-  }
-}
-
 Texts MessageTexts(const CalcMessage& message) {
   return {message.title, message.text};
 }
@@ -54,42 +43,61 @@ Texts SolveTriangle(const GoldenRow& r, UnitsMode mode) {
                s.angleBC, s.angleAC, s.area,  s.totalWeight, box};
 }
 
-TEST(TriangleSolver, GoldenRows) {
-  CheckCalculation("triangle.txt", 8, 11, 2, [](const GoldenRow& r) {
-    if (r[0] != "Both") return SolveTriangle(r, Units(r[0]));
-    const Texts fractions = SolveTriangle(r, kFractions);
-    EXPECT_EQ(SolveTriangle(r, kDecimal), fractions) << "the modes differ";
-    return fractions;
-  });
+int UnitIndex(const std::string& unit) {
+  static const std::vector<GoldenRow> units = ReadGolden("units.txt", {2});
+  for (size_t i = 0; i < units.size(); ++i)
+    if (units[i][0] == unit) return static_cast<int>(i);
+  return GoldenNumber<int>(unit);
 }
 
-TEST(CalculateCircle, GoldenRows) {
-  CheckCalculation("circle.txt", 6, 8, 2, [](const GoldenRow& r) {
-    const auto result = CalculateCircle({r[1], r[2], r[3], r[4], r[5], Units(r[0])});
-    if (const auto* message = std::get_if<CalcMessage>(&result)) return MessageTexts(*message);
-    const CircleOutput& o = std::get<CircleOutput>(result);
-    return Texts{o.holes,    o.angle,  o.cord, o.weightTotal,
-                 o.diameter, o.radius, o.area, o.perimeter};
-  });
-}
+// Each golden file: its first `inputs` columns typed, then the `outputs`
+// columns (or `other`, a message box's) that `calculate` answers for them.
+const struct {
+  const char* file;
+  size_t inputs, outputs, other;
+  Texts (*calculate)(const GoldenRow&);
+} kCalculations[] = {
+    {"triangle.txt", 8, 11, 2,
+     [](const GoldenRow& r) {
+       if (r[0] != "Both") return SolveTriangle(r, Units(r[0]));
+       const Texts fractions = SolveTriangle(r, kFractions);
+       EXPECT_EQ(SolveTriangle(r, kDecimal), fractions) << "the modes differ";
+       return fractions;
+     }},
+    {"circle.txt", 6, 8, 2,
+     [](const GoldenRow& r) {
+       const auto result = CalculateCircle({r[1], r[2], r[3], r[4], r[5], Units(r[0])});
+       if (const auto* message = std::get_if<CalcMessage>(&result)) return MessageTexts(*message);
+       const CircleOutput& o = std::get<CircleOutput>(result);
+       return Texts{o.holes,    o.angle,  o.cord, o.weightTotal,
+                    o.diameter, o.radius, o.area, o.perimeter};
+     }},
+    {"square.txt", 4, 5, 1,
+     [](const GoldenRow& r) {
+       const auto o = CalculateSquare({r[1], r[2], r[3], Units(r[0])});
+       return o ? Texts{o->diagonal, o->angle, o->area, o->total, o->perimeter} : Texts{"nothing"};
+     }},
+    {"bend.txt", 16, 1, 1,
+     [](const GoldenRow& r) {
+       EXPECT_TRUE(r[1] == "Hard" || r[1] == "Soft") << r[1];
+       return Texts{CalculateBend({r[1] == "Hard",
+                                   {r[2], r[3], r[4], r[5], r[6]},
+                                   {r[7], r[8], r[9], r[10]},
+                                   r[11],
+                                   {r[12], r[13], r[14], r[15]},
+                                   Units(r[0])})};
+     }},
+    {"convert.txt", 3, 1, 1,
+     [](const GoldenRow& r) { return Texts{ConvertUnit(r[0], UnitIndex(r[1]), UnitIndex(r[2]))}; }},
+};
 
-TEST(CalculateSquare, GoldenRows) {
-  CheckCalculation("square.txt", 4, 5, 1, [](const GoldenRow& r) {
-    const auto o = CalculateSquare({r[1], r[2], r[3], Units(r[0])});
-    return o ? Texts{o->diagonal, o->angle, o->area, o->total, o->perimeter} : Texts{"nothing"};
-  });
-}
-
-TEST(CalculateBend, GoldenRows) {
-  CheckCalculation("bend.txt", 16, 1, 1, [](const GoldenRow& r) {
-    EXPECT_TRUE(r[1] == "Hard" || r[1] == "Soft") << r[1];
-    return Texts{CalculateBend({r[1] == "Hard",
-                                {r[2], r[3], r[4], r[5], r[6]},
-                                {r[7], r[8], r[9], r[10]},
-                                r[11],
-                                {r[12], r[13], r[14], r[15]},
-                                Units(r[0])})};
-  });
+TEST(Calculations, GoldenRows) {
+  for (const auto& [file, inputs, outputs, other, calculate] : kCalculations) {
+    for (const GoldenRow& row : ReadGolden(file, {inputs + outputs, inputs + other})) {
+      SCOPED_TRACE(row.where);
+      EXPECT_EQ(calculate(row), Texts(row.begin() + static_cast<long>(inputs), row.end()));
+    }
+  }
 }
 
 // The drop-down entries in order; every pair of units within a family answers
@@ -109,18 +117,6 @@ TEST(ConvertUnit, EntriesAndFamilies) {
       }
     }
   }
-}
-
-TEST(ConvertUnit, GoldenRows) {
-  const std::vector<GoldenRow> units = ReadGolden("units.txt", {2});
-  const auto index = [&](const std::string& unit) {
-    for (size_t i = 0; i < units.size(); ++i)
-      if (units[i][0] == unit) return static_cast<int>(i);
-    return GoldenNumber<int>(unit);
-  };
-  CheckCalculation("convert.txt", 3, 1, 1, [&](const GoldenRow& r) {
-    return Texts{ConvertUnit(r[0], index(r[1]), index(r[2]))};
-  });
 }
 
 // The texts in golden/hostile_texts.txt that read as 0, and some of 100,000

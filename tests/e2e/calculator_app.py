@@ -234,10 +234,11 @@ class CalculatorApp:
         x.wait_for(lambda: (g := x.geometry(window)) and (g.width, g.height) == tuple(size),
                    f"window {window} to take the inner size {size}")
 
-    def click_close_box(self, window):
+    def click_close_box(self, window, activate=True):
         """Clicks the close box at the right end of openbox's title bar."""
         g = self.wait_until_shown(window)
-        x.activate(window)
+        if activate:
+            x.activate(window)
         frame_right = g.x - g.frame_left + g.frame_width
         x.click_at(frame_right - 11, g.y - g.frame_top // 2)
         x.park_pointer()

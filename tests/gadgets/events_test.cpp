@@ -1,9 +1,15 @@
-// Events and input: what the user does reaches the queue by id, what the
-// program does itself does not; Tab and Shift+Tab wrap and queue nothing; and
-// message boxes hold back all input while they are open.
+// The gadget layer as the pages see it, one action after another on one
+// window: what the user does queues one event for its control (a menu item
+// chosen with its access letters too), what the program does queues none; so
+// do focus moves, typing into a read-only field, a disabled window's close
+// box, input while a message box is open and clicks on controls or windows
+// destroyed before their events are taken. Controls are found by id, and ids
+// that name nothing read empty.
 
+#include <climits>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "tests/support/gadget_fixture.h"
@@ -11,12 +17,18 @@
 namespace {
 
 using EventsTest = GadgetTest;
-using KeyboardTest = GadgetTest;
-using MessageBoxTest = GadgetTest;
 
-void PressKeyTimes(TestKey key, int times) {
-  for (int i = 0; i < times; ++i)
+// From the field 40 of the active window, where the focus goes key by key.
+void ExpectFocusWalk(TestKey key, const std::vector<GadgetId>& expected) {
+  ActivateWindow(3);
+  ASSERT_TRUE(WaitUntil([] { return WindowActive(3); }));
+  TypeText(40, "");
+  std::vector<GadgetId> seen;
+  for (size_t i = 0; i < expected.size(); ++i) {
     PressKey(3, key);
+    seen.push_back(FocusedGadget());
+  }
+  EXPECT_EQ(seen, expected);
 }
 
 // Alt and a menu title's access letter, then an item's letter in the open menu.
@@ -25,185 +37,155 @@ void PressAccessLetters(char title, char item) {
   PressLetter(3, item);
 }
 
-TEST_F(EventsTest, UserActionsQueueOneEventForTheirControlAndTheProgramsNone) {
+// What WaitEvent hands out, one after another.
+void TakeInOrder(const Reports& expected) {
+  std::vector<Event> events;
+  for (size_t i = 0; i < expected.size(); ++i)
+    events.push_back(WaitEvent());
+  EXPECT_EQ(Reported(events), expected);
+}
+
+// Everything a user might try while the box is open, and what the box shows.
+void ShowBoxAndTryInput() {
+  MessageBoxView seen;
+  OnNextMessageBox([&](const MessageBoxView& view) {
+    seen = view;
+    ClickGadget(22);
+    ClickGadget(105);
+    TypeText(40, "12");
+    ChooseMenuItem(3, 3);
+    ClickCloseBox(3);
+    ClickCloseBox(2);
+  });
+  const int shown = MessageBoxCount();
+  ShowMessage("<b>&Title</b>", "a < b & c\r\nline two");  // no markup, no mnemonics
+  EXPECT_EQ(MessageBoxCount(), shown + 1);
+  EXPECT_EQ((std::vector{seen.title, seen.text, seen.buttons}),
+            (std::vector<std::string>{"<b>&Title</b>", "a < b & c\r\nline two", "OK"}));
+  EXPECT_FALSE(seen.hasIcon);
+  EXPECT_EQ(GetText(40), "");
+}
+
+// Ids that name nothing, and hostile texts and sizes.
+void TryOddIdsAndTexts() {
+  SetText(77, "x");
+  AddItem(77, -1, "x");
+  SelectItem(77, 1);
+  SetToolTip(77, "x");
+  PlaceGadget(77, 0, 0, 10, 10);
+  DestroyGadget(77);
+  PlaceWindow(9, 1, 2, 3, 4);
+  SetWindowTitle(9, "x");
+  EXPECT_EQ((std::tuple{GetText(77), SelectedItem(77), GadgetKind(77), Frame(9)}),
+            (std::tuple{"", 0, ControlKind::None, std::array{0, 0, 0, 0}}));
+  const std::string withNul("a\0b", 3), huge(200000, '9');
+  CreateEditField(1, INT_MIN + 1, INT_MAX, INT_MAX, INT_MIN, withNul);
+  CreateLabel(2, -50, -50, -1, -1, "\xff\xfe\x80 ok");
+  CreateButton(3, 0, 0, 40, 30, "&Calc & Close");
+  CreateTextArea(4, 0, 0, 100, 100);
+  SetText(4, huge);
+  PlaceGadget(4, INT_MAX, INT_MIN, INT_MAX, INT_MAX);
+  EXPECT_EQ((std::vector{GetText(1), GetText(2).substr(GetText(2).size() - 3), GetText(3)}),
+            (std::vector<std::string>{withNul, " ok", "&Calc & Close"}));
+  EXPECT_TRUE(GetText(4) == huge);
+}
+
+TEST_F(EventsTest, EachActionQueuesItsEvents) {
+  OpenWindow(2);
+  CreateButton(105, 10, 10, 50, 30, "Help");
   OpenWindow(3);
   CreateMenuBar(0, 3);
   AddMenuTitle("Calculate");
   AddMenuItem(3, "Box");
   AddMenuItem(2, "Bender");
-  AddMenuSeparator();
   AddMenuItem(5, "Exit");
   AddMenuTitle("Help");
   AddMenuItem(6, "R&D notes");
-  CreateButton(22, 10, 10, 50, 30, "Calc");
+  // Created in an order that differs from their places on screen.
+  CreateButton(22, 330, 250, 50, 30, "Calc");
   CreateCheckBox(69, 10, 50, 60, 20, "Hard");
   CreateComboBox(15, 10, 80, 100, 20);
-  AddItem(15, -1, "Fractions");
-  AddItem(15, -1, "Decimal");
-  SelectItem(15, 0);
   CreateEditField(40, 10, 110, 90, 20, "");
   CreateHyperlink(99, 10, 140, 110, 20, "example.org", 0x000000);
   CreateLabel(29, 10, 170, 40, 20, "Units");
   CreateTextArea(108, 150, 10, 200, 100, kReadOnly);
-  CreateEditField(41, 10, 200, 90, 20, "", kReadOnly);
+  CreateEditField(41, 10, 10, 90, 20, "", kReadOnly);
+  AddItem(15, -1, "Fractions");
+  AddItem(15, -1, "Decimal");
+  EXPECT_EQ(SelectedItem(15), -1) << "the program filled it, the user chose nothing";
+  EXPECT_EQ(SelectedItem(40), 0);
+  SetToolTip(15, "Units");
+  SetToolTip(15, "Current format");
+  EXPECT_EQ(ToolTipOf(15), "Current format");
   SetEnterGadget(3, 22);
   SettleAndTakeEvents();
-  struct Row {
-    const char* what;
-    std::function<void()> act;
-    Reports expected;
-  };
-  const Row rows[] = {
-      // Access letters: the first letter free in its menu, whatever the case. First,
-      // while the window is active: offscreen, a closed drop-down list leaves it inactive.
-      {"Alt+C, then B", [] { PressAccessLetters('c', 'b'); }, {"menu 3 3"}},
-      {"Alt+C, then E", [] { PressAccessLetters('c', 'e'); }, {"menu 3 2"}},
-      {"Alt+C, then X", [] { PressAccessLetters('c', 'x'); }, {"menu 3 5"}},
-      {"Alt+H, then R", [] { PressAccessLetters('h', 'r'); }, {"menu 3 6"}},
-      {"(texts as given)",
-       [] { EXPECT_EQ(MenuItemText(3, 6) + MenuItemText(3, 5), "R&D notesExit"); },
+  const std::pair<std::function<void()>, Reports> rows[] = {
+      // Access letters: the first free in its menu, whatever the case. First, while
+      // the window is active: offscreen, a closed drop-down list leaves it inactive.
+      {[] { PressAccessLetters('c', 'b'); }, {"menu 3 3"}},
+      {[] { PressAccessLetters('c', 'e'); }, {"menu 3 2"}},
+      {[] { PressAccessLetters('c', 'x'); }, {"menu 3 5"}},
+      {[] { PressAccessLetters('h', 'r'); }, {"menu 3 6"}},
+      {[] { EXPECT_EQ(MenuItemText(3, 6) + MenuItemText(3, 5), "R&D notesExit"); }, {}},
+      {[] { SelectItem(15, 0); }, {}},
+      {ShowBoxAndTryInput, {}},
+      {[] { ClickGadget(22); }, {"gadget 3 22 click"}},
+      {[] { ClickGadget(69); }, {"gadget 3 69 click"}},
+      {[] { ChooseComboItem(15, 1); }, {"gadget 3 15 change"}},
+      {[] { ChooseComboItem(15, 1); }, {"gadget 3 15 change"}},  // the same entry again
+      {[] { ClickGadget(99); }, {"gadget 3 99 click"}},
+      {[] { ClickGadget(29); }, {}},   // a label
+      {[] { ClickGadget(108); }, {}},  // a text area
+      {[] { TypeText(40, "3 1/2"); }, Reports(5, "gadget 3 40 change")},
+      {[] { PressKey(3, TestKey::Enter); }, {"gadget 3 22 enter"}},
+      {[] { EXPECT_EQ(GetText(40), "3 1/2"); }, {}},
+      {[] { TypeText(41, "12"); }, {}},  // read-only: it takes the focus, not the typing
+      {[] { EXPECT_EQ(GetText(41), ""); }, {}},
+      {[] { PressKey(3, TestKey::Enter); }, {"gadget 3 22 enter"}},
+      {[] { ChooseMenuItem(3, 3); }, {"menu 3 3"}},
+      {[] { ChooseMenuItem(3, 42); }, {}},
+      {[] { ClickCloseBox(3); }, {"close 3 -1"}},  // which leaves the window open
+      {[] { SetWindowEnabled(3, false); }, {}},
+      {[] { ClickCloseBox(3); }, {}},
+      {[] { SetWindowEnabled(3, true); }, {}},
+      {[] { SetText(40, "12"); }, {}},
+      {[] { SetText(22, "Calculate"); }, {}},
+      {[] { SetText(99, "example.com"); }, {}},
+      {[] { SelectItem(69, 0); }, {}},
+      {[] { AddItem(15, -1, "Meters"); }, {}},
+      {[] { SetText(108, "help"); }, {}},
+      {[] { ClickGadget(69); }, {"gadget 3 69 click"}},
+      {[] { EXPECT_EQ(SelectedItem(69), 1) << "the platform toggles it"; }, {}},
+      {[] {
+         ExpectFocusWalk(TestKey::Tab, {108, 41, 22, 69, 15, 40, 108});
+       },
        {}},
-      {"button click", [] { ClickGadget(22); }, {"gadget 3 22 click"}},
-      {"check box click", [] { ClickGadget(69); }, {"gadget 3 69 click"}},
-      {"drop-down choice", [] { ChooseComboItem(15, 1); }, {"gadget 3 15 change"}},
-      {"same entry chosen again", [] { ChooseComboItem(15, 1); }, {"gadget 3 15 change"}},
-      {"link released over it", [] { ClickGadget(99); }, {"gadget 3 99 click"}},
-      {"label click", [] { ClickGadget(29); }, {}},
-      {"text area click", [] { ClickGadget(108); }, {}},
-      {"typing", [] { TypeText(40, "3 1/2"); }, Reports(5, "gadget 3 40 change")},
-      {"Enter in the field", [] { PressKey(3, TestKey::Enter); }, {"gadget 3 22 enter"}},
-      {"(Enter changed nothing else)", [] { EXPECT_EQ(GetText(40), "3 1/2"); }, {}},
-      {"typing into the read-only field", [] { TypeText(41, "12"); }, {}},
-      {"Enter there too", [] { PressKey(3, TestKey::Enter); }, {"gadget 3 22 enter"}},
-      {"menu choice", [] { ChooseMenuItem(3, 3); }, {"menu 3 3"}},
-      {"no such menu item", [] { ChooseMenuItem(3, 42); }, {}},
-      {"close box, which leaves the window open", [] { ClickCloseBox(3); }, {"close 3 -1"}},
-      {"the program sets a field", [] { SetText(40, "12"); }, {}},
-      {"the program sets a caption", [] { SetText(22, "Calculate"); }, {}},
-      {"the program sets a link", [] { SetText(99, "example.com"); }, {}},
-      {"the program selects an entry", [] { SelectItem(15, 0); }, {}},
-      {"the program clears a check box", [] { SelectItem(69, 0); }, {}},
-      {"the program adds an entry", [] { AddItem(15, -1, "Meters"); }, {}},
-      {"the program sets the text area", [] { SetText(108, "help"); }, {}},
-      {"a second check box click", [] { ClickGadget(69); }, {"gadget 3 69 click"}},
-      {"the focus moved round every control", [] { PressKeyTimes(TestKey::Tab, 8); }, {}},
-      {"the Enter gadget turned off", [] { SetEnterGadget(3, -1); }, {}},
-      {"focus to the field", [] { TypeText(40, ""); }, {}},
-      {"Enter without an Enter gadget", [] { PressKey(3, TestKey::Enter); }, {}},
+      {[] {
+         ExpectFocusWalk(TestKey::BackTab, {15, 69, 22, 41, 108, 40, 15});
+       },
+       {}},
+      {[] { SetEnterGadget(3, -1); }, {}},
+      {[] { PressKey(3, TestKey::Enter); }, {}},
+      {[] {
+         ClickGadget(22), ClickGadget(69),
+             TakeInOrder(Reports{"gadget 3 22 click", "gadget 3 69 click"});
+       },
+       {}},
+      // A click on a control replaced, and a click and a close box in a window
+      // destroyed, before they are taken; a control for a window that is gone.
+      {[] { ClickGadget(22), ProcessPendingEvents(), DestroyGadget(22); }, {}},
+      {[] { CreateButton(22, 330, 250, 50, 30, "Calc"); }, {}},
+      {[] { ClickGadget(105), ClickCloseBox(2), ProcessPendingEvents(), DestroyAppWindow(2); }, {}},
+      {[] { UseWindowForControls(2), CreateButton(50, 0, 0, 10, 10, "x"); }, {}},
+      {[] { EXPECT_FALSE(GadgetExists(105) || GadgetExists(50)); }, {}},
+      {[] { EXPECT_EQ(ControlCount(3), 8); }, {}},
+      {[] { UseWindowForControls(3), TryOddIdsAndTexts(); }, {}},
   };
-  for (const Row& row : rows) {
-    row.act();
-    EXPECT_EQ(Reported(TakeAllEvents()), row.expected) << row.what;
+  for (size_t i = 0; i < std::size(rows); ++i) {
+    rows[i].first();
+    EXPECT_EQ(Reported(TakeAllEvents()), rows[i].second) << "row " << i;
   }
-  EXPECT_EQ(SelectedItem(69), 1) << "the platform toggles a check box on a click";
-  EXPECT_EQ(GetText(41), "") << "a read-only field takes the focus, not the typing";
-  ProcessPendingEvents();
   EXPECT_TRUE(WindowExists(3));
-  EXPECT_EQ(InnerWidth(3), 400);
-}
-
-TEST_F(EventsTest, EventsOfDestroyedControlsAndWindowsAreDropped) {
-  OpenWindow(0);
-  OpenWindow(1);
-  UseWindowForControls(0);
-  CreateButton(22, 10, 10, 50, 30, "Calc");
-  UseWindowForControls(1);
-  CreateButton(104, 10, 10, 50, 30, "OK");
-  ClickGadget(22);
-  ClickGadget(104);
-  ClickCloseBox(1);
-  ProcessPendingEvents();
-  // The page is replaced before the click is taken: its id now names a new control.
-  DestroyGadget(22);
-  UseWindowForControls(0);
-  CreateButton(22, 10, 10, 50, 30, "Calculate");
-  DestroyAppWindow(1);
-  EXPECT_FALSE(GadgetExists(104));
-  EXPECT_TRUE(TakeAllEvents().empty());
-  // Controls for a window that is gone go nowhere.
-  UseWindowForControls(1);
-  CreateButton(50, 0, 0, 10, 10, "x");
-  EXPECT_FALSE(GadgetExists(50));
-}
-
-TEST_F(EventsTest, WaitEventHandsOutQueuedEventsInOrder) {
-  OpenWindow(3);
-  CreateButton(22, 10, 10, 50, 30, "Calc");
-  CreateButton(9, 10, 50, 50, 30, "Close");
-  SettleAndTakeEvents();
-  ClickGadget(22);
-  ClickGadget(9);
-  EXPECT_EQ(Reported({WaitEvent(), WaitEvent()}),
-            (Reports{"gadget 3 22 click", "gadget 3 9 click"}));
-}
-
-std::vector<GadgetId> FocusWalk(TestKey key, int steps) {
-  std::vector<GadgetId> seen;
-  for (int i = 0; i < steps; ++i) {
-    PressKey(1, key);
-    seen.push_back(FocusedGadget());
-  }
-  return seen;
-}
-
-TEST_F(KeyboardTest, TabFollowsCreationOrderWrapsAndSkipsWhatTakesNoFocus) {
-  OpenWindow(1);
-  // Created in an order that differs from their places on screen.
-  CreateLabel(29, 10, 10, 40, 20, "Units");
-  CreateEditField(40, 60, 100, 90, 20, "");
-  CreateHyperlink(99, 10, 200, 110, 20, "example.org", 0);
-  CreateComboBox(15, 60, 10, 90, 20);
-  AddItem(15, -1, "Fractions");
-  CreateEditField(13, 60, 40, 90, 20, "", kReadOnly);
-  CreateButton(22, 330, 10, 40, 30, "Calc");
-  CreateCheckBox(47, 230, 160, 50, 20, "Acute");
-  CreateTextArea(108, 200, 40, 100, 60, kReadOnly);
-  ActivateWindow(1);
-  ASSERT_TRUE(WaitUntil([] { return WindowActive(1); }));
-  TypeText(40, "");  // start in the first field
-  ASSERT_EQ(FocusedGadget(), 40);
-  EXPECT_EQ(FocusWalk(TestKey::Tab, 7), (std::vector<GadgetId>{15, 13, 22, 47, 108, 40, 15}));
-  EXPECT_EQ(FocusWalk(TestKey::BackTab, 7), (std::vector<GadgetId>{40, 108, 47, 22, 13, 15, 40}));
-  EXPECT_TRUE(TakeAllEvents().empty()) << "moving the focus reports nothing";
-}
-
-// The program's own messages are checked on its pages.
-TEST_F(MessageBoxTest, ShowsTitleAndTextAsGivenWithOneOkAndNoIconAndHoldsBackAllInput) {
-  OpenWindow(0);
-  CreateMenuBar(0, 0);
-  AddMenuTitle("Calculate");
-  AddMenuItem(1, "Bolt Circle");
-  CreateButton(22, 10, 10, 50, 30, "Calc");
-  CreateEditField(40, 10, 50, 90, 20, "");
-  OpenWindow(2);
-  CreateButton(105, 10, 10, 50, 30, "Help");
-  SettleAndTakeEvents();
-  const int before = MessageBoxCount();
-  MessageBoxView seen;
-  bool openWhileHandled = false;
-  OnNextMessageBox([&](const MessageBoxView& view) {
-    seen = view;
-    openWhileHandled = MessageBoxOpen();
-    ClickGadget(22);
-    ClickGadget(105);
-    TypeText(40, "12");
-    ChooseMenuItem(0, 1);
-    ClickCloseBox(0);
-    ClickCloseBox(2);
-  });
-  ShowMessage("<b>&Title</b>", "a < b & c\r\nline two");  // no markup, no mnemonics
-  EXPECT_EQ(seen.title, "<b>&Title</b>");
-  EXPECT_EQ(seen.text, "a < b & c\r\nline two");
-  EXPECT_EQ(seen.buttons, "OK");
-  EXPECT_FALSE(seen.hasIcon);
-  EXPECT_TRUE(openWhileHandled);
-  EXPECT_FALSE(MessageBoxOpen());
-  EXPECT_EQ(MessageBoxCount(), before + 1);
-  EXPECT_TRUE(TakeAllEvents().empty());
-  EXPECT_EQ(GetText(40), "");
-  // Afterwards the windows take input again.
-  ClickGadget(22);
-  EXPECT_EQ(Reported(TakeAllEvents()), Reports{"gadget 0 22 click"});
 }
 
 }  // namespace

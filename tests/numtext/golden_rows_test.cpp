@@ -26,49 +26,17 @@ namespace {
 
 using Row = GoldenRow;
 
-TEST(FormatNumber, GoldenRows) {
-  CheckGolden("format_number.txt", 3, [](const Row& r) {
-    return FormatNumber(GoldenNumber<float>(r[0]), GoldenNumber<int>(r[1]));
-  });
-}
-
-TEST(ParseNumber, GoldenRows) {
-  CheckGolden("parse_number.txt", 2, [](const Row& r) { return Shortest(ParseNumber(r[0])); });
-}
-
-TEST(ParseInteger, GoldenRows) {
-  CheckGolden("parse_integer.txt", 2,
-              [](const Row& r) { return std::to_string(ParseInteger(r[0])); });
-}
-
-TEST(FormatFraction, GoldenRows) {
-  CheckGolden("format_fraction.txt", 2,
-              [](const Row& r) { return FormatFraction(GoldenNumber<float>(r[0])); });
-}
-
-TEST(ParseFraction, GoldenRows) {
-  CheckGolden("parse_fraction.txt", 2, [](const Row& r) { return Shortest(ParseFraction(r[0])); });
-}
-
-TEST(FormatAngleDms, GoldenRows) {
-  CheckGolden("format_angle_dms.txt", 2,
-              [](const Row& r) { return FormatAngleDms(GoldenNumber<float>(r[0])); });
-}
-
-TEST(ParseAngleDms, GoldenRows) {
-  CheckGolden("parse_angle_dms.txt", 2, [](const Row& r) { return Shortest(ParseAngleDms(r[0])); });
-}
-
-std::string Whole(std::optional<int32_t> value) {
-  return value ? std::to_string(*value) : "none";
+float Float(const std::string& text) {
+  return GoldenNumber<float>(text);
 }
 double Double(const std::string& text) {
   return GoldenNumber<double>(text);
 }
-float Float(const std::string& text) {
-  return GoldenNumber<float>(text);
+std::string Whole(std::optional<int32_t> value) {
+  return value ? std::to_string(*value) : "none";
 }
 
+// golden/operations.txt: operation | argument | result.
 using Operation = std::string (*)(const std::string&);
 const std::map<std::string, Operation> kOperations = {
     {"FormatInteger", [](const std::string& a) { return FormatInteger(GoldenNumber<int64_t>(a)); }},
@@ -88,8 +56,26 @@ const std::map<std::string, Operation> kOperations = {
      [](const std::string& a) { return Shortest(ParseLength(a, kFractions)); }},
 };
 
-TEST(NumberOperations, GoldenRows) {
-  CheckGolden("operations.txt", 3, [](const Row& r) { return kOperations.at(r[0])(r[1]); });
+// Each golden file, its number of columns, and what its last column is of the others.
+const struct {
+  const char* file;
+  size_t width;
+  std::string (*compute)(const Row&);
+} kGoldenFiles[] = {
+    {"format_number.txt", 3,
+     [](const Row& r) { return FormatNumber(Float(r[0]), GoldenNumber<int>(r[1])); }},
+    {"parse_number.txt", 2, [](const Row& r) { return Shortest(ParseNumber(r[0])); }},
+    {"parse_integer.txt", 2, [](const Row& r) { return std::to_string(ParseInteger(r[0])); }},
+    {"format_fraction.txt", 2, [](const Row& r) { return FormatFraction(Float(r[0])); }},
+    {"parse_fraction.txt", 2, [](const Row& r) { return Shortest(ParseFraction(r[0])); }},
+    {"format_angle_dms.txt", 2, [](const Row& r) { return FormatAngleDms(Float(r[0])); }},
+    {"parse_angle_dms.txt", 2, [](const Row& r) { return Shortest(ParseAngleDms(r[0])); }},
+    {"operations.txt", 3, [](const Row& r) { return kOperations.at(r[0])(r[1]); }},
+};
+
+TEST(NumberText, GoldenRows) {
+  for (const auto& [file, width, compute] : kGoldenFiles)
+    CheckGolden(file, width, compute);
 }
 
 // Every NaN bit pattern, quiet or signalling, either sign.

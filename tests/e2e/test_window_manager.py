@@ -1,0 +1,34 @@
+"""What the window manager decides and the program relies on: the main
+window's fixed size, the about window kept above the others where it opens,
+and a close request held back while a message box is open."""
+
+from calculator_app import CalculatorTestCase
+import xsession as x
+
+
+class WindowManager(CalculatorTestCase):
+
+    def test_the_user_cannot_resize_the_main_window(self):
+        app = self.new_app().start("Triangles")
+        size = (app.main_geometry().width, app.main_geometry().height)
+        x.run("xdotool", "windowsize", str(app.main), "800", "600")
+        app.keys("Tab")  # a round trip through the program and the window manager
+        self.assertEqual((app.main_geometry().width, app.main_geometry().height), size)
+
+    def test_the_about_window_stays_on_top_at_the_main_windows_corner(self):
+        app = self.new_app().start("Triangles")
+        app.choose_menu("Help", "About")
+        about = app.window_titled("About Math Calculator")
+        self.assertEqual(app.wait_until_shown(about).frame_corner, (346, 50))
+        self.assertIn("_NET_WM_STATE_ABOVE", x.run("xprop", "-id", str(about), "_NET_WM_STATE"))
+
+    def test_the_close_box_does_nothing_while_a_message_box_is_open(self):
+        app = self.new_app().start("Triangles")
+        app.keys("Tab")
+        app.type_fields("1", "2", "3")
+        app.keys("Return")
+        box = app.message_box("Triangle Math Error")
+        app.click_close_box(app.main, activate=False)  # the box keeps the activation
+        app.answer_ok(box)
+        self.assertIsNone(app.process.poll(), "the close box ended the program past the box")
+        self.assertEqual(app.copy_field(), "3")
