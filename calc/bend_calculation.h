@@ -15,7 +15,8 @@ struct BendInput {
   std::array<std::string, 4> radii;      // lengths, by the units mode
   std::string thickness;                 // length, by the units mode
   std::array<std::string, 4> angles;     // decimal degrees
-  UnitsMode unitsMode = kFractions;      // the program's units setting
+  // The program's units setting.
+  UnitsMode unitsMode = kDefaultUnitsMode;
 };
 
 // The text of the Total field.

@@ -12,9 +12,10 @@
 struct CircleInput {
   std::string weightEach;  // weight per area, always decimal
   std::string diameter, radius;
-  std::string holes;           // whole number
-  std::string angle;           // decimal degrees
-  int unitsMode = kFractions;  // the page's units drop-down
+  std::string holes;  // whole number
+  std::string angle;  // decimal degrees
+  // The page's units drop-down.
+  UnitsMode unitsMode = kDefaultUnitsMode;
 };
 
 // The texts to write, in the order the page writes them. Holes, Angle and Cord

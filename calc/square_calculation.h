@@ -9,8 +9,9 @@
 
 struct SquareInput {
   std::string width, height;
-  std::string weightEach;      // weight per area, always decimal
-  int unitsMode = kFractions;  // the page's units drop-down
+  std::string weightEach;  // weight per area, always decimal
+  // The page's units drop-down.
+  UnitsMode unitsMode = kDefaultUnitsMode;
 };
 
 struct SquareOutput {

@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr double kHalf = 2.0;
 constexpr float kRightAngle = 90.0f;
 
 bool StartsWithNumber(std::string_view word) {
@@ -66,7 +65,8 @@ std::string AngleText(float degrees, UnitsMode mode) {
 
 TriangleSolution Present(const SolvedTriangle& s, float unitWeight, UnitsMode mode) {
   const TriangleParts& p = s.parts;
-  const float area = Single(static_cast<double>(s.height) * p[kSideB] / kHalf);
+  // Half the base times the height.
+  const float area = Single(static_cast<double>(s.height) * p[kSideB] / 2.0);
   const float totalWeight = Single(static_cast<double>(unitWeight) * area);
   const float perimeter = Single(static_cast<double>(p[kSideA]) + p[kSideB] + p[kSideC]);
 

@@ -18,8 +18,7 @@ struct TriangleInput {
   std::string sideA, sideB, sideC;
   std::string angleAB, angleBC, angleAC;
   std::string unitWeight;
-  // The units drop-down's selected index: 0 "Fractions"; 1 or none (-1) "Decimal".
-  int unitsMode = kDecimal;
+  UnitsMode unitsMode = kDefaultUnitsMode;  // the page's units drop-down
 };
 
 // Display texts, in the order the page writes them.

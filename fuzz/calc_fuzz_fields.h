@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "numtext/length_text.h"
+
 struct FuzzFields {
   uint8_t control = 0;
   std::vector<std::string> texts;
@@ -33,9 +35,9 @@ inline FuzzFields SplitFuzzBytes(const uint8_t* data, size_t size, size_t fieldC
 
 // The units index a page may hand over: 0 Fractions, 1 Decimal, -1 nothing
 // selected, or something stranger.
-inline int FuzzUnitsMode(uint8_t control) {
-  constexpr int kModes[4] = {0, 1, -1, 7};
-  return kModes[control & 3];
+inline UnitsMode FuzzUnitsMode(uint8_t control) {
+  constexpr int kChoices[4] = {0, 1, -1, 7};
+  return UnitsModeOf(kChoices[control & 3]);
 }
 
 // False for the texts of infinities and NaN, which would read back as 0.

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -79,8 +80,16 @@ void CreateEditField(GadgetId id, int x, int y, int w, int h, const std::string&
   if (area == nullptr) return;
   auto* edit = new QLineEdit(ToQt(text), area);
   edit->setCursorPosition(0);
-  // Read-only still lets the user select, copy and tab into the field.
-  edit->setReadOnly((flags & kReadOnly) != 0);
+  // Read-only still lets the user select, copy and tab into the field. It
+  // shows the window's background behind its text, as the desktop's read-only
+  // fields do, so that the fields to type into stand out.
+  if (flags & kReadOnly) {
+    edit->setReadOnly(true);
+    QPalette palette = edit->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+      palette.setBrush(group, QPalette::Base, palette.brush(group, QPalette::Window));
+    edit->setPalette(palette);
+  }
   QObject::connect(edit, &QLineEdit::textEdited, edit, Queuer(id, GadgetAction::Change));
   const WindowId windowId = ControlWindow();
   QObject::connect(edit, &QLineEdit::returnPressed, edit, [windowId] {

@@ -131,6 +131,21 @@ void PlaceGadget(GadgetId id, int x, int y, int w, int h);
 // gadget, as if it had been pressed. -1 turns it off.
 void SetEnterGadget(WindowId window, GadgetId gadget);
 
+// --- Keyboard ---------------------------------------------------------------
+// Menu titles and items get an underlined access letter of the layer's
+// choosing (the first one free in their menu), without changing their texts:
+// Alt and a title's letter open its menu. Tab and Shift+Tab need no call.
+
+// F1 in the window chooses this item of its menu bar, as a click on it does.
+void SetHelpKey(WindowId window, MenuItemId item);
+// Esc in the window asks to close it, as its close box does: a CloseEvent,
+// and the window stays open until the program closes it.
+void SetEscapeCloses(WindowId window);
+// Enter anywhere in the window presses this button (a GadgetEvent for it),
+// which is drawn as the window's default button. For a window without edit
+// fields; Enter in a page's fields follows SetEnterGadget.
+void SetDefaultButton(WindowId window, GadgetId button);
+
 // --- Events -----------------------------------------------------------------
 
 // Blocks until the next event; never spins. Close boxes report a CloseEvent

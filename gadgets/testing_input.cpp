@@ -86,6 +86,16 @@ bool ReachableByUser(const QWidget* window) {
   return modal == nullptr || modal == window;
 }
 
+// Where the window system sends the keys pressed in a window: to a menu or
+// list open over it, which holds the keyboard while it is open.
+QWindow* KeyboardTarget(WindowId windowId) {
+  AppWindow* window = FindAppWindow(windowId);
+  if (window == nullptr || window->windowHandle() == nullptr) return nullptr;
+  QWidget* popup = QApplication::activePopupWidget();
+  if (popup != nullptr && popup->windowHandle() != nullptr) return popup->windowHandle();
+  return window->windowHandle();
+}
+
 Qt::Key KeyOf(QChar c) {
   if (c.isLetter()) return static_cast<Qt::Key>(c.toUpper().unicode());
   if (c.unicode() >= 0x20 && c.unicode() < 0x7F) return static_cast<Qt::Key>(c.unicode());
@@ -123,9 +133,8 @@ void TypeText(GadgetId id, const std::string& text) {
 
 void PressKey(WindowId windowId, TestKey key) {
   gadget_testing::EnsureTestHooks();
-  AppWindow* window = FindAppWindow(windowId);
-  if (window == nullptr || window->windowHandle() == nullptr) return;
-  QWindow* handle = window->windowHandle();
+  QWindow* handle = KeyboardTarget(windowId);
+  if (handle == nullptr) return;
   switch (key) {
     case TestKey::Enter:
       QTest::sendKeyEvent(QTest::Click, handle, Qt::Key_Return, QStringLiteral("\r"), {});
@@ -143,7 +152,19 @@ void PressKey(WindowId windowId, TestKey key) {
     case TestKey::Escape:
       QTest::sendKeyEvent(QTest::Click, handle, Qt::Key_Escape, QString(), {});
       break;
+    case TestKey::F1:
+      QTest::sendKeyEvent(QTest::Click, handle, Qt::Key_F1, QString(), {});
+      break;
   }
+}
+
+void PressLetter(WindowId windowId, char letter, bool alt) {
+  gadget_testing::EnsureTestHooks();
+  QWindow* handle = KeyboardTarget(windowId);
+  if (handle == nullptr) return;
+  const QChar c = QLatin1Char(letter);
+  QTest::sendKeyEvent(QTest::Click, handle, KeyOf(c), QString(c),
+                      alt ? Qt::AltModifier : Qt::NoModifier);
 }
 
 void ChooseComboItem(GadgetId id, int index) {

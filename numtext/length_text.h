@@ -6,10 +6,18 @@
 #include <string>
 #include <string_view>
 
-// 0 is "Fractions"; any other value is "Decimal".
-using UnitsMode = int;
-inline constexpr UnitsMode kFractions = 0;
-inline constexpr UnitsMode kDecimal = 1;
+// How lengths are typed and shown. The values are those of the units
+// drop-down's entries and of CalcU in the settings file.
+enum UnitsMode : int { kFractions = 0, kDecimal = 1 };
+
+// The units until the user chooses others.
+inline constexpr UnitsMode kDefaultUnitsMode = kFractions;
+
+// The units that a drop-down's selected entry or a stored CalcU stands for:
+// 0 is "Fractions"; 1, -1 (nothing selected) and any other value "Decimal".
+inline constexpr UnitsMode UnitsModeOf(int choice) {
+  return choice == kFractions ? kFractions : kDecimal;
+}
 
 inline bool IsFractions(UnitsMode mode) {
   return mode == kFractions;

@@ -11,38 +11,37 @@
 
 namespace {
 
-using enum Step;
+constexpr PageFrame kCircleFrame{.title = "Circle, Shapes and Bolt Circle",
+                                 .width = 361,
+                                 .height = 162,
+                                 .enterGadget = kCalcButton};
 
-constexpr PageFrame kCircleFrame{"Circle, Shapes and Bolt Circle", 361, 162, 22};
-
-// kind, id, x, y, w, h, text, tool tip, flags, name, entries, selected
 constexpr ControlRow kCircleRows[] = {
-    {kLabel, 50, 10, 10, 50, 20, "Units"},
-    {kEditField, 51, 70, 40, 80, 20, "", "Radius of circle", 0, "Radius"},
-    {kComboBox, 52, 70, 10, 80, 20, "", "Units to use", 0, "Units", Entries::kUnits,
-     kSelectUnitsMode},
-    {kLabel, 53, 160, 40, 50, 20, "Diameter"},
-    {kEditField, 54, 220, 40, 80, 20, "", "Diameter of circle", 0, "Diameter"},
-    {kLabel, 55, 10, 40, 50, 20, "Radius"},
-    {kEditField, 56, 70, 100, 80, 20, "", "Holes in cicle (at radius)", 0, "Holes"},
-    {kEditField, 57, 70, 130, 80, 20, "", "Angle between holes", 0, "Angle"},
-    {kEditField, 58, 220, 100, 80, 20, "", "Distance between holes", kReadOnly, "Cord"},
-    {kLabel, 59, 10, 100, 50, 20, "Holes"},
-    {kLabel, 60, 10, 130, 50, 20, "Angle"},
-    {kLabel, 61, 160, 100, 50, 20, "Cord"},
-    {kEditField, 24, 70, 70, 80, 20, "", "Area of Circle", kReadOnly, "Area"},
-    {kEditField, 62, 220, 10, 80, 20, "", "Weight per area", 0, "Weight Ea"},
-    {kLabel, 63, 10, 70, 50, 20, "Area"},
-    {kLabel, 64, 160, 10, 50, 20, "Weight Ea"},
-    {kLabel, 65, 160, 70, 50, 20, "Weight T"},
-    {kEditField, 28, 220, 70, 80, 20, "", "Total Weight (Each * Area)", kReadOnly, "Weight T"},
-    {kButton, 22, 310, 10, 40, 30, "Calc", "Calculate Circles"},
-    {kButton, 9, 310, 130, 40, 30, "Close", "Close Program"},
-    {kLabel, 66, 160, 130, 50, 20, "Perimiter"},
+    Label(50, {10, 10, 50, 20}, "Units"),
+    Field(51, {70, 40, 80, 20}, "Radius of circle", "Radius"),
+    UnitsDropDown(kCircleUnitsChoice, {70, 10, 80, 20}, "Units to use", "Units"),
+    Label(53, {160, 40, 50, 20}, "Diameter"),
+    Field(54, {220, 40, 80, 20}, "Diameter of circle", "Diameter"),
+    Label(55, {10, 40, 50, 20}, "Radius"),
+    Field(56, {70, 100, 80, 20}, "Holes in cicle (at radius)", "Holes"),
+    Field(57, {70, 130, 80, 20}, "Angle between holes", "Angle"),
+    ResultField(58, {220, 100, 80, 20}, "Distance between holes", "Cord"),
+    Label(59, {10, 100, 50, 20}, "Holes"),
+    Label(60, {10, 130, 50, 20}, "Angle"),
+    Label(61, {160, 100, 50, 20}, "Cord"),
+    ResultField(24, {70, 70, 80, 20}, "Area of Circle", "Area"),
+    Field(62, {220, 10, 80, 20}, "Weight per area", "Weight Ea"),
+    Label(63, {10, 70, 50, 20}, "Area"),
+    Label(64, {160, 10, 50, 20}, "Weight Ea"),
+    Label(65, {160, 70, 50, 20}, "Weight T"),
+    ResultField(28, {220, 70, 80, 20}, "Total Weight (Each * Area)", "Weight T"),
+    Button(kCalcButton, {310, 10, 40, 30}, "Calc", "Calculate Circles"),
+    Button(kCloseButton, {310, 130, 40, 30}, "Close", "Close Program"),
+    Label(66, {160, 130, 50, 20}, "Perimiter"),
     // Written by the calculation, yet open to typing.
-    {kEditField, 67, 220, 130, 80, 20, "", "Distance Around Circle or Holes", 0, "Perimiter"},
-    {kButton, 106, 310, 50, 40, 30, "Clear", "Clear all data to prepare for new data"},
-    {kButton, 105, 310, 90, 40, 30, "Help", "Show some usefull information"},
+    Field(67, {220, 130, 80, 20}, "Distance Around Circle or Holes", "Perimiter"),
+    Button(kClearButton, {310, 50, 40, 30}, "Clear", "Clear all data to prepare for new data"),
+    Button(kHelpButton, {310, 90, 40, 30}, "Help", "Show some usefull information"),
 };
 
 constexpr FieldText<CircleInput> kCircleReads[] = {
@@ -57,8 +56,6 @@ constexpr FieldText<CircleOutput> kCircleWrites[] = {
     {24, &CircleOutput::area},        {67, &CircleOutput::perimeter},
 };
 
-constexpr GadgetId kUnitsChoice = 52;
-
 }  // namespace
 
 void CirclePage(const PagePlacement& at) {
@@ -68,7 +65,7 @@ void CirclePage(const PagePlacement& at) {
 void CircleCalculator() {
   CircleInput input;
   ReadFields<CircleInput>(kCircleReads, input);
-  input.unitsMode = SelectedItem(kUnitsChoice);
+  input.unitsMode = UnitsModeOf(SelectedItem(kCircleUnitsChoice));
 
   const auto result = CalculateCircle(input);
   if (const auto* message = std::get_if<CalcMessage>(&result)) {

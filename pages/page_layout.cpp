@@ -27,8 +27,8 @@ void AddEntries(GadgetId id, Entries entries) {
 // other than "Fractions" (0) or "Decimal" (1), as a hand-edited settings file
 // can hold, selects nothing; the calculations then read the drop-down as -1,
 // which means Decimal.
-int UnitsEntry(UnitsMode mode) {
-  return mode == kFractions || mode == kDecimal ? mode : -1;
+int UnitsEntry(int choice) {
+  return choice == kFractions || choice == kDecimal ? choice : -1;
 }
 
 void CreateControl(const ControlRow& row, const PagePlacement& at) {
@@ -64,7 +64,8 @@ void CreateControl(const ControlRow& row, const PagePlacement& at) {
   if (!row.toolTip.empty()) SetToolTip(row.id, std::string(row.toolTip));
   if (row.step == Step::kComboBox) {
     AddEntries(row.id, row.entries);
-    SelectItem(row.id, row.selected == kSelectUnitsMode ? UnitsEntry(at.unitsMode) : row.selected);
+    SelectItem(row.id,
+               row.selected == kSelectUnitsMode ? UnitsEntry(at.unitsChoice) : row.selected);
   }
 }
 
@@ -72,10 +73,10 @@ void CreateControl(const ControlRow& row, const PagePlacement& at) {
 
 void LayOutPage(const PageFrame& frame, std::span<const ControlRow> rows, const PagePlacement& at) {
   // The main window has a menu bar, which takes its height above the page.
-  PlaceWindow(kMainWindow, at.winX, at.winY, frame.width, frame.height + MenuBarHeight());
-  SetWindowTitle(kMainWindow, std::string(frame.title));
-  UseWindowForControls(kMainWindow);
+  PlaceWindow(kMainWindowId, at.winX, at.winY, frame.width, frame.height + MenuBarHeight());
+  SetWindowTitle(kMainWindowId, std::string(frame.title));
+  UseWindowForControls(kMainWindowId);
   for (const ControlRow& row : rows)
     CreateControl(row, at);
-  SetEnterGadget(kMainWindow, frame.enterGadget);
+  SetEnterGadget(kMainWindowId, frame.enterGadget);
 }

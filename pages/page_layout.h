@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "gadgets/gadgets.h"
+#include "pages/gadget_ids.h"
 #include "pages/pages.h"
 
 // What a row does. Most rows create a control; two small rows repeat an action
@@ -47,6 +48,82 @@ struct ControlRow {
   Entries entries = Entries::kNone;
   int selected = -1;  // drop-down entry selected after filling, or kSelectUnitsMode
 };
+
+// A control's place: left, top, width and height in pixels of the main
+// window's area below the menu bar.
+struct Box {
+  int x, y, w, h;
+};
+
+// The rows of a page's table, one maker per kind of control as the page shows
+// it. `name` is what a screen reader calls a field or drop-down: the text of
+// the label beside it.
+constexpr ControlRow Placed(Step step, GadgetId id, Box b) {
+  return {step, id, b.x, b.y, b.w, b.h};
+}
+constexpr ControlRow Label(GadgetId id, Box b, std::string_view caption) {
+  ControlRow row = Placed(Step::kLabel, id, b);
+  row.text = caption;
+  return row;
+}
+// A label in a sunken box, heading the column below it.
+constexpr ControlRow SunkenLabel(GadgetId id, Box b, std::string_view caption) {
+  ControlRow row = Label(id, b, caption);
+  row.flags = kSunken;
+  return row;
+}
+// An edit field the user types into.
+constexpr ControlRow Field(GadgetId id, Box b, std::string_view toolTip, std::string_view name) {
+  ControlRow row = Placed(Step::kEditField, id, b);
+  row.toolTip = toolTip;
+  row.name = name;
+  return row;
+}
+// An edit field that only shows a result: read-only, its text can be copied.
+constexpr ControlRow ResultField(GadgetId id, Box b, std::string_view toolTip,
+                                 std::string_view name) {
+  ControlRow row = Field(id, b, toolTip, name);
+  row.flags = kReadOnly;
+  return row;
+}
+constexpr ControlRow Button(GadgetId id, Box b, std::string_view caption,
+                            std::string_view toolTip) {
+  ControlRow row = Placed(Step::kButton, id, b);
+  row.text = caption;
+  row.toolTip = toolTip;
+  return row;
+}
+constexpr ControlRow CheckBox(GadgetId id, Box b, std::string_view caption,
+                              std::string_view toolTip) {
+  ControlRow row = Button(id, b, caption, toolTip);
+  row.step = Step::kCheckBox;
+  return row;
+}
+// A drop-down filled with `entries`, showing entry `selected`.
+constexpr ControlRow DropDown(GadgetId id, Box b, std::string_view toolTip, std::string_view name,
+                              Entries entries, int selected) {
+  ControlRow row = Placed(Step::kComboBox, id, b);
+  row.toolTip = toolTip;
+  row.name = name;
+  row.entries = entries;
+  row.selected = selected;
+  return row;
+}
+// The units drop-down, "Fractions" and "Decimal", showing the program's units choice.
+constexpr ControlRow UnitsDropDown(GadgetId id, Box b, std::string_view toolTip,
+                                   std::string_view name) {
+  return DropDown(id, b, toolTip, name, Entries::kUnits, kSelectUnitsMode);
+}
+// Checks the check box `id` made earlier.
+constexpr ControlRow Check(GadgetId id) {
+  return {Step::kCheck, id};
+}
+// Gives the control `id` made earlier a new tool tip, replacing the one it had.
+constexpr ControlRow NewToolTip(GadgetId id, std::string_view toolTip) {
+  ControlRow row{Step::kToolTip, id};
+  row.toolTip = toolTip;
+  return row;
+}
 
 struct PageFrame {
   std::string_view title;

@@ -3,22 +3,23 @@
 //
 // A page is not a window: its layout places the main window (window 0) at the
 // saved position, gives it the page's size below the menu bar and its title,
-// and creates the page's controls in it (gadget ids 0 to 107, in creation
-// order, which is also the Tab order). The calculation of a page reads the
-// page's fields, calls the matching pure function of calc/ and writes the
-// results back, or shows a message box and writes nothing.
+// and creates the page's controls in it (gadget ids kFirstPageGadget to
+// kLastPageGadget, in creation order, which is also the Tab order). The calculation of a page reads
+// the page's fields, calls the matching pure function of calc/ and writes the results back, or
+// shows a message box and writes nothing.
 
 #include "numtext/length_text.h"
 
 // What a page needs from the shell when it is laid out.
 struct PagePlacement {
-  int winX = 346;  // main window's outer top-left corner
-  int winY = 50;
-  UnitsMode unitsMode = kFractions;  // preselected in the page's units drop-down
+  int winX = 0;  // main window's outer top-left corner
+  int winY = 0;
+  // The units choice as the settings file holds it (CalcU): the entry the
+  // page's units drop-down preselects. A value that names no entry, as a
+  // hand-edited file may hold, selects none, which the calculations read as
+  // "Decimal".
+  int unitsChoice = kDefaultUnitsMode;
 };
-
-// Main window id the pages live in.
-inline constexpr int kMainWindow = 0;
 
 void TrianglePage(const PagePlacement& at);
 void CirclePage(const PagePlacement& at);
@@ -26,7 +27,7 @@ void BenderPage(const PagePlacement& at);
 void SquarePage(const PagePlacement& at);
 void ConverterPage(const PagePlacement& at);
 
-// The calculations, run by the shell for the Calc (22) or Convert (4) button.
+// The calculations, run by the shell for the Calc or Convert button.
 // The circle, triangle and square read the units from their own drop-down; the
 // bend calculator takes the program's units setting.
 void TriangleCalculator();

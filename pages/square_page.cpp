@@ -11,35 +11,32 @@
 
 namespace {
 
-using enum Step;
+constexpr PageFrame kSquareFrame{
+    .title = "Rectangle and Squares", .width = 369, .height = 158, .enterGadget = kCalcButton};
 
-constexpr PageFrame kSquareFrame{"Rectangle and Squares", 369, 158, 22};
-
-// kind, id, x, y, w, h, text, tool tip, flags, name, entries, selected.
 // Ids 18 and 21 are free here, and the page has no Clear button.
 constexpr ControlRow kSquareRows[] = {
-    {kLabel, 10, 10, 10, 30, 20, "Width"},
-    {kLabel, 11, 160, 10, 40, 20, "Height"},
-    {kEditField, 12, 60, 10, 90, 20, "", "Width", 0, "Width"},
-    {kEditField, 13, 210, 10, 90, 20, "", "Height", 0, "Height"},
-    {kLabel, 14, 10, 40, 40, 20, "Format"},
-    {kComboBox, 15, 60, 40, 90, 20, "", "Units", 0, "Format", Entries::kUnits, kSelectUnitsMode},
-    {kLabel, 16, 10, 70, 50, 20, "Diagonal"},
-    {kEditField, 17, 60, 70, 90, 20, "", "Diagonal Length 1", kReadOnly, "Diagonal"},
-    {kLabel, 19, 160, 70, 40, 20, "Angle"},
-    {kEditField, 20, 210, 70, 90, 20, "", "Diagonal Angle 1", kReadOnly, "Angle"},
-    {kButton, 22, 310, 10, 50, 30, "Calculate", "Recalculate Squares"},
-    {kButton, 9, 310, 90, 50, 30, "Close", "Exit Program"},
-    {kLabel, 23, 160, 40, 40, 20, "Area"},
-    {kEditField, 24, 210, 40, 90, 20, "", "Area of Square", kReadOnly, "Area"},
-    {kLabel, 25, 160, 100, 70, 20, "Weight Each"},
-    {kEditField, 26, 230, 100, 70, 20, "", "Weight per area", 0, "Weight Each"},
-    {kLabel, 27, 160, 130, 40, 20, "Total"},
-    {kEditField, 28, 210, 130, 90, 20, "", "Total Weight", kReadOnly, "Total"},
-    {kButton, 105, 310, 50, 50, 30, "Help", "Show some usefull information"},
-    {kLabel, 103, 10, 100, 50, 20, "Perimeter"},
-    {kEditField, 67, 60, 100, 90, 20, "", "Perimeter is the sum of all sides", kReadOnly,
-     "Perimeter"},
+    Label(10, {10, 10, 30, 20}, "Width"),
+    Label(11, {160, 10, 40, 20}, "Height"),
+    Field(12, {60, 10, 90, 20}, "Width", "Width"),
+    Field(13, {210, 10, 90, 20}, "Height", "Height"),
+    Label(14, {10, 40, 40, 20}, "Format"),
+    UnitsDropDown(kUnitsChoice, {60, 40, 90, 20}, "Units", "Format"),
+    Label(16, {10, 70, 50, 20}, "Diagonal"),
+    ResultField(17, {60, 70, 90, 20}, "Diagonal Length 1", "Diagonal"),
+    Label(19, {160, 70, 40, 20}, "Angle"),
+    ResultField(20, {210, 70, 90, 20}, "Diagonal Angle 1", "Angle"),
+    Button(kCalcButton, {310, 10, 50, 30}, "Calculate", "Recalculate Squares"),
+    Button(kCloseButton, {310, 90, 50, 30}, "Close", "Exit Program"),
+    Label(23, {160, 40, 40, 20}, "Area"),
+    ResultField(24, {210, 40, 90, 20}, "Area of Square", "Area"),
+    Label(25, {160, 100, 70, 20}, "Weight Each"),
+    Field(26, {230, 100, 70, 20}, "Weight per area", "Weight Each"),
+    Label(27, {160, 130, 40, 20}, "Total"),
+    ResultField(28, {210, 130, 90, 20}, "Total Weight", "Total"),
+    Button(kHelpButton, {310, 50, 50, 30}, "Help", "Show some usefull information"),
+    Label(103, {10, 100, 50, 20}, "Perimeter"),
+    ResultField(67, {60, 100, 90, 20}, "Perimeter is the sum of all sides", "Perimeter"),
 };
 
 // In the order they are written.
@@ -49,7 +46,6 @@ constexpr FieldText<SquareOutput> kSquareWrites[] = {
 };
 
 constexpr GadgetId kWeightEach = 26;
-constexpr GadgetId kUnitsChoice = 15;
 constexpr GadgetId kWidth = 12;
 constexpr GadgetId kHeight = 13;
 
@@ -62,7 +58,7 @@ void SquarePage(const PagePlacement& at) {
 void SquareCalculator() {
   SquareInput input;
   input.weightEach = GetText(kWeightEach);
-  input.unitsMode = SelectedItem(kUnitsChoice);
+  input.unitsMode = UnitsModeOf(SelectedItem(kUnitsChoice));
   input.width = GetText(kWidth);
   input.height = GetText(kHeight);
 

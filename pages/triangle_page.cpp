@@ -10,44 +10,41 @@
 
 namespace {
 
-using enum Step;
+constexpr PageFrame kTriangleFrame{
+    .title = "Triangles", .width = 379, .height = 219, .enterGadget = kCalcButton};
 
-constexpr PageFrame kTriangleFrame{"Triangles", 379, 219, 22};
-
-// kind, id, x, y, w, h, text, tool tip, flags, name, entries, selected
 constexpr ControlRow kTriangleRows[] = {
-    {kLabel, 29, 10, 10, 40, 20, "Units"},
-    {kLabel, 30, 10, 40, 40, 20, "Side A"},
-    {kLabel, 31, 10, 70, 40, 20, "Side B"},
-    {kLabel, 32, 10, 100, 40, 20, "Side C"},
-    {kLabel, 33, 160, 40, 50, 20, "Angle AB"},
-    {kLabel, 34, 160, 70, 50, 20, "Angle BC"},
-    {kLabel, 35, 160, 100, 50, 20, "Angle AC"},
-    {kLabel, 36, 10, 130, 40, 20, "Height"},
-    {kLabel, 37, 10, 160, 40, 20, "Area"},
-    {kLabel, 38, 160, 10, 60, 20, "Unit Weight"},
-    {kLabel, 39, 160, 130, 70, 20, "Total Weight"},
-    {kComboBox, 15, 60, 10, 90, 20, "", "Units", 0, "Units", Entries::kUnits, kSelectUnitsMode},
-    {kEditField, 40, 60, 40, 90, 20, "", "Side A", 0, "Side A"},
-    {kEditField, 41, 60, 70, 90, 20, "", "Side B", 0, "Side B"},
-    {kEditField, 42, 60, 100, 90, 20, "", "Side C", 0, "Side C"},
-    {kEditField, 13, 60, 130, 90, 20, "", "Height", kReadOnly, "Height"},
-    {kEditField, 24, 60, 160, 90, 20, "", "Area", kReadOnly, "Area"},
-    {kEditField, 43, 230, 10, 90, 20, "", "Weight Each", 0, "Unit Weight"},
-    {kEditField, 28, 230, 130, 90, 20, "", "Total Weight (Area * Unit Weight)", kReadOnly,
-     "Total Weight"},
-    {kEditField, 44, 230, 100, 90, 20, "", "Angle AC", 0, "Angle AC"},
-    {kEditField, 45, 230, 70, 90, 20, "", "Angle BC", 0, "Angle BC"},
-    {kEditField, 46, 230, 40, 90, 20, "", "Angle AB", 0, "Angle AB"},
-    {kButton, 22, 330, 10, 40, 30, "Calc", "Calculate"},
-    {kButton, 9, 330, 130, 40, 30, "Close", "Close Program"},
-    {kCheckBox, 47, 230, 160, 50, 20, "Acute", "Acute Triangle (all angles <= 90)"},
-    {kCheckBox, 48, 230, 190, 60, 20, "Obtuse", "Obtuse Triangle (one angle > 90 )"},
-    {kLabel, 49, 160, 160, 50, 20, "Triangle"},
-    {kButton, 106, 330, 50, 40, 30, "Clear", "Clear all fields to prepare for new data"},
-    {kButton, 105, 330, 90, 40, 30, "Help", "Show some usefull information"},
-    {kLabel, 102, 10, 190, 50, 20, "Perimeter"},
-    {kEditField, 67, 60, 190, 90, 20, "", "Perimeter is sum of all sides", kReadOnly, "Perimeter"},
+    Label(29, {10, 10, 40, 20}, "Units"),
+    Label(30, {10, 40, 40, 20}, "Side A"),
+    Label(31, {10, 70, 40, 20}, "Side B"),
+    Label(32, {10, 100, 40, 20}, "Side C"),
+    Label(33, {160, 40, 50, 20}, "Angle AB"),
+    Label(34, {160, 70, 50, 20}, "Angle BC"),
+    Label(35, {160, 100, 50, 20}, "Angle AC"),
+    Label(36, {10, 130, 40, 20}, "Height"),
+    Label(37, {10, 160, 40, 20}, "Area"),
+    Label(38, {160, 10, 60, 20}, "Unit Weight"),
+    Label(39, {160, 130, 70, 20}, "Total Weight"),
+    UnitsDropDown(kUnitsChoice, {60, 10, 90, 20}, "Units", "Units"),
+    Field(40, {60, 40, 90, 20}, "Side A", "Side A"),
+    Field(41, {60, 70, 90, 20}, "Side B", "Side B"),
+    Field(42, {60, 100, 90, 20}, "Side C", "Side C"),
+    ResultField(13, {60, 130, 90, 20}, "Height", "Height"),
+    ResultField(24, {60, 160, 90, 20}, "Area", "Area"),
+    Field(43, {230, 10, 90, 20}, "Weight Each", "Unit Weight"),
+    ResultField(28, {230, 130, 90, 20}, "Total Weight (Area * Unit Weight)", "Total Weight"),
+    Field(44, {230, 100, 90, 20}, "Angle AC", "Angle AC"),
+    Field(45, {230, 70, 90, 20}, "Angle BC", "Angle BC"),
+    Field(46, {230, 40, 90, 20}, "Angle AB", "Angle AB"),
+    Button(kCalcButton, {330, 10, 40, 30}, "Calc", "Calculate"),
+    Button(kCloseButton, {330, 130, 40, 30}, "Close", "Close Program"),
+    CheckBox(47, {230, 160, 50, 20}, "Acute", "Acute Triangle (all angles <= 90)"),
+    CheckBox(48, {230, 190, 60, 20}, "Obtuse", "Obtuse Triangle (one angle > 90 )"),
+    Label(49, {160, 160, 50, 20}, "Triangle"),
+    Button(kClearButton, {330, 50, 40, 30}, "Clear", "Clear all fields to prepare for new data"),
+    Button(kHelpButton, {330, 90, 40, 30}, "Help", "Show some usefull information"),
+    Label(102, {10, 190, 50, 20}, "Perimeter"),
+    ResultField(67, {60, 190, 90, 20}, "Perimeter is sum of all sides", "Perimeter"),
 };
 
 // Where the solver's input comes from.
@@ -66,7 +63,6 @@ constexpr FieldText<TriangleSolution> kTriangleWrites[] = {
     {24, &TriangleSolution::area},      {28, &TriangleSolution::totalWeight},
 };
 
-constexpr GadgetId kUnitsChoice = 15;
 constexpr GadgetId kAcuteBox = 47;
 constexpr GadgetId kObtuseBox = 48;
 
@@ -79,7 +75,7 @@ void TrianglePage(const PagePlacement& at) {
 void TriangleCalculator() {
   TriangleInput input;
   ReadFields<TriangleInput>(kTriangleReads, input);
-  input.unitsMode = SelectedItem(kUnitsChoice);
+  input.unitsMode = UnitsModeOf(SelectedItem(kUnitsChoice));
 
   const TriangleResult result = TriangleSolver(input);
   if (result.error) {

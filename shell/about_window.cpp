@@ -23,11 +23,13 @@ void OpenAbout() {
   CreateLabel(96, 10, 10, 400, 20, std::string(AboutCreditText()));
   CreateLabel(97, 10, 40, 400, 20, "Version 1.1 Beta release , Added Radians");
   CreateLabel(98, 10, 70, 80, 20, "Be sure to visit");
-  CreateHyperlink(99, 100, 70, 110, 20, kAuthorWebAddress, 0x000000);
-  SetToolTip(99, "View my website");
+  CreateHyperlink(kWebsiteLink, 100, 70, 110, 20, kAuthorWebAddress, 0x000000);
+  SetToolTip(kWebsiteLink, "View my website");
   CreateLabel(100, 220, 70, 150, 20, "for more free stuff and games.");
-  CreateButton(104, 160, 100, 70, 30, "OK");
-  SetToolTip(104, "Close About");
+  CreateButton(kAboutOkButton, 160, 100, 70, 30, "OK");
+  SetToolTip(kAboutOkButton, "Close About");
+  SetEscapeCloses(kAboutWindowId);
+  SetDefaultButton(kAboutWindowId, kAboutOkButton);
   UseWindowForControls(kMainWindowId);
   SetWindowTopmost(kAboutWindowId, true);
 }

@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr GadgetId kHelpTextArea = 108;
-
 // Menu bar 1 of the help window: item id and text; item k + 9 shows help text k.
 struct HelpMenuRow {
   MenuItemId item;  // -1 for a separator
@@ -37,6 +35,7 @@ void OpenHelpWindow() {
   CreateTextArea(kHelpTextArea, 0, 0, s.helpW, s.helpH - MenuBarHeight(), kReadOnly);
   SetAccessibleName(kHelpTextArea, "Help text");
   SetSmartRefresh(kHelpWindowId, true);
+  SetEscapeCloses(kHelpWindowId);
   UseWindowForControls(kMainWindowId);
 }
 
@@ -70,5 +69,5 @@ void SaveHelpGeometry() {
   s.helpW = InnerWidth(kHelpWindowId);
   s.helpH = InnerHeight(kHelpWindowId);  // menu bar included, as the window is opened
   PlaceGadget(kHelpTextArea, 0, 0, s.helpW, s.helpH - MenuBarHeight());
-  SaveSettings({{"HelpX", s.helpX}, {"HelpY", s.helpY}, {"HelpW", s.helpW}, {"HelpH", s.helpH}});
+  SaveSettings({&Settings::helpX, &Settings::helpY, &Settings::helpW, &Settings::helpH});
 }

@@ -15,10 +15,12 @@ struct MenuRow {
   MenuItemId item;    // -1 for a separator
   const char* text;
 };
+// "Help", which F1 chooses too: the help window on the calculator shown.
+constexpr MenuItemId kHelpItem = 6;
 constexpr MenuRow kMainMenu[] = {
     {"Calculate", 0, "Triangle"}, {nullptr, 1, "Bolt Circle"}, {nullptr, 3, "Box"},
     {nullptr, 2, "Bender"},       {nullptr, 4, "Conversions"}, {nullptr, -1, nullptr},
-    {nullptr, 5, "Exit"},         {"Help", 6, "Help"},         {nullptr, 7, "Website"},
+    {nullptr, 5, "Exit"},         {"Help", kHelpItem, "Help"}, {nullptr, 7, "Website"},
     {nullptr, 8, "About"},
 };
 
@@ -30,7 +32,7 @@ struct Calculator {
 const std::array<Calculator, 5> kCalculators = {{
     {TrianglePage, TriangleCalculator},
     {CirclePage, CircleCalculator},
-    {BenderPage, [] { BendCalculator(Shell().settings.calcU); }},
+    {BenderPage, [] { BendCalculator(UnitsModeOf(Shell().settings.calcU)); }},
     {SquarePage, SquareCalculator},
     {ConverterPage, nullptr},  // the converter has its own Convert button
 }};
@@ -39,8 +41,6 @@ const Calculator* FindCalculator(int calculatorId) {
   if (calculatorId < 0 || calculatorId >= static_cast<int>(kCalculators.size())) return nullptr;
   return &kCalculators[static_cast<size_t>(calculatorId)];
 }
-
-constexpr GadgetId kLastPageGadget = 107;
 
 }  // namespace
 
@@ -59,6 +59,7 @@ void OpenMainWindow() {
       AddMenuItem(row.item, row.text);
     }
   }
+  SetHelpKey(kMainWindowId, kHelpItem);
 }
 
 void LayOutCalculator(int calculatorId) {
@@ -69,8 +70,8 @@ void LayOutCalculator(int calculatorId) {
 }
 
 void ShowCalculator(int calculatorId) {
-  SaveSettings({{"CalcW", calculatorId}});
   Shell().settings.calcW = calculatorId;
+  SaveSettings({&Settings::calcW});
   RemovePage();
   LayOutCalculator(calculatorId);
 }
@@ -81,13 +82,13 @@ void RunCalculation(int calculatorId) {
 }
 
 void RemovePage() {
-  for (GadgetId id = 0; id <= kLastPageGadget; ++id) {
+  for (GadgetId id = kFirstPageGadget; id <= kLastPageGadget; ++id) {
     if (GadgetExists(id)) DestroyGadget(id);
   }
 }
 
 void ClearPage() {
-  for (GadgetId id = 0; id <= kLastPageGadget; ++id) {
+  for (GadgetId id = kFirstPageGadget; id <= kLastPageGadget; ++id) {
     if (GadgetKind(id) == ControlKind::EditField) SetText(id, "");
   }
 }
@@ -96,7 +97,5 @@ void SaveMainPosition() {
   Settings& s = Shell().settings;
   s.winX = WindowLeft(kMainWindowId);
   s.winY = WindowTop(kMainWindowId);
-  // "Winx" with a lower-case x: keys match regardless of case, so it is the
-  // same entry that start-up reads as "WinX".
-  SaveSettings({{"Winx", s.winX}, {"WinY", s.winY}});
+  SaveSettings({&Settings::winX, &Settings::winY});
 }

@@ -5,7 +5,6 @@
 #include "shell/about_window.h"
 #include "shell/help_window.h"
 #include "shell/main_window.h"
-#include "shell/settings_file.h"
 #include "shell/settings_path.h"
 #include "shell/shell_state.h"
 
@@ -17,13 +16,13 @@ enum class Next { Continue, End };
 void ChooseUnits(GadgetId choice) {
   Settings& s = Shell().settings;
   s.calcU = SelectedItem(choice);
-  SaveSettings({{"CalcU", s.calcU}});
+  SaveSettings({&Settings::calcU});
 }
 
 // Hard and Soft act as one two-way choice: the box clicked ends up checked.
 void ChooseMaterial(bool hard) {
-  SelectItem(69, hard ? 1 : 0);
-  SelectItem(70, hard ? 0 : 1);
+  SelectItem(kHardBox, hard ? 1 : 0);
+  SelectItem(kSoftBox, hard ? 0 : 1);
 }
 
 // A dispatch row: an id, and either its handler or the end of the program.
@@ -34,17 +33,17 @@ struct Row {
 
 // Gadget ids are global: the window that reported the event does not matter.
 constexpr Row kGadgetTable[] = {
-    {4, UnitConverter},
-    {9, nullptr},  // the Close button of every page
-    {15, [] { ChooseUnits(15); }},
-    {22, [] { RunCalculation(Shell().settings.calcW); }},
-    {52, [] { ChooseUnits(52); }},
-    {69, [] { ChooseMaterial(true); }},
-    {70, [] { ChooseMaterial(false); }},
-    {99, OpenAuthorWebSite},
-    {104, CloseAbout},
-    {105, ShowHelp},
-    {106, ClearPage},
+    {kConvertButton, UnitConverter},
+    {kCloseButton, nullptr},
+    {kUnitsChoice, [] { ChooseUnits(kUnitsChoice); }},
+    {kCalcButton, [] { RunCalculation(Shell().settings.calcW); }},
+    {kCircleUnitsChoice, [] { ChooseUnits(kCircleUnitsChoice); }},
+    {kHardBox, [] { ChooseMaterial(true); }},
+    {kSoftBox, [] { ChooseMaterial(false); }},
+    {kWebsiteLink, OpenAuthorWebSite},
+    {kAboutOkButton, CloseAbout},
+    {kHelpButton, ShowHelp},
+    {kClearButton, ClearPage},
 };
 
 // Both menu bars share one numbering; items 0 to 4 are the calculators.
@@ -102,19 +101,9 @@ void StartProgram(const std::string& settingsPath) {
   ShellState& shell = Shell();
   shell = ShellState{};
   shell.settingsPath = settingsPath;
-  Settings& s = shell.settings;
-  OpenSettings(settingsPath);
-  s.winX = ReadSetting("WinX", 346);
-  s.winY = ReadSetting("WinY", 50);
-  s.calcW = ReadSetting("CalcW", 0);
-  s.calcU = ReadSetting("CalcU", 0);
-  s.helpX = ReadSetting("HelpX", 346);
-  s.helpY = ReadSetting("HelpY", 50);
-  s.helpW = ReadSetting("HelpW", 400);
-  s.helpH = ReadSetting("HelpH", 330);
-  CloseSettings();  // nothing was written, so the file is left untouched
+  LoadSettings();
   OpenMainWindow();
-  LayOutCalculator(s.calcW);
+  LayOutCalculator(shell.settings.calcW);
 }
 
 bool DispatchEvent(const Event& event) {

@@ -5,13 +5,15 @@
 #include <string>
 
 #include "gadgets/gadgets.h"
+#include "numtext/length_text.h"
 
 // The eight whole numbers kept in "VaZizi.ini", with their first-run values.
 struct Settings {
   int32_t winX = 346;  // main window's outer top-left corner
   int32_t winY = 50;
-  int32_t calcW = 0;    // calculator shown: 0 triangle, 1 circle, 2 bend, 3 box, 4 converter
-  int32_t calcU = 0;    // units: 0 "Fractions", 1 "Decimal"
+  int32_t calcW = 0;  // calculator shown: 0 triangle, 1 circle, 2 bend, 3 box, 4 converter
+  // The units as stored: 0 "Fractions", 1 (or any other value) "Decimal".
+  int32_t calcU = kDefaultUnitsMode;
   int32_t helpX = 346;  // help window's outer top-left corner
   int32_t helpY = 50;
   int32_t helpW = 400;  // help window's inner size, menu bar included

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <initializer_list>
 #include <string>
-#include <utility>
 
+#include "pages/gadget_ids.h"
 #include "shell/program.h"
 
 struct ShellState {
@@ -17,10 +17,8 @@ struct ShellState {
 
 ShellState& Shell();
 
-// One complete write to the settings file: open, the keys in order, close.
-void SaveSettings(std::initializer_list<std::pair<const char*, int32_t>> values);
-
-// Window ids of the program.
-inline constexpr WindowId kMainWindowId = 0;
-inline constexpr WindowId kAboutWindowId = 1;
-inline constexpr WindowId kHelpWindowId = 2;
+// Reads every setting from the settings file, or its first-run value.
+void LoadSettings();
+// One complete write to the settings file: open, these settings' keys with the
+// values held now, in order, close.
+void SaveSettings(std::initializer_list<int32_t Settings::*> values);

@@ -139,6 +139,13 @@ WORD MenuCommandFor(WindowId window, MenuItemId item) {
   return command;
 }
 
+WORD CommandOfMenuItem(WindowId window, MenuItemId item) {
+  for (const auto& [command, menu] : MenuCommands()) {
+    if (menu.window == window && menu.item == item) return command;
+  }
+  return 0;
+}
+
 bool MenuItemOfCommand(WORD command, WindowId& window, MenuItemId& item) {
   auto it = MenuCommands().find(command);
   if (it == MenuCommands().end()) return false;
@@ -205,7 +212,7 @@ Event WaitEvent() {
     MSG message;
     const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
     if (got == 0 || got == -1) return Event{};  // WM_QUIT: nothing more comes
-    if (EnterInEditField(message)) continue;
+    if (EnterInEditField(message) || ProgramKey(message)) continue;
     // Tab, Shift+Tab and the arrow keys move between the controls of a window.
     HWND root = ::GetAncestor(message.hwnd, GA_ROOT);
     if (root != nullptr && WindowIdOf(root) >= 0 && ::IsDialogMessageW(root, &message)) continue;

@@ -24,6 +24,9 @@ struct WindowRecord {
   HWND toolTips = nullptr;
   HWND lastFocus = nullptr;  // given back when the window is activated again
   GadgetId enterGadget = -1;
+  MenuItemId helpItem = -1;     // chosen by F1 (SetHelpKey)
+  bool escapeCloses = false;    // Esc asks to close (SetEscapeCloses)
+  GadgetId defaultButton = -1;  // pressed by Enter (SetDefaultButton)
   bool smartRefresh = false;
   bool userMoving = false;  // between WM_ENTERSIZEMOVE and WM_EXITSIZEMOVE
   // The outer corner and inner size last set by the program or reported.
@@ -64,6 +67,13 @@ void SetControlWindow(WindowId id);
 // a control's notification or the dialog manager's IDOK and IDCANCEL.
 WORD MenuCommandFor(WindowId window, MenuItemId item);
 bool MenuItemOfCommand(WORD command, WindowId& window, MenuItemId& item);
+// The command MenuCommandFor gave the item, or 0.
+WORD CommandOfMenuItem(WindowId window, MenuItemId item);
+
+// F1, Esc or Enter in a window that gave it a meaning: queued as the menu
+// choice, close request or button press it stands for. False for any other
+// message, which then goes its usual way.
+bool ProgramKey(const MSG& message);
 
 // True while SetText changes a control, whose notifications are then no event.
 bool& ProgramSetsText();

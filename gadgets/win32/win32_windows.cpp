@@ -7,8 +7,10 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
+#include "gadgets/access_letter.h"
 #include "gadgets/gadgets.h"
 #include "gadgets/win32/win32_state.h"
 #include "gadgets/window_placement.h"
@@ -397,8 +399,21 @@ int MenuBarHeight() {
 // --- Menus -------------------------------------------------------------------
 
 namespace {
+
 WindowId g_menuWindow = -1;
+
+// The texts of the menu's titles or items as shown, access letters marked.
+std::vector<std::string> MenuTexts(HMENU menu) {
+  std::vector<std::string> texts;
+  for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+    wchar_t text[256];
+    const int length = ::GetMenuStringW(menu, static_cast<UINT>(i), text, 256, MF_BYPOSITION);
+    if (length > 0) texts.push_back(Utf8(std::wstring_view(text, static_cast<size_t>(length))));
+  }
+  return texts;
 }
+
+}  // namespace
 
 void CreateMenuBar(int /*menuId*/, WindowId windowId) {
   WindowRecord* record = FindWindowRecord(windowId);
@@ -418,17 +433,18 @@ void CreateMenuBar(int /*menuId*/, WindowId windowId) {
 void AddMenuTitle(const std::string& text) {
   WindowRecord* record = FindWindowRecord(g_menuWindow);
   if (record == nullptr || record->menuBar == nullptr) return;
+  const std::wstring marked = Wide(MarkAccessLetter(text, MenuTexts(record->menuBar)));
   record->menuTitle = ::CreatePopupMenu();
   ::AppendMenuW(record->menuBar, MF_POPUP | MF_STRING,
-                reinterpret_cast<UINT_PTR>(record->menuTitle), Wide(text).c_str());
+                reinterpret_cast<UINT_PTR>(record->menuTitle), marked.c_str());
   ::DrawMenuBar(record->hwnd);
 }
 
 void AddMenuItem(MenuItemId item, const std::string& text) {
   WindowRecord* record = FindWindowRecord(g_menuWindow);
   if (record == nullptr || record->menuTitle == nullptr) return;
-  ::AppendMenuW(record->menuTitle, MF_STRING, MenuCommandFor(g_menuWindow, item),
-                Wide(text).c_str());
+  const std::wstring marked = Wide(MarkAccessLetter(text, MenuTexts(record->menuTitle)));
+  ::AppendMenuW(record->menuTitle, MF_STRING, MenuCommandFor(g_menuWindow, item), marked.c_str());
 }
 
 void AddMenuSeparator() {

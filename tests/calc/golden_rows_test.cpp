@@ -20,15 +20,17 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-int Units(const std::string& text) {
-  return text == "Fractions" ? kFractions : text == "Decimal" ? kDecimal : GoldenNumber<int>(text);
+UnitsMode Units(const std::string& text) {
+  return text == "Fractions" ? kFractions
+         : text == "Decimal" ? kDecimal
+                             : UnitsModeOf(GoldenNumber<int>(text));
 }
 
 Texts MessageTexts(const CalcMessage& message) {
   return {message.title, message.text};
 }
 
-Texts SolveTriangle(const GoldenRow& r, int mode) {
+Texts SolveTriangle(const GoldenRow& r, UnitsMode mode) {
   const TriangleResult result = TriangleSolver({r[1], r[2], r[3], r[4], r[5], r[6], r[7], mode});
   const TriangleSolution& s = result.solution;
   if (result.error) {

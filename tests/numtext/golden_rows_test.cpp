@@ -49,7 +49,7 @@ const std::map<std::string, std::string (*)(Text)> kOperations = {
     {"OutOfRangeWholeText", [](Text a) { return OutOfRangeWholeText(Double(a)); }},
     {"FormatLength in Decimal", [](Text a) { return FormatLength(Float(a), kDecimal); }},
     {"FormatLength in Fractions", [](Text a) { return FormatLength(Float(a), kFractions); }},
-    {"FormatLength in mode 7", [](Text a) { return FormatLength(Float(a), 7); }},
+    {"FormatLength in mode 7", [](Text a) { return FormatLength(Float(a), UnitsModeOf(7)); }},
     {"ParseLength in Decimal", [](Text a) { return Shortest(ParseLength(a, kDecimal)); }},
     {"ParseLength in Fractions", [](Text a) { return Shortest(ParseLength(a, kFractions)); }},
 };

@@ -1,7 +1,7 @@
 // What every page owes its user whatever it calculates, from golden/pages.txt:
 // the menu item shows it in its frame, with every control named for screen
-// readers and inside the page, nothing of the page before left behind, and
-// Tab in order.
+// readers and inside the page, result fields looking read-only, nothing of the
+// page before left behind, and Tab in order.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -19,7 +19,7 @@ using PageControlsTest = ProgramTest;
 std::vector<GadgetId> WalkFocus(TestKey key, size_t steps) {
   std::vector<GadgetId> seen;
   for (size_t i = 0; i < steps; ++i) {
-    PressKey(kMainWindow, key);
+    PressKey(kMainWindowId, key);
     ProcessPendingEvents();
     seen.push_back(FocusedGadget());
   }
@@ -51,6 +51,7 @@ TEST_F(PageControlsTest, EachMenuChoiceShowsItsPageAsItFirstOpens) {
     std::set<std::string> labels;
     for (GadgetId id : PageGadgets(ControlKind::Label))
       labels.insert(GetText(id));
+    const unsigned background = PaintedColour(kMainWindowId, 0, 0);
     for (GadgetId id : PageGadgets()) {
       SCOPED_TRACE("gadget " + std::to_string(id) + " \"" + GetText(id) + '"');
       const ControlKind kind = GadgetKind(id);
@@ -62,9 +63,14 @@ TEST_F(PageControlsTest, EachMenuChoiceShowsItsPageAsItFirstOpens) {
         EXPECT_TRUE(labels.contains(name) || name == ToolTipOf(id)) << name;
       }
       const GadgetRect r = GadgetGeometry(id);
-      EXPECT_TRUE(r.x >= 0 && r.y >= 0 && r.x + r.w <= InnerWidth(kMainWindow) &&
-                  r.y + r.h <= InnerHeight(kMainWindow) - MenuBarHeight())
+      EXPECT_TRUE(r.x >= 0 && r.y >= 0 && r.x + r.w <= InnerWidth(kMainWindowId) &&
+                  r.y + r.h <= InnerHeight(kMainWindowId) - MenuBarHeight())
           << r.x << "," << r.y << " " << r.w << "x" << r.h;
+      // A result field shows the window behind its text; a field to type into does not.
+      if (kind == ControlKind::EditField) {
+        EXPECT_EQ(PaintedColour(kMainWindowId, r.x + r.w / 2, r.y + r.h / 2) == background,
+                  GadgetReadOnly(id));
+      }
     }
     EndProgram();
 
@@ -72,17 +78,17 @@ TEST_F(PageControlsTest, EachMenuChoiceShowsItsPageAsItFirstOpens) {
     StartOn(kAllPages[(page + 1) % 5]);
     UsePage();
     Choose(page);
-    EXPECT_EQ(WindowTitle(kMainWindow), row[1]);
-    EXPECT_EQ(Frame(kMainWindow), (std::array{346, 50, GoldenNumber<int>(row[2]),
-                                              GoldenNumber<int>(row[3]) + MenuBarHeight()}));
+    EXPECT_EQ(WindowTitle(kMainWindowId), row[1]);
+    EXPECT_EQ(Frame(kMainWindowId), (std::array{346, 50, GoldenNumber<int>(row[2]),
+                                                GoldenNumber<int>(row[3]) + MenuBarHeight()}));
     EXPECT_EQ(SettingsBytes(), "CalcW = " + std::to_string(page) + "\r\nCalcU = 0\r\n");
     ExpectPageShows(fresh);
 
     std::vector<GadgetId> order;
     for (const std::string& name : SplitItems(row[4]))
       order.push_back(Named(name));
-    ActivateWindow(kMainWindow);  // from the drop-down list UsePage opened
-    WaitUntil([] { return WindowActive(kMainWindow); });
+    ActivateWindow(kMainWindowId);  // from the drop-down list UsePage opened
+    WaitUntil([] { return WindowActive(kMainWindowId); });
     TypeText(order.front(), "");  // the focus to the first control
     ProcessPendingEvents();
     ASSERT_EQ(FocusedGadget(), order.front());

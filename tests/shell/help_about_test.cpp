@@ -3,15 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "shell/about_window.h"
 #include "shell/help_texts.h"
+#include "shell/help_window.h"
 #include "tests/support/program_fixture.h"
 
 namespace {
 
 bool Shows(int k) {
-  return GetText(108) == std::string(HelpText(k));
+  return GetText(kHelpTextArea) == std::string(HelpText(k));
 }
 
 using HelpWindowTest = ProgramTest;
@@ -22,10 +25,11 @@ using HelpWindowTest = ProgramTest;
 // switches it and closes the window, as does its close box.
 TEST_F(HelpWindowTest, TheMenuAndThePagesHelpButtonChooseTheText) {
   Start("CalcW = 1\r\n");
-  Choose(6);
-  EXPECT_EQ(WindowTitle(2), "Math Help");
+  PressKey(kMainWindowId, TestKey::F1);  // as Help > Help
+  Pump();
+  EXPECT_EQ(WindowTitle(kHelpWindowId), "Math Help");
   EXPECT_TRUE(Shows(1));  // the page's text
-  EXPECT_TRUE(GadgetReadOnly(108));
+  EXPECT_TRUE(GadgetReadOnly(kHelpTextArea));
   EXPECT_EQ(SettingsBytes(), "CalcW = 1\r\n");
   Click(kHelpButton);
   EXPECT_TRUE(Shows(1));
@@ -36,17 +40,22 @@ TEST_F(HelpWindowTest, TheMenuAndThePagesHelpButtonChooseTheText) {
   Click(kClearButton);
   EXPECT_TRUE(Shows(2));
   for (MenuItemId item : {13, 12, 9, 10, 11}) {
-    Choose(item, 2);
+    Choose(item, kHelpWindowId);
     EXPECT_TRUE(Shows(item - 9)) << item;
     EXPECT_EQ(HelpTopic(), item - 9);
   }
-  Choose(15, 2);
-  EXPECT_FALSE(WindowExists(2) || GadgetExists(108));
+  Choose(15, kHelpWindowId);
+  EXPECT_FALSE(WindowExists(kHelpWindowId) || GadgetExists(kHelpTextArea));
   EXPECT_EQ(HelpTopic(), -1);
   Click(kHelpButton);
-  ClickCloseBox(2);
+  ClickCloseBox(kHelpWindowId);
   Pump();
-  EXPECT_FALSE(WindowExists(2));
+  EXPECT_FALSE(WindowExists(kHelpWindowId));
+  Click(kHelpButton);
+  PressKey(kHelpWindowId, TestKey::Escape);  // as the close box
+  Pump();
+  EXPECT_FALSE(WindowExists(kHelpWindowId));
+  EXPECT_EQ(HelpTopic(), -1);
 }
 
 using AboutWindowTest = ProgramTest;
@@ -56,29 +65,36 @@ using AboutWindowTest = ProgramTest;
 TEST_F(AboutWindowTest, OpensOverTheDisabledMainWindowAndSavesNothing) {
   Start("Winx = 150\r\nWinY = 70\r\n");
   Choose(8);
-  EXPECT_EQ(WindowTitle(1), "About Math Calculator");
-  EXPECT_EQ(Frame(1), (std::array{150, 70, 418, 139}));
-  EXPECT_FALSE(WindowEnabled(0));
+  EXPECT_EQ(WindowTitle(kAboutWindowId), "About Math Calculator");
+  EXPECT_EQ(Frame(kAboutWindowId), (std::array{150, 70, 418, 139}));
+  EXPECT_FALSE(WindowEnabled(kMainWindowId));
   ClickGadget(kCalcButton);
-  ChooseMenuItem(0, 6);
-  ClickCloseBox(0);
+  ChooseMenuItem(kMainWindowId, 6);
+  ClickCloseBox(kMainWindowId);
   EXPECT_FALSE(PollEvent().has_value());
-  MoveWindowAsUser(1, 30, 40);
+  MoveWindowAsUser(kAboutWindowId, 30, 40);
   PumpUntil([] { return false; }, 300);
   EXPECT_EQ(SettingsBytes(), "Winx = 150\r\nWinY = 70\r\n");
 }
 
-TEST_F(AboutWindowTest, OkAndTheCloseBoxBothGiveTheMainWindowBack) {
-  for (bool byCloseBox : {false, true}) {
+TEST_F(AboutWindowTest, OkItsCloseBoxEscAndEnterAllGiveTheMainWindowBack) {
+  const std::pair<const char*, void (*)()> ways[] = {
+      {"OK", [] { ClickGadget(kAboutOkButton); }},
+      {"close box", [] { ClickCloseBox(kAboutWindowId); }},
+      {"Esc", [] { PressKey(kAboutWindowId, TestKey::Escape); }},
+      {"Enter, OK being the default button", [] { PressKey(kAboutWindowId, TestKey::Enter); }},
+  };
+  for (const auto& [way, close] : ways) {
+    SCOPED_TRACE(way);
     Start();
     Choose(8);
-    byCloseBox ? ClickCloseBox(1) : ClickGadget(104);
+    close();
     Pump();
-    EXPECT_FALSE(WindowExists(1));
-    EXPECT_TRUE(WindowEnabled(0) && WindowActive(0));
+    EXPECT_FALSE(WindowExists(kAboutWindowId));
+    EXPECT_TRUE(WindowEnabled(kMainWindowId) && WindowActive(kMainWindowId));
     EXPECT_FALSE(ended_);
     Click(kHelpButton);  // the main window takes input again
-    EXPECT_TRUE(WindowExists(2));
+    EXPECT_TRUE(WindowExists(kHelpWindowId));
     EndProgram();
   }
 }
@@ -89,11 +105,11 @@ TEST_F(AboutWindowTest, TheLinkAndTheWebsiteItemOpenTheSameAddress) {
   Start();
   Choose(7);
   Choose(8);
-  Click(99);
+  Click(kWebsiteLink);
   SetOpenUrlHandler({});
-  EXPECT_EQ(opened, (std::vector<std::string>(2, GetText(99))));
-  EXPECT_FALSE(GetText(99).empty());
-  EXPECT_TRUE(WindowExists(1));  // the about window stays
+  EXPECT_EQ(opened, (std::vector<std::string>(2, GetText(kWebsiteLink))));
+  EXPECT_FALSE(GetText(kWebsiteLink).empty());
+  EXPECT_TRUE(WindowExists(kAboutWindowId));  // the about window stays
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "shell/about_window.h"
+#include "shell/help_window.h"
 #include "tests/support/program_fixture.h"
 
 namespace {
@@ -21,11 +23,11 @@ TEST_F(ProgramRunTest, StartUpReadsEverySettingAndLeavesTheFileUntouched) {
   const Settings& s = CurrentSettings();
   EXPECT_EQ((std::array{s.winX, s.winY, s.calcW, s.calcU, s.helpX, s.helpY, s.helpW, s.helpH}),
             (std::array<int32_t, 8>{120, 80, 1, 1, 10, 20, 500, 260}));
-  EXPECT_EQ(WindowLeft(0), 120);
-  EXPECT_EQ(WindowTitle(0), "Circle, Shapes and Bolt Circle");
-  EXPECT_EQ(SelectedItem(52), 1);  // "Decimal"
+  EXPECT_EQ(WindowLeft(kMainWindowId), 120);
+  EXPECT_EQ(WindowTitle(kMainWindowId), "Circle, Shapes and Bolt Circle");
+  EXPECT_EQ(SelectedItem(kCircleUnitsChoice), 1);  // "Decimal"
   Choose(6);
-  EXPECT_EQ(Frame(2), (std::array{10, 20, 500, 260}));
+  EXPECT_EQ(Frame(kHelpWindowId), (std::array{10, 20, 500, 260}));
   EXPECT_EQ(SettingsBytes(), ini);
 }
 
@@ -44,12 +46,12 @@ TEST_F(ProgramRunTest, AnUnknownCalculatorShowsNoPageAndTheMenuStillWorks) {
   for (int calcW : {5, 15, -1}) {
     SCOPED_TRACE(calcW);
     Start("CalcW = " + std::to_string(calcW) + "\r\n");
-    EXPECT_EQ(WindowTitle(0), "Brindle's Math");
-    EXPECT_EQ(ControlCount(0), 0);
+    EXPECT_EQ(WindowTitle(kMainWindowId), "Brindle's Math");
+    EXPECT_EQ(ControlCount(kMainWindowId), 0);
     Choose(6);  // Help shows the triangle text
-    EXPECT_EQ(GetText(108).rfind("Triangles Calculator\r\n", 0), 0u);
+    EXPECT_EQ(GetText(kHelpTextArea).rfind("Triangles Calculator\r\n", 0), 0u);
     Choose(8);  // About
-    Click(104);
+    Click(kAboutOkButton);
     Choose(5);  // Exit
     EXPECT_TRUE(ended_);
     ended_ = false;

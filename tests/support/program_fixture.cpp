@@ -20,7 +20,7 @@ PageView ViewPage() {
 void ExpectPageShows(const PageView& expected) {
   const PageView shown = ViewPage();
   EXPECT_EQ(shown.size(), expected.size()) << "controls on the page";
-  EXPECT_EQ(ControlCount(kMainWindow), static_cast<int>(expected.size())) << "in the window";
+  EXPECT_EQ(ControlCount(kMainWindowId), static_cast<int>(expected.size())) << "in the window";
   for (const auto& [id, text] : expected) {
     const auto found = shown.find(id);
     EXPECT_EQ(found == shown.end() ? "(no control)" : found->second, text)
@@ -30,7 +30,7 @@ void ExpectPageShows(const PageView& expected) {
 
 std::vector<GadgetId> PageGadgets(ControlKind kind) {
   std::vector<GadgetId> ids;
-  for (GadgetId id = 0; id <= 107; ++id) {
+  for (GadgetId id = kFirstPageGadget; id <= kLastPageGadget; ++id) {
     if (GadgetExists(id) && (kind == ControlKind::None || GadgetKind(id) == kind))
       ids.push_back(id);
   }
@@ -80,7 +80,7 @@ void ProgramTest::Start(const std::string& ini) {
 
 void ProgramTest::StartOn(PageItem page, int calcU) {
   Start("CalcW = " + std::to_string(page) + "\r\nCalcU = " + std::to_string(calcU) + "\r\n");
-  ASSERT_GT(ControlCount(kMainWindow), 0) << "page " << page << " was not laid out";
+  ASSERT_GT(ControlCount(kMainWindowId), 0) << "page " << page << " was not laid out";
 }
 
 void ProgramTest::Pump() {
@@ -113,7 +113,7 @@ void ProgramTest::Click(GadgetId id) {
 void ProgramTest::Do(const std::string& step) {
   SCOPED_TRACE(step);
   if (step == "Enter") {
-    PressKey(kMainWindow, TestKey::Enter);
+    PressKey(kMainWindowId, TestKey::Enter);
     return Pump();
   }
   const size_t equals = step.find('=');

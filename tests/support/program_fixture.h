@@ -14,6 +14,7 @@
 
 #include "gadgets/gadget_testing.h"
 #include "gadgets/gadgets.h"
+#include "pages/gadget_ids.h"
 #include "pages/pages.h"
 #include "shell/program.h"
 #include "tests/support/gadget_fixture.h"
@@ -26,7 +27,6 @@ inline const std::map<std::string, PageItem> kPageItems = {{"Triangle", kTriangl
                                                            {"Bender", kBender},
                                                            {"Box", kSquare},
                                                            {"Conversions", kConverter}};
-inline constexpr GadgetId kCloseButton = 9, kCalcButton = 22, kHelpButton = 105, kClearButton = 106;
 
 // What each control of the page shows, by id: a check box "on" or "off", a
 // drop-down its selected entry, any other control its text.
@@ -35,7 +35,7 @@ PageView ViewPage();
 // Checks that the page shows `expected`, control by control, and that the
 // main window holds nothing else.
 void ExpectPageShows(const PageView& expected);
-// The page's controls (ids 0 to 107) in ascending order, of one kind or all.
+// The page's controls (kFirstPageGadget to kLastPageGadget) in ascending order, of one kind or all.
 std::vector<GadgetId> PageGadgets(ControlKind kind = ControlKind::None);
 // The one control of the page a screen reader announces by `name` (labels
 // only name others); -1, and a failure, when there is not exactly one.
@@ -58,7 +58,7 @@ class ProgramTest : public ::testing::Test {
   bool PumpUntil(const std::function<bool()>& done, int ms = 2000);
 
   // The user's actions, each followed by the program handling what they caused.
-  void Choose(MenuItemId item, WindowId window = kMainWindow);
+  void Choose(MenuItemId item, WindowId window = kMainWindowId);
   void Click(GadgetId id);
   // One step on the page's controls, named as a screen reader names them:
   // "Name=text" types into the edit field (emptied first) or picks the

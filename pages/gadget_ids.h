@@ -1,0 +1,27 @@
+#pragma once
+// The window and gadget ids that the pages, the shell's dispatch and the tests
+// share. Gadget ids are global: the shell acts on a press of the Calc button
+// whatever page or window reported it, so one id means one control everywhere.
+
+#include "gadgets/gadgets.h"
+
+// The program's windows.
+inline constexpr WindowId kMainWindowId = 0;
+inline constexpr WindowId kAboutWindowId = 1;
+inline constexpr WindowId kHelpWindowId = 2;
+
+// A calculator page's controls have ids in this range; removing or clearing a
+// page walks all of it. The help window's text area lies outside it.
+inline constexpr GadgetId kFirstPageGadget = 0;
+inline constexpr GadgetId kLastPageGadget = 107;
+
+// Controls that several pages have, or that the shell dispatches on.
+inline constexpr GadgetId kConvertButton = 4;       // the converter page's "Convert"
+inline constexpr GadgetId kCloseButton = 9;         // "Close" on every page: ends the program
+inline constexpr GadgetId kUnitsChoice = 15;        // units drop-down: triangle, bend and box pages
+inline constexpr GadgetId kCalcButton = 22;         // "Calc" or "Calculate": all but the converter
+inline constexpr GadgetId kCircleUnitsChoice = 52;  // units drop-down of the circle page
+inline constexpr GadgetId kHardBox = 69;            // the bend page's "Hard" and "Soft"
+inline constexpr GadgetId kSoftBox = 70;
+inline constexpr GadgetId kHelpButton = 105;   // "Help" on every page
+inline constexpr GadgetId kClearButton = 106;  // "Clear": empties every edit field of the page
