@@ -30,6 +30,11 @@ TEST_F(HelpWindowTest, TheMenuAndThePagesHelpButtonChooseTheText) {
   EXPECT_EQ(WindowTitle(kHelpWindowId), "Math Help");
   EXPECT_TRUE(Shows(1));  // the page's text
   EXPECT_TRUE(GadgetReadOnly(kHelpTextArea));
+  // The text fills the window below its menu bar, scroll bars inside it.
+  const GadgetRect text = GadgetGeometry(kHelpTextArea);
+  EXPECT_EQ(
+      (std::array{text.x, text.y, text.w, text.h}),
+      (std::array{0, 0, InnerWidth(kHelpWindowId), InnerHeight(kHelpWindowId) - MenuBarHeight()}));
   EXPECT_EQ(SettingsBytes(), "CalcW = 1\r\n");
   Click(kHelpButton);
   EXPECT_TRUE(Shows(1));
