@@ -66,16 +66,6 @@ void AppWindow::ApplySizeLimits(int width, int height) {
   }
 }
 
-QPoint AppWindow::Corner() const {
-  const gadget_layer::WindowGeometry& known = tracker_.Known();
-  return QPoint(known.left, known.top);
-}
-
-QSize AppWindow::KnownSize() const {
-  const gadget_layer::WindowGeometry& known = tracker_.Known();
-  return QSize(known.width, known.height);
-}
-
 QPoint AppWindow::OuterCorner() const {
   // The native window's own frame position is kept up to date with the frame
   // the window manager adds; the widget's copy may lag behind it.
@@ -106,13 +96,10 @@ void AppWindow::Created(QPoint corner, QSize size) {
   // Shown when the program next waits, so that the window manager maps it
   // once, at the place and size the program's start-up gave it, instead of
   // being asked to move and size a window it is still framing.
-  showPending_ = true;
   QTimer::singleShot(0, this, [this] { ShowNow(); });
 }
 
 void AppWindow::ShowNow() {
-  if (!showPending_) return;
-  showPending_ = false;
   show();
   WatchNativeWindow();
   raise();

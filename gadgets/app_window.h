@@ -34,8 +34,7 @@ class AppWindow : public QWidget {
 
   // The outer corner and inner size the program knows: asked for, or last
   // reported.
-  QPoint Corner() const;
-  QSize KnownSize() const;
+  const gadget_layer::WindowGeometry& Known() const { return tracker_.Known(); }
   // The outer corner where the window stands now.
   QPoint OuterCorner() const;
   // Puts the outer corner at (left, top) and the inner area at width x height,
@@ -85,5 +84,4 @@ class AppWindow : public QWidget {
   QTimer restTimer_;
   gadget_layer::GeometryTracker tracker_;
   QPointer<QWindow> watchedNative_;
-  bool showPending_ = false;
 };

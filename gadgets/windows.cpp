@@ -77,13 +77,13 @@ bool WindowExists(WindowId id) {
 void PlaceWindow(WindowId id, int x, int y, int width, int height) {
   AppWindow* window = FindAppWindow(id);
   if (window == nullptr) return;
-  const QPoint known = window->Corner();
-  const QSize size(width == kUnchanged ? window->KnownSize().width() : ClampSize(width),
-                   height == kUnchanged ? window->KnownSize().height() : ClampSize(height));
-  QPoint corner(x == kUnchanged ? known.x() : ClampCoordinate(x),
-                y == kUnchanged ? known.y() : ClampCoordinate(y));
+  const gadget_layer::WindowGeometry& known = window->Known();
+  const QSize size(width == kUnchanged ? known.width : ClampSize(width),
+                   height == kUnchanged ? known.height : ClampSize(height));
+  QPoint corner(x == kUnchanged ? known.left : ClampCoordinate(x),
+                y == kUnchanged ? known.top : ClampCoordinate(y));
   // Where the window stands stays; a new corner must leave the title bar in reach.
-  if (corner != known) corner = ReachableCorner(window, corner, size);
+  if (corner != QPoint(known.left, known.top)) corner = ReachableCorner(window, corner, size);
   window->Place(corner.x(), corner.y(), size.width(), size.height());
 }
 
