@@ -7,10 +7,8 @@
 
 #include "gadgets/event_queue.h"
 #include "gadgets/gadget_testing.h"
-#include "gadgets/testing_support.h"
 
 void ProcessPendingEvents() {
-  gadget_testing::EnsureTestHooks();
   if (QCoreApplication::instance() == nullptr) return;
   QCoreApplication::sendPostedEvents();
   QCoreApplication::processEvents();
@@ -22,7 +20,6 @@ std::optional<Event> PollEvent() {
 }
 
 bool WaitUntil(const std::function<bool()>& done, int ms) {
-  gadget_testing::EnsureTestHooks();
   if (QCoreApplication::instance() == nullptr) return done();
   QElapsedTimer clock;
   clock.start();

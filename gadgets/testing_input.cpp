@@ -114,14 +114,12 @@ QWindow* WindowReadyForUser(WindowId windowId) {
 }  // namespace
 
 void ClickGadget(GadgetId id) {
-  gadget_testing::EnsureTestHooks();
   Target target = TargetOf(id);
   if (target.window == nullptr) return;
   QTest::mouseClick(target.window, Qt::LeftButton, Qt::NoModifier, target.centre);
 }
 
 void TypeText(GadgetId id, const std::string& text) {
-  gadget_testing::EnsureTestHooks();
   Target target = TargetOf(id);
   if (target.window == nullptr) return;
   if (!ReachableByUser(target.widget->window())) return;
@@ -132,7 +130,6 @@ void TypeText(GadgetId id, const std::string& text) {
 }
 
 void PressKey(WindowId windowId, TestKey key) {
-  gadget_testing::EnsureTestHooks();
   QWindow* handle = KeyboardTarget(windowId);
   if (handle == nullptr) return;
   switch (key) {
@@ -159,7 +156,6 @@ void PressKey(WindowId windowId, TestKey key) {
 }
 
 void PressLetter(WindowId windowId, char letter, bool alt) {
-  gadget_testing::EnsureTestHooks();
   QWindow* handle = KeyboardTarget(windowId);
   if (handle == nullptr) return;
   const QChar c = QLatin1Char(letter);
@@ -168,7 +164,6 @@ void PressLetter(WindowId windowId, char letter, bool alt) {
 }
 
 void ChooseComboItem(GadgetId id, int index) {
-  gadget_testing::EnsureTestHooks();
   auto* combo = GadgetAs<QComboBox>(id, ControlKind::ComboBox);
   if (combo == nullptr || !ReachableByUser(combo->window())) return;
   if (index < 0 || index >= combo->count()) return;
@@ -182,7 +177,6 @@ void ChooseComboItem(GadgetId id, int index) {
 }
 
 void ChooseMenuItem(WindowId windowId, MenuItemId item) {
-  gadget_testing::EnsureTestHooks();
   AppWindow* window = FindAppWindow(windowId);
   if (window == nullptr || !ReachableByUser(window)) return;
   auto found = window->MenuItems().find(item);
@@ -191,7 +185,6 @@ void ChooseMenuItem(WindowId windowId, MenuItemId item) {
 }
 
 void ClickCloseBox(WindowId windowId) {
-  gadget_testing::EnsureTestHooks();
   AppWindow* window = FindAppWindow(windowId);
   // A modal box keeps the window manager's close request from the window, as
   // the toolkit does with the real request (checked under X11 in the tests).
@@ -209,17 +202,14 @@ void MoveWindowAsUser(WindowId windowId, int x, int y) {
 
 namespace gadget_testing {
 
+// Once, before main (testing_hooks.cpp).
 void EnsureTestHooks() {
-  static bool installed = false;
-  if (installed) return;
-  installed = true;
   gadget_layer::SetMessageBoxWatcher(WatchMessageBox);
 }
 
 }  // namespace gadget_testing
 
 void OnNextMessageBox(std::function<void(const MessageBoxView&)> handler) {
-  gadget_testing::EnsureTestHooks();
   PendingHandler() = std::move(handler);
 }
 

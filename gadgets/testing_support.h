@@ -3,7 +3,8 @@
 
 namespace gadget_testing {
 
-// Installs the message box watcher once (so that no test can hang on a box).
+// Installs the message box watcher, so that no test can hang on a box; run
+// once before main in every test program (testing_hooks.cpp).
 void EnsureTestHooks();
 
 }  // namespace gadget_testing
