@@ -156,7 +156,12 @@ void AppWindow::ReportPendingUserChange() {
 }
 
 void AppWindow::Observe(gadget_layer::GeometryInput input) {
-  if (isVisible()) Carry(tracker_.Observe(input, Current(), Frame()));
+  if (!isVisible()) return;
+  // The frame matters only to a placing of the program's own; every key the
+  // user types passes here, so it is read only then.
+  const bool placing =
+      tracker_.Placing() || tracker_.State() == gadget_layer::GeometryState::Hidden;
+  Carry(tracker_.Observe(input, Current(), placing ? Frame() : gadget_layer::FrameOffset{}));
 }
 
 void AppWindow::Carry(const gadget_layer::GeometryActions& actions) {
