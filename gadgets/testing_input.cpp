@@ -132,27 +132,19 @@ void TypeText(GadgetId id, const std::string& text) {
 void PressKey(WindowId windowId, TestKey key) {
   QWindow* handle = KeyboardTarget(windowId);
   if (handle == nullptr) return;
-  switch (key) {
-    case TestKey::Enter:
-      QTest::sendKeyEvent(QTest::Click, handle, Qt::Key_Return, QStringLiteral("\r"), {});
-      break;
-    case TestKey::Tab:
-      QTest::sendKeyEvent(QTest::Click, handle, Qt::Key_Tab, QStringLiteral("\t"), {});
-      break;
-    case TestKey::BackTab:
-      // What the keyboard sends for Shift+Tab.
-      QTest::sendKeyEvent(QTest::Click, handle, Qt::Key_Backtab, QString(), Qt::ShiftModifier);
-      break;
-    case TestKey::Space:
-      QTest::sendKeyEvent(QTest::Click, handle, Qt::Key_Space, QStringLiteral(" "), {});
-      break;
-    case TestKey::Escape:
-      QTest::sendKeyEvent(QTest::Click, handle, Qt::Key_Escape, QString(), {});
-      break;
-    case TestKey::F1:
-      QTest::sendKeyEvent(QTest::Click, handle, Qt::Key_F1, QString(), {});
-      break;
-  }
+  // In TestKey's order; Shift+Tab is what the keyboard sends as Backtab.
+  static const struct {
+    Qt::Key key;
+    const char* text;
+    Qt::KeyboardModifiers modifiers;
+  } kKeys[] = {{Qt::Key_Return, "\r", {}},
+               {Qt::Key_Tab, "\t", {}},
+               {Qt::Key_Backtab, "", Qt::ShiftModifier},
+               {Qt::Key_Space, " ", {}},
+               {Qt::Key_Escape, "", {}},
+               {Qt::Key_F1, "", {}}};
+  const auto& k = kKeys[static_cast<int>(key)];
+  QTest::sendKeyEvent(QTest::Click, handle, k.key, QString::fromLatin1(k.text), k.modifiers);
 }
 
 void PressLetter(WindowId windowId, char letter, bool alt) {

@@ -89,24 +89,16 @@ void CheckGolden(const std::string& name, size_t width, Compute compute) {
   }
 }
 
-// "a;b; c" as {"a", "b", " c"}: a column split further.
+// "a;b; c;" as {"a", "b", "c"}: a column split further, blanks around each
+// part dropped, and empty parts too.
 inline std::vector<std::string> SplitCell(std::string_view cell, char separator) {
-  std::vector<std::string> parts(1);
-  for (const char c : cell)
-    c == separator ? parts.emplace_back() : parts.back() += c;
+  std::vector<std::string> parts;
+  for (size_t start = 0; start <= cell.size();) {
+    const size_t end = std::min(cell.find(separator, start), cell.size());
+    const std::string_view part = cell.substr(start, end - start);
+    const size_t first = part.find_first_not_of(' '), last = part.find_last_not_of(' ');
+    if (first != part.npos) parts.emplace_back(part.substr(first, last - first + 1));
+    start = end + 1;
+  }
   return parts;
-}
-
-// The rows of `name` with their line numbers, for tests that name rows by line.
-struct GoldenCells {
-  int line = 0;
-  GoldenRow cells;
-  std::string Text(size_t i) const { return cells.at(i); }
-  int64_t Number(size_t i) const { return GoldenNumber<int64_t>(cells.at(i)); }
-};
-inline std::vector<GoldenCells> ReadGoldenCells(const std::string& name) {
-  std::vector<GoldenCells> rows;
-  for (GoldenRow& row : ReadGolden(name, {3}))
-    rows.push_back({std::stoi(row.where.substr(name.size() + 1)), std::move(row)});
-  return rows;
 }

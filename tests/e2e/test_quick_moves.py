@@ -6,15 +6,8 @@ placing of the window, so each is written to the settings file."""
 from calculator_app import PAGE_TITLES, CalculatorTestCase, settings_lines
 import xsession as x
 
-SCREEN = (1280, 1024)
-
 
 class QuickMoves(CalculatorTestCase):
-
-    def test_a_drag_at_once_after_the_start_is_written(self):
-        app = self.new_app().start("Triangles")
-        app.drag_title_bar(app.main, 120, 80)
-        app.wait_for_settings(settings_lines(("Winx", 466), ("WinY", 130)))
 
     def test_a_calculator_chosen_at_once_after_a_drag_opens_where_the_window_was_dragged(self):
         app = self.new_app().start("Triangles")
@@ -22,7 +15,7 @@ class QuickMoves(CalculatorTestCase):
         # Let go and choose "Box" (the third item) in one breath.
         x.press_keys("alt", "Down", "Down", "Down", "Return")
         app.wait_for_settings(settings_lines(("Winx", 466), ("WinY", 130), ("CalcW", 3)))
-        x.wait_for(lambda: x.visible_windows(app.process.pid).get(app.main) == PAGE_TITLES["Box"],
+        x.wait_for(lambda: app.windows().get(app.main) == PAGE_TITLES["Box"],
                    "the box page")
         self.assertEqual(app.main_geometry().frame_corner, (466, 130))
 
@@ -33,8 +26,9 @@ class QuickMoves(CalculatorTestCase):
         frame_height = g.height + g.frame_top + g.frame_bottom
         # Brought onto the screen, whole, near its corner; nothing written.
         right, bottom = g.frame_corner[0] + g.frame_width, g.frame_corner[1] + frame_height
-        self.assertTrue(SCREEN[0] - 20 <= right <= SCREEN[0] and SCREEN[1] - 20 <= bottom <= SCREEN[1],
-                        f"frame {g.frame_corner} to {(right, bottom)} on a screen of {SCREEN}")
+        (width, height) = x.SCREEN
+        self.assertTrue(width - 20 <= right <= width and height - 20 <= bottom <= height,
+                        f"frame {g.frame_corner} to {(right, bottom)} on a screen of {x.SCREEN}")
         self.assertEqual(app.settings(), saved)
         app.move_window(app.main, (600, 300))
         app.wait_for_settings(settings_lines(("Winx", 600), ("WinY", 300)))

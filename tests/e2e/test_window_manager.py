@@ -27,7 +27,7 @@ class WindowManager(CalculatorTestCase):
         app.keys("Tab")
         app.type_fields("1", "2", "3")
         app.keys("Return")
-        box = app.message_box("Triangle Math Error")
+        box = app.window_titled("Triangle Math Error")
         app.click_close_box(app.main, activate=False)  # the box keeps the activation
         app.answer_ok(box)
         self.assertIsNone(app.process.poll(), "the close box ended the program past the box")

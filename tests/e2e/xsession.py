@@ -1,7 +1,5 @@
-"""A private X server (Xvfb) with the openbox window manager, and the X
-command-line tools the tests use to look at windows and to act as a user:
-xdotool for the mouse and keyboard, xwininfo and xprop for window geometry,
-xclip for the clipboard."""
+"""A private X server (Xvfb) with openbox, and the X tools the tests use to
+look at windows (xwininfo, xprop) and to act as a user (xdotool, xclip)."""
 
 import ctypes
 import os
@@ -21,8 +19,7 @@ _PR_SET_PDEATHSIG = 1
 
 
 def die_with_parent():
-    """Run in a child before exec: it is killed when the test runner dies,
-    however it dies, so no X server outlives a killed test run."""
+    """Run in a child before exec: it dies with the test runner, however that dies."""
     _libc.prctl(_PR_SET_PDEATHSIG, signal.SIGKILL)
 
 
@@ -31,7 +28,7 @@ def missing_tools():
 
 
 class WaitTimeout(AssertionError):
-    """A condition the test waited for did not come true in time."""
+    pass
 
 
 def wait_for(condition, what, timeout=30.0, interval=0.03):
@@ -47,7 +44,6 @@ def wait_for(condition, what, timeout=30.0, interval=0.03):
 
 
 def run(*command, check=True):
-    """Runs an X tool and returns its standard output."""
     result = subprocess.run(command, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
                             text=True, timeout=30)
     if check and result.returncode != 0:
@@ -58,24 +54,20 @@ def run(*command, check=True):
 
 def stop_process(process, grace=3.0):
     """Ends a child process: politely first, then for sure."""
-    if process is None or process.poll() is not None:
-        return
-    process.terminate()
-    try:
-        process.wait(grace)
-    except subprocess.TimeoutExpired:
-        process.kill()
-        process.wait()
+    if process is not None and process.poll() is None:
+        process.terminate()
+        try:
+            process.wait(grace)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            process.wait()
 
 
 class XSession:
-    """Xvfb on a display it finds free itself, with openbox on it. start()
-    sets DISPLAY for this process and its children; stop() ends both."""
+    """Xvfb on a free display with openbox on it; start() sets DISPLAY."""
 
     def __init__(self):
-        self.display = None
-        self.xvfb = None
-        self.openbox = None
+        self.display = self.xvfb = self.openbox = None
         self.logs = tempfile.mkdtemp(prefix="x-logs-")
 
     def start(self):
@@ -91,15 +83,10 @@ class XSession:
             number = pipe.readline().strip()
         if not number:
             raise RuntimeError("Xvfb did not start; see " + self.logs)
-        self.display = f":{number}"
-        os.environ["DISPLAY"] = self.display
-        self._start_openbox()
-
-    def _start_openbox(self):
-        log = open(os.path.join(self.logs, "openbox.log"), "wb")
-        self.openbox = subprocess.Popen(["openbox", "--sm-disable"], stdout=log, stderr=log,
-                                        preexec_fn=die_with_parent)
-        log.close()
+        self.display = os.environ["DISPLAY"] = f":{number}"
+        with open(os.path.join(self.logs, "openbox.log"), "wb") as log:
+            self.openbox = subprocess.Popen(["openbox", "--sm-disable"], stdout=log, stderr=log,
+                                            preexec_fn=die_with_parent)
 
         def managing():
             if self.openbox.poll() is not None:
@@ -112,7 +99,6 @@ class XSession:
     def stop(self):
         stop_process(self.openbox)
         stop_process(self.xvfb)
-        self.openbox = self.xvfb = None
         shutil.rmtree(self.logs, ignore_errors=True)
 
 
@@ -157,9 +143,8 @@ def geometry(window):
 
 def visible_windows(pid):
     """The shown top-level windows of a process, as {window id: title}."""
-    ids = run("xdotool", "search", "--onlyvisible", "--pid", str(pid), check=False).split()
     windows = {}
-    for window in ids:
+    for window in run("xdotool", "search", "--onlyvisible", "--pid", str(pid), check=False).split():
         name = subprocess.run(["xdotool", "getwindowname", window], stdout=subprocess.PIPE,
                               stderr=subprocess.DEVNULL, text=True)
         if name.returncode == 0:
@@ -185,16 +170,10 @@ def activate(window):
 PARKING_SPOT = (SCREEN[0] - 2, SCREEN[1] - 2)
 
 
-def pointer():
-    out = run("xdotool", "getmouselocation")
-    found = dict(re.findall(r"(\w+):(\d+)", out))
-    return int(found["x"]), int(found["y"])
-
-
 def move_pointer(x, y):
-    # xdotool's --sync waits for the pointer to move, which it never does
-    # when it is there already.
-    if pointer() != (x, y):
+    # xdotool's --sync would wait for ever for a pointer already there to move.
+    found = dict(re.findall(r"(\w+):(\d+)", run("xdotool", "getmouselocation")))
+    if (int(found["x"]), int(found["y"])) != (x, y):
         run("xdotool", "mousemove", "--sync", str(x), str(y))
 
 
@@ -236,8 +215,7 @@ def clipboard():
 
 
 def set_clipboard(text):
-    """Puts text on the clipboard (xclip stays in the background to offer it
-    until another program takes the clipboard over)."""
+    """Puts text on the clipboard (xclip offers it until another program takes over)."""
     subprocess.run(["xclip", "-i", "-selection", "clipboard"], input=text.encode(),
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=10)
     wait_for(lambda: clipboard() == text, "the clipboard to hold the marker text")

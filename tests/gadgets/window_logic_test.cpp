@@ -31,17 +31,11 @@ WindowGeometry ReadGeometry(const std::string& text) {
 }
 
 std::string Describe(const GeometryActions& a) {
-  std::string text;
-  auto add = [&text](bool on, const char* word) {
-    if (on) text += (text.empty() ? "" : " ") + std::string(word);
-  };
-  add(a.reportMove, "move");
-  add(a.reportSize, "size");
-  add(a.askMove && a.askSize, "ask");
-  add(a.askMove && !a.askSize, "ask-move");
-  add(!a.askMove && a.askSize, "ask-size");
-  add(a.restartRestTimer, "timer");
-  return text.empty() ? "-" : text;
+  const char* const ask[] = {"", " ask-size", " ask-move", " ask"};
+  const std::string text = std::string(a.reportMove ? " move" : "") +
+                           (a.reportSize ? " size" : "") + ask[a.askMove * 2 + a.askSize] +
+                           (a.restartRestTimer ? " timer" : "");
+  return text.empty() ? "-" : text.substr(1);
 }
 
 constexpr const char* kStateNames[] = {"Hidden", "Placing", "Steady", "UserChanging"};
@@ -97,7 +91,7 @@ TEST(WindowPlacement, GoldenCorners) {
   CheckGolden("reachable_corners.txt", 4, [](const GoldenRow& row) {
     std::vector<ScreenRect> areas;
     for (const std::string& area : SplitCell(row[2], ';')) {
-      if (area.find_first_not_of(' ') != std::string::npos) areas.push_back(ReadRect(area));
+      areas.push_back(ReadRect(area));
     }
     const Corner c = ReachableCorner(ReadRect(row[0]), std::stoi(row[1]), areas);
     return std::to_string(c.left) + "," + std::to_string(c.top);

@@ -20,7 +20,7 @@ std::vector<GadgetId> WalkFocus(TestKey key, size_t steps) {
   std::vector<GadgetId> seen;
   for (size_t i = 0; i < steps; ++i) {
     PressKey(kMainWindowId, key);
-    ProcessPendingEvents();
+    EXPECT_FALSE(PollEvent().has_value()) << "a focus move queued an event";
     seen.push_back(FocusedGadget());
   }
   return seen;
@@ -85,7 +85,7 @@ TEST_F(PageControlsTest, EachMenuChoiceShowsItsPageAsItFirstOpens) {
     ExpectPageShows(fresh);
 
     std::vector<GadgetId> order;
-    for (const std::string& name : SplitItems(row[4]))
+    for (const std::string& name : SplitCell(row[4], ';'))
       order.push_back(Named(name));
     ActivateWindow(kMainWindowId);  // from the drop-down list UsePage opened
     WaitUntil([] { return WindowActive(kMainWindowId); });

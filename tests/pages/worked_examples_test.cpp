@@ -19,7 +19,7 @@ TEST_F(WorkedExamplesTest, EveryPageShowsItsWorkedExamplesAndMessages) {
     const PageItem page = kPageItems.at(row[0]);
     std::string calcU = row[1] == "Fractions" ? "0" : row[1] == "Decimal" ? "1" : row[1];
     StartOn(page, GoldenNumber<int>(calcU));
-    const std::vector<std::string> steps = SplitItems(row[2]);
+    const std::vector<std::string> steps = SplitCell(row[2], ';');
     for (size_t i = 0; i + 1 < steps.size(); ++i)
       Do(steps[i]);
     PageView expected = ViewPage();
@@ -35,7 +35,7 @@ TEST_F(WorkedExamplesTest, EveryPageShowsItsWorkedExamplesAndMessages) {
       EXPECT_EQ(box->buttons, "OK");
     } else {
       EXPECT_FALSE(box.has_value()) << box->title << ": " << box->text;
-      for (const std::string& shown : SplitItems(row[3])) {
+      for (const std::string& shown : SplitCell(row[3], ';')) {
         const size_t equals = shown.find('=');
         const std::string name = shown.substr(0, equals), text = shown.substr(equals + 1);
         if (name == "CalcU") {

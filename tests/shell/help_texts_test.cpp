@@ -11,19 +11,19 @@
 namespace {
 
 TEST(HelpTexts, HoldTheirGoldenLinesFromFirstToLast) {
-  std::map<int64_t, size_t> next;  // per text, where the line after the last one found starts
-  for (const GoldenCells& row : ReadGoldenCells("help_texts.tsv")) {
-    SCOPED_TRACE("help_texts.tsv:" + std::to_string(row.line));
-    const std::string text(HelpText(static_cast<int>(row.Number(0))));
-    const std::string lines = text + "\r\n";
-    const std::string check = row.cells.at(1), line = row.Text(2);
+  std::map<int, size_t> next;  // per text, where the line after the last one found starts
+  for (const GoldenRow& row : ReadGolden("help_texts.tsv", {3})) {
+    SCOPED_TRACE(row.where);
+    const int id = GoldenNumber<int>(row[0]);
+    const std::string text(HelpText(id)), lines = text + "\r\n";
+    const std::string &check = row[1], &line = row[2];
     if (check == "first") {
       EXPECT_TRUE(text.starts_with(line + "\r\n\r\n")) << line;
     } else if (check == "last") {
       EXPECT_TRUE(text.ends_with("\r\n" + line)) << line;
     } else {
       ASSERT_EQ(check, "line");
-      size_t& from = next[row.Number(0)];
+      size_t& from = next[id];
       const size_t at = lines.find("\r\n" + line + "\r\n", from);
       EXPECT_NE(at, std::string::npos) << "missing, or out of order: " << line;
       if (at != std::string::npos) from = at + 2;

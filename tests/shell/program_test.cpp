@@ -1,10 +1,8 @@
-// The program through the real dispatch: start-up reading every setting, the
-// pages' Close buttons, and a settings file naming no calculator. The first
-// run and the settings written as things change are played end to end.
+// The program through the real dispatch: the pages' Close buttons, and a
+// settings file naming no calculator. Start-up restoring the settings, the
+// first run and the settings written as things change are played end to end.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdint>
 #include <string>
 
 #include "shell/about_window.h"
@@ -14,22 +12,6 @@
 namespace {
 
 using ProgramRunTest = ProgramTest;
-
-TEST_F(ProgramRunTest, StartUpReadsEverySettingAndLeavesTheFileUntouched) {
-  const std::string ini =
-      "; kept by hand\r\nwinx=120\nWINY = 80\nCalcW = 1\nCalcU = 1\nHelpX=10\nHelpY=20\n"
-      "HelpW=500\nHelpH=260\n";
-  Start(ini);
-  const Settings& s = CurrentSettings();
-  EXPECT_EQ((std::array{s.winX, s.winY, s.calcW, s.calcU, s.helpX, s.helpY, s.helpW, s.helpH}),
-            (std::array<int32_t, 8>{120, 80, 1, 1, 10, 20, 500, 260}));
-  EXPECT_EQ(WindowLeft(kMainWindowId), 120);
-  EXPECT_EQ(WindowTitle(kMainWindowId), "Circle, Shapes and Bolt Circle");
-  EXPECT_EQ(SelectedItem(kCircleUnitsChoice), 1);  // "Decimal"
-  Choose(6);
-  EXPECT_EQ(Frame(kHelpWindowId), (std::array{10, 20, 500, 260}));
-  EXPECT_EQ(SettingsBytes(), ini);
-}
 
 TEST_F(ProgramRunTest, EveryPagesCloseButtonEndsTheProgram) {
   for (PageItem page : kAllPages) {

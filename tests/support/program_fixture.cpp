@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 
 PageView ViewPage() {
   PageView view;
@@ -45,16 +44,6 @@ GadgetId Named(const std::string& name) {
   if (named.size() == 1) return named[0];
   ADD_FAILURE() << named.size() << " controls are named \"" << name << '"';
   return -1;
-}
-
-std::vector<std::string> SplitItems(const std::string& text) {
-  std::vector<std::string> items;
-  std::istringstream in(text);
-  for (std::string item; std::getline(in, item, ';');) {
-    const size_t first = item.find_first_not_of(' ');
-    if (first != std::string::npos) items.push_back(item.substr(first));
-  }
-  return items;
 }
 
 void ProgramTest::SetUp() {

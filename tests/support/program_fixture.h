@@ -40,8 +40,6 @@ std::vector<GadgetId> PageGadgets(ControlKind kind = ControlKind::None);
 // The one control of the page a screen reader announces by `name` (labels
 // only name others); -1, and a failure, when there is not exactly one.
 GadgetId Named(const std::string& name);
-// "a; b; c" as {"a", "b", "c"}.
-std::vector<std::string> SplitItems(const std::string& text);
 
 class ProgramTest : public ::testing::Test {
  protected:
