@@ -1,4 +1,4 @@
-#include "gadgets/hyperlink.h"
+#include "gadgets/qt/hyperlink.h"
 
 #include <QMouseEvent>
 

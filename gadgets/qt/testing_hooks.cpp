@@ -2,7 +2,7 @@
 // message box watcher before main, so that a box opened by a test that armed
 // no handler is closed at once instead of waiting for a user who never comes.
 
-#include "gadgets/testing_support.h"
+#include "gadgets/qt/testing_support.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "gadgets/gadget_font.h"
+#include "gadgets/qt/gadget_font.h"
 
 #include <QApplication>
 #include <QFontDatabase>

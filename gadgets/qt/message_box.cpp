@@ -1,4 +1,4 @@
-#include "gadgets/message_box.h"
+#include "gadgets/qt/message_box.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -9,7 +9,7 @@
 #include <QSpacerItem>
 #include <QTimer>
 
-#include "gadgets/gadget_table.h"
+#include "gadgets/qt/gadget_table.h"
 #include "gadgets/gadgets.h"
 
 namespace gadget_layer {

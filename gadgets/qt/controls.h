@@ -4,7 +4,7 @@
 #include <QString>
 #include <string>
 
-#include "gadgets/gadget_table.h"
+#include "gadgets/qt/gadget_table.h"
 
 namespace gadget_layer {
 

@@ -7,8 +7,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-#include "gadgets/app_window.h"
-#include "gadgets/gadget_table.h"
+#include "gadgets/qt/app_window.h"
+#include "gadgets/qt/gadget_table.h"
 #include "gadgets/gadget_testing.h"
 
 using namespace gadget_layer;

@@ -1,7 +1,7 @@
-#include "gadgets/gadget_table.h"
+#include "gadgets/qt/gadget_table.h"
 
-#include "gadgets/app_window.h"
-#include "gadgets/event_queue.h"
+#include "gadgets/qt/app_window.h"
+#include "gadgets/qt/event_queue.h"
 
 namespace gadget_layer {
 namespace {

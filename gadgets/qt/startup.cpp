@@ -8,7 +8,7 @@
 #include <system_error>
 #include <vector>
 
-#include "gadgets/gadget_font.h"
+#include "gadgets/qt/gadget_font.h"
 #include "gadgets/gadgets.h"
 
 #ifdef BRINDLE_HAVE_XCB

@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "gadgets/app_window.h"
-#include "gadgets/gadget_font.h"
-#include "gadgets/gadget_table.h"
+#include "gadgets/qt/app_window.h"
+#include "gadgets/qt/gadget_font.h"
+#include "gadgets/qt/gadget_table.h"
 #include "gadgets/gadgets.h"
 #include "gadgets/window_placement.h"
 

@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "gadgets/event_queue.h"
+#include "gadgets/qt/event_queue.h"
 #include "gadgets/gadget_testing.h"
 
 void ProcessPendingEvents() {

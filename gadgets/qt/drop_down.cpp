@@ -1,4 +1,4 @@
-#include "gadgets/drop_down.h"
+#include "gadgets/qt/drop_down.h"
 
 #include <QAbstractItemView>
 #include <QStyle>

@@ -15,11 +15,11 @@
 #include <cstdio>
 #include <utility>
 
-#include "gadgets/app_window.h"
-#include "gadgets/gadget_table.h"
+#include "gadgets/qt/app_window.h"
+#include "gadgets/qt/gadget_table.h"
 #include "gadgets/gadget_testing.h"
-#include "gadgets/message_box.h"
-#include "gadgets/testing_support.h"
+#include "gadgets/qt/message_box.h"
+#include "gadgets/qt/testing_support.h"
 
 using namespace gadget_layer;
 

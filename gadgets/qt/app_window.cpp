@@ -1,11 +1,11 @@
-#include "gadgets/app_window.h"
+#include "gadgets/qt/app_window.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QWindow>
 #include <algorithm>
 
-#include "gadgets/event_queue.h"
+#include "gadgets/qt/event_queue.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
-#include "gadgets/app_window.h"
-#include "gadgets/controls.h"
-#include "gadgets/drop_down.h"
+#include "gadgets/qt/app_window.h"
+#include "gadgets/qt/controls.h"
+#include "gadgets/qt/drop_down.h"
 
 using namespace gadget_layer;
 

@@ -1,12 +1,12 @@
-#include "gadgets/event_queue.h"
+#include "gadgets/qt/event_queue.h"
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <algorithm>
 #include <deque>
 
-#include "gadgets/app_window.h"
-#include "gadgets/gadget_table.h"
+#include "gadgets/qt/app_window.h"
+#include "gadgets/qt/gadget_table.h"
 
 namespace gadget_layer {
 namespace {

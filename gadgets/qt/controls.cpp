@@ -1,7 +1,7 @@
 // Creating controls: one operation per kind, each in the window chosen with
 // UseWindowForControls, at pixel positions of its area below the menu bar.
 
-#include "gadgets/controls.h"
+#include "gadgets/qt/controls.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -10,11 +10,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "gadgets/app_window.h"
-#include "gadgets/drop_down.h"
-#include "gadgets/event_queue.h"
-#include "gadgets/gadget_font.h"
-#include "gadgets/hyperlink.h"
+#include "gadgets/qt/app_window.h"
+#include "gadgets/qt/drop_down.h"
+#include "gadgets/qt/event_queue.h"
+#include "gadgets/qt/gadget_font.h"
+#include "gadgets/qt/hyperlink.h"
 
 using namespace gadget_layer;
 
