@@ -19,6 +19,20 @@ HFONT g_gadgetFont = nullptr;
 HFONT g_linkFont = nullptr;
 HFONT g_textAreaFont = nullptr;
 HICON g_icon = nullptr;
+// Whether the window class shows the program file's own icon.
+bool g_fileIcon = false;
+
+// The ICON resource of brindles-math.rc.in.
+constexpr WORD kProgramIconId = 1;
+
+// The program file's icon at a size the system asks for, from the nearest of
+// its 16, 32, 48 and 256 pixel pictures; null when the file has none, as the
+// test programs have not.
+HICON LoadProgramFileIcon(HINSTANCE instance, int widthMetric, int heightMetric) {
+  return static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(kProgramIconId), IMAGE_ICON,
+                                         ::GetSystemMetrics(widthMetric),
+                                         ::GetSystemMetrics(heightMetric), LR_DEFAULTCOLOR));
+}
 
 struct FontChoice {
   const wchar_t* face;
@@ -103,6 +117,9 @@ bool InitGadgets(int& /*argc*/, char** /*argv*/) {
   windowClass.cbSize = sizeof windowClass;
   windowClass.lpfnWndProc = AppWindowProc;
   windowClass.hInstance = ::GetModuleHandleW(nullptr);
+  windowClass.hIcon = LoadProgramFileIcon(windowClass.hInstance, SM_CXICON, SM_CYICON);
+  windowClass.hIconSm = LoadProgramFileIcon(windowClass.hInstance, SM_CXSMICON, SM_CYSMICON);
+  g_fileIcon = windowClass.hIcon != nullptr;
   windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = AppWindowClass();
@@ -128,6 +145,8 @@ std::string ProgramFilePath() {
 }
 
 void SetProgramIcon(const unsigned char* png, std::size_t size) {
+  // A window's own icon would stand in for the class's, which is sharper.
+  if (g_fileIcon) return;
   // Icons may be PNG pictures since Windows Vista.
   HICON icon = ::CreateIconFromResourceEx(const_cast<PBYTE>(png), static_cast<DWORD>(size), TRUE,
                                           0x00030000, 0, 0, LR_DEFAULTCOLOR);
