@@ -160,6 +160,10 @@ bool& ProgramSetsText() {
 }
 
 void QueueEvent(const Event& event) {
+  // An event may be queued while GetMessageW sleeps in WaitEvent, from a
+  // message the system sends the window (a move by the window manager under
+  // Wine): a message of no meaning wakes it to hand the event out.
+  if (Queue().empty()) ::PostThreadMessageW(::GetCurrentThreadId(), WM_NULL, 0, 0);
   Queue().push_back(event);
 }
 

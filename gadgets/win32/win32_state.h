@@ -28,7 +28,8 @@ struct WindowRecord {
   bool escapeCloses = false;    // Esc asks to close (SetEscapeCloses)
   GadgetId defaultButton = -1;  // pressed by Enter (SetDefaultButton)
   bool smartRefresh = false;
-  bool userMoving = false;  // between WM_ENTERSIZEMOVE and WM_EXITSIZEMOVE
+  bool userMoving = false;      // between WM_ENTERSIZEMOVE and WM_EXITSIZEMOVE
+  bool programPlacing = false;  // inside the program's own SetWindowPos
   // The outer corner and inner size last set by the program or reported.
   RECT known{};
 };

@@ -112,6 +112,14 @@ void ReportUserChange(WindowId id, WindowRecord& record) {
   if (sized) QueueEvent(Event{EventKind::SizeEvent, id, -1, {}});
 }
 
+// The program's own SetWindowPos: what the window reports meanwhile is the
+// program's doing, never the user's.
+void PlaceAsProgram(WindowRecord& record, HWND after, int x, int y, int w, int h, UINT how) {
+  record.programPlacing = true;
+  ::SetWindowPos(record.hwnd, after, x, y, w, h, how);
+  record.programPlacing = false;
+}
+
 HWND FirstTabStop(HWND hwnd) {
   return ::GetNextDlgTabItem(hwnd, nullptr, FALSE);
 }
@@ -199,6 +207,14 @@ LRESULT CALLBACK AppWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
       record->userMoving = false;
       ReportUserChange(id, *record);
       break;
+    case WM_WINDOWPOSCHANGED:
+      // Outside the move loop and the program's own calls, the window moved
+      // for the user by other means: the keyboard's window menu, a window
+      // manager (under Wine), a snap. Reported at once.
+      if (!record->userMoving && !record->programPlacing && !::IsIconic(hwnd)) {
+        ReportUserChange(id, *record);
+      }
+      break;
     case WM_ACTIVATE:
       // The focus stays with the control that had it when the user comes back.
       if (LOWORD(wParam) == WA_INACTIVE) {
@@ -236,9 +252,10 @@ LRESULT CALLBACK AppWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     case WM_DPICHANGED: {
       // Moved to a monitor of another scale: take the size the system proposes.
       const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-      ::SetWindowPos(hwnd, nullptr, suggested->left, suggested->top,
+      PlaceAsProgram(*record, nullptr, suggested->left, suggested->top,
                      suggested->right - suggested->left, suggested->bottom - suggested->top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
+      record->known = Geometry(*record);
       return 0;
     }
     default:
@@ -320,7 +337,7 @@ void PlaceWindow(WindowId id, int x, int y, int width, int height) {
   } else {
     corner = ReachablePoint(corner.x, corner.y, outerWidth, outerHeight, -frame.top);
   }
-  ::SetWindowPos(record->hwnd, nullptr, corner.x, corner.y, outerWidth, outerHeight, how);
+  PlaceAsProgram(*record, nullptr, corner.x, corner.y, outerWidth, outerHeight, how);
   record->known = Geometry(*record);
 }
 
@@ -365,7 +382,7 @@ bool WindowEnabled(WindowId id) {
 
 void SetWindowTopmost(WindowId id, bool on) {
   if (WindowRecord* record = FindWindowRecord(id)) {
-    ::SetWindowPos(record->hwnd, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+    PlaceAsProgram(*record, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
 }
@@ -423,9 +440,11 @@ void CreateMenuBar(int /*menuId*/, WindowId windowId) {
   record->menuTitle = nullptr;
   // The window keeps its size; its client area gives the bar its height.
   const RECT outer = OuterRect(record->hwnd);
+  record->programPlacing = true;  // SetMenu resizes the inner area
   ::SetMenu(record->hwnd, record->menuBar);
-  ::SetWindowPos(record->hwnd, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+  PlaceAsProgram(*record, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  record->known = Geometry(*record);
   if (old != nullptr) ::DestroyMenu(old);
   g_menuWindow = windowId;
 }
