@@ -1,8 +1,10 @@
 """The calculator as a user meets it: a copy of the program in a folder of its
 own (where it keeps "VaZizi.ini"), started as a separate process and driven
 only through the X server: keys, menus from the menu bar, title bars dragged,
-fields read back through the clipboard."""
+fields read back through the clipboard. The program is the Linux one, or the
+Windows one (a .exe) under Wine: Backend says where the two differ."""
 
+import functools
 import os
 import shutil
 import stat
@@ -33,13 +35,62 @@ def new_folder(prefix, mode):
     return folder
 
 
+class Backend:
+    """How the program under test runs, from its file name."""
+
+    def __init__(self, program):
+        self.wine = program.endswith(".exe")
+        self.file_name = os.path.basename(program)
+        self.prefixes = {}  # Wine folders, one for each user id
+
+    def corner_shift(self, sizing_border):
+        """Where openbox's frame corner stands from the corner the program
+        places and writes. Wine keeps a window's Windows frame (a border of
+        3 px, 4 px with a sizing border, and a 19 px caption) around the inner
+        area openbox frames with 1 px and a 20 px title bar."""
+        if not self.wine:
+            return (0, 0)
+        return (3, 3) if sizing_border else (2, 2)
+
+    def command(self, program, unprivileged):
+        prefix = [*unprivileged_prefix()] if unprivileged else []
+        return [*prefix, "wine", program] if self.wine else [*prefix, program]
+
+    def environment(self, unprivileged):
+        """Wine needs a folder of its own, owned by the user it runs as;
+        made once in the run's temporary folder, silent and with no installers."""
+        if not self.wine:
+            return {"QT_QPA_PLATFORM": "xcb"}
+        uid = NOBODY if unprivileged and os.geteuid() == 0 else os.geteuid()
+        env = {"WINEDEBUG": "-all", "WINEDLLOVERRIDES": "mscoree,mshtml=",
+               "WINEPREFIX": self.prefixes.get(uid) or new_folder("wine-", 0o700)}
+        if uid not in self.prefixes:
+            os.chown(env["WINEPREFIX"], uid, uid)
+            command = [*unprivileged_prefix()] if uid != os.geteuid() else []
+            subprocess.run([*command, "wineboot", "-i"], env={**os.environ, **env},
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
+            self.prefixes[uid] = env["WINEPREFIX"]
+        return env
+
+    def stop(self):
+        for uid, prefix in self.prefixes.items():
+            command = [*unprivileged_prefix()] if uid != os.geteuid() else []
+            subprocess.run([*command, "wineserver", "-k"], env={**os.environ, "WINEPREFIX": prefix},
+                           stderr=subprocess.DEVNULL)
+
+
+@functools.cache
+def backend():
+    return Backend(os.environ["BRINDLE_E2E_PROGRAM"])
+
+
 class CalculatorApp:
     """One folder with a copy of the program and, if given, the bytes of a
     "VaZizi.ini" beside it; start() may be called again after it ended."""
 
     def __init__(self, settings=None):
         self.folder = new_folder("program-", 0o755)
-        self.program = os.path.join(self.folder, "brindles-math")
+        self.program = os.path.join(self.folder, backend().file_name)
         shutil.copy(os.environ["BRINDLE_E2E_PROGRAM"], self.program)
         os.chmod(self.program, 0o755)
         # Started from elsewhere: the settings belong beside the program.
@@ -58,12 +109,12 @@ class CalculatorApp:
         # A German locale, where the toolkit would write "3,5": the program
         # keeps "." whatever the locale says.
         env = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "DISPLAY": os.environ["DISPLAY"],
-               "QT_QPA_PLATFORM": "xcb", "LANG": "de_DE.UTF-8", "LC_ALL": "de_DE.UTF-8",
-               "HOME": self.home}
+               "LANG": "de_DE.UTF-8", "LC_ALL": "de_DE.UTF-8", "HOME": self.home,
+               **backend().environment(unprivileged)}
         env.update({k: v for k, v in os.environ.items() if k.endswith("SAN_OPTIONS")})
-        command = [*unprivileged_prefix(), self.program] if unprivileged else [self.program]
         with open(self.log_path, "ab") as log:
-            self.process = subprocess.Popen(command, cwd=self.elsewhere, env=env, stdout=log,
+            self.process = subprocess.Popen(backend().command(self.program, unprivileged),
+                                            cwd=self.elsewhere, env=env, stdout=log,
                                             stderr=log, preexec_fn=x.die_with_parent)
         self.main = self.window_titled(title)
         self.wait_until_shown(self.main)
@@ -102,6 +153,15 @@ class CalculatorApp:
     def main_geometry(self):
         return x.geometry(self.main)
 
+    def corner(self, window=None):
+        """The window's outer corner as the program places and writes it. The
+        main window alone has no sizing border."""
+        (fx, fy), (dx, dy) = x.geometry(window or self.main).frame_corner, self.shift(window)
+        return fx - dx, fy - dy
+
+    def shift(self, window):
+        return backend().corner_shift(window not in (None, self.main))
+
     # ---- Keys and fields ------------------------------------------------
 
     def keys(self, *keys):
@@ -125,12 +185,12 @@ class CalculatorApp:
                           "a field's text on the clipboard (is the field empty?)")
 
     def choose_menu(self, title, item, window=None, menus=MAIN_MENUS):
-        """Alt reaches the menu bar, Right the title, Down opens it and walks
-        to the item, Return chooses it."""
+        """Alt and the title's first letter open the menu; once it shows, Down
+        walks to the item and Return chooses it."""
         x.activate(window or self.main)
         x.park_pointer()  # an item under the pointer would take the highlight
         before = self.popups()
-        x.press_keys("alt", *["Right"] * list(menus).index(title), "Down")
+        x.press_keys("alt+" + title[0].lower())
         x.wait_for(lambda: self.popups() - before, f"the {title!r} menu to open")
         x.press_keys(*["Down"] * menus[title].index(item), "Return")
         x.wait_for(lambda: self.process.poll() is not None or not (self.popups() - before),
@@ -154,21 +214,23 @@ class CalculatorApp:
     # ---- Moving windows ------------------------------------------------
 
     def drag_title_bar(self, window, dx, dy):
-        """Drags a window by its title bar at once and returns its new frame corner."""
+        """Drags a window by its title bar at once and returns its new corner."""
         g = self.wait_until_shown(window)
         start = (g.x - g.frame_left + g.frame_width // 2, g.y - g.frame_top // 2)
-        corner = (g.frame_corner[0] + dx, g.frame_corner[1] + dy)
+        before = self.corner(window)
+        corner = (before[0] + dx, before[1] + dy)
         x.drag(start, (start[0] + dx, start[1] + dy))
         x.park_pointer()
-        x.wait_for(lambda: x.geometry(window).frame_corner == corner,
-                   f"window {window} to be dragged to {corner}")
+        x.wait_for(lambda: self.corner(window) == corner, f"window {window} to be dragged to {corner}")
         return corner
 
     def move_window(self, window, corner):
-        """Moves a window through the window manager."""
-        x.run("xdotool", "windowmove", "--sync", str(window), *map(str, corner))
-        x.wait_for(lambda: x.geometry(window).frame_corner == tuple(corner),
-                   f"window {window} to move to {corner}")
+        """Moves a window through the window manager, to a corner as the program writes it."""
+        g, (dx, dy) = x.geometry(window), self.shift(window)
+        if backend().wine:  # Wine asks openbox to place the inner area, not the frame
+            dx, dy = dx + g.frame_left, dy + g.frame_top
+        x.run("xdotool", "windowmove", "--sync", str(window), str(corner[0] + dx), str(corner[1] + dy))
+        x.wait_for(lambda: self.corner(window) == tuple(corner), f"window {window} to move to {corner}")
 
     def resize_window(self, window, size):
         x.run("xdotool", "windowsize", "--sync", str(window), *map(str, size))

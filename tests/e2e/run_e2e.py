@@ -4,8 +4,8 @@
     run_e2e.py --program build/dev/brindles-math [-k pattern ...]
 
 Starts Xvfb and openbox, runs every test_*.py of this folder against copies
-of the program and stops both however the tests end. Exits with 77 (skipped)
-when the X tools are missing."""
+of the program (a .exe under Wine) and stops both however the tests end.
+Exits with 77 (skipped) when the X tools or Wine are missing."""
 
 import argparse
 import os
@@ -20,6 +20,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 
 import xsession  # noqa: E402
+from calculator_app import backend  # noqa: E402
 
 
 def main():
@@ -27,8 +28,10 @@ def main():
     parser.add_argument("--program", required=True)
     parser.add_argument("-k", dest="patterns", action="append", default=[])
     args = parser.parse_args()
-    if xsession.missing_tools():
-        print("skipped: not installed: " + ", ".join(xsession.missing_tools()))
+    wine = ["wine"] if args.program.endswith(".exe") else []
+    missing = [tool for tool in wine if shutil.which(tool) is None] + xsession.missing_tools()
+    if missing:
+        print("skipped: not installed: " + ", ".join(missing))
         return 77
     os.environ["BRINDLE_E2E_PROGRAM"] = os.path.abspath(args.program)
 
@@ -54,6 +57,7 @@ def main():
         print(f"stopped by {stop}")
         return 1
     finally:
+        backend().stop()
         session.stop()
         shutil.rmtree(tempfile.tempdir, ignore_errors=True)
     print(f"end-to-end suite took {time.monotonic() - started:.1f} s")

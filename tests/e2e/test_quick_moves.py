@@ -12,12 +12,11 @@ class QuickMoves(CalculatorTestCase):
     def test_a_calculator_chosen_at_once_after_a_drag_opens_where_the_window_was_dragged(self):
         app = self.new_app().start("Triangles")
         app.drag_title_bar(app.main, 120, 80)
-        # Let go and choose "Box" (the third item) in one breath.
-        x.press_keys("alt", "Down", "Down", "Down", "Return")
+        app.choose_menu("Calculate", "Box")  # as soon as the drag is let go
         app.wait_for_settings(settings_lines(("Winx", 466), ("WinY", 130), ("CalcW", 3)))
         x.wait_for(lambda: app.windows().get(app.main) == PAGE_TITLES["Box"],
                    "the box page")
-        self.assertEqual(app.main_geometry().frame_corner, (466, 130))
+        self.assertEqual(app.corner(), (466, 130))
 
     def test_a_corner_off_the_screen_opens_on_it_and_the_first_move_is_the_users(self):
         saved = settings_lines(("WinX", 1500), ("WinY", 1200))
@@ -34,4 +33,4 @@ class QuickMoves(CalculatorTestCase):
         app.wait_for_settings(settings_lines(("Winx", 600), ("WinY", 300)))
         # A page switch keeps the window where the user put it.
         app.show_calculator("Box")
-        self.assertEqual(app.main_geometry().frame_corner, (600, 300))
+        self.assertEqual(app.corner(), (600, 300))

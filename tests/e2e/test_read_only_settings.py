@@ -16,11 +16,11 @@ class ReadOnlySettings(CalculatorTestCase):
         before = app.folder_listing()
 
         app.start("Rectangle and Squares", unprivileged=True)
-        self.assertEqual(app.main_geometry().frame_corner, (200, 150))
+        self.assertEqual(app.corner(), (200, 150))
 
         app.drag_title_bar(app.main, 60, 40)
         app.show_calculator("Bolt Circle")
-        self.assertEqual(app.main_geometry().frame_corner, (260, 190))
+        self.assertEqual(app.corner(), (260, 190))
         # Radius, then the units drop-down ("Decimal" from the file) turned to
         # "Fractions", and back to Radius for Enter.
         app.type_fields("1 1/2")

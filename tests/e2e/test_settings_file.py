@@ -15,7 +15,7 @@ class SettingsFile(CalculatorTestCase):
     def test_each_change_is_written_at_once_and_restored_by_the_next_start(self):
         app = self.new_app()
         app.start("Triangles")
-        self.assertEqual(app.main_geometry().frame_corner, (346, 50))
+        self.assertEqual(app.corner(), (346, 50))
         # Enter runs the calculation from the first side: nothing is stored.
         app.keys("Tab")
         app.type_fields("3", "4", "5")
@@ -43,7 +43,7 @@ class SettingsFile(CalculatorTestCase):
         app.choose_menu("Help", "Help")
         help_window = app.window_titled("Math Help")
         opened = app.wait_until_shown(help_window)
-        self.assertEqual(opened.frame_corner, (346, 50))
+        self.assertEqual(app.corner(help_window), (346, 50))
         self.assertEqual((opened.width, opened.height), (400, 330))
         app.move_window(help_window, HELP_CORNER)
         app.wait_for_settings(settings_lines(
@@ -62,7 +62,7 @@ class SettingsFile(CalculatorTestCase):
         # Second start: the same corner, page and units ("Decimal"), and the
         # help window where it was left, with its size.
         app.start("Rectangle and Squares")
-        self.assertEqual(app.main_geometry().frame_corner, (winx, winy))
+        self.assertEqual(app.corner(), (winx, winy))
         app.type_fields("3", "4")
         app.keys("Return", "Tab", "Tab")  # from Height to the units, then Diagonal
         self.assertEqual(app.copy_field(), "5.0000")
@@ -70,7 +70,7 @@ class SettingsFile(CalculatorTestCase):
         app.choose_menu("Help", "Help")
         help_window = app.window_titled("Math Help")
         reopened = app.wait_until_shown(help_window)
-        self.assertEqual(reopened.frame_corner, HELP_CORNER)
+        self.assertEqual(app.corner(help_window), HELP_CORNER)
         self.assertEqual((reopened.width, reopened.height), HELP_SIZE)
 
         # Closing the help window from its own menu saves nothing either.

@@ -19,7 +19,8 @@ class WindowManager(CalculatorTestCase):
         app = self.new_app().start("Triangles")
         app.choose_menu("Help", "About")
         about = app.window_titled("About Math Calculator")
-        self.assertEqual(app.wait_until_shown(about).frame_corner, (346, 50))
+        app.wait_until_shown(about)
+        self.assertEqual(app.corner(about), (346, 50))
         self.assertIn("_NET_WM_STATE_ABOVE", x.run("xprop", "-id", str(about), "_NET_WM_STATE"))
 
     def test_the_close_box_does_nothing_while_a_message_box_is_open(self):
