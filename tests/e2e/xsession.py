@@ -152,16 +152,19 @@ def visible_windows(pid):
     return windows
 
 
-def active_window():
-    out = run("xdotool", "getactivewindow", check=False).strip()
+def active_window(what="getactivewindow"):
+    out = run("xdotool", what, check=False).strip()
     return int(out) if out.isdigit() else None
 
 
 def activate(window):
-    """Brings a window to the front with the input focus, as a click on it would."""
+    """Brings a window to the front, as a click on it would, and waits until it
+    has the keyboard: a program that takes the input focus itself when the
+    window manager offers it (Wine) has it a moment after it is active."""
     if active_window() != window:
         run("xdotool", "windowactivate", str(window), check=False)
-        wait_for(lambda: active_window() == window, f"window {window} to become active")
+    wait_for(lambda: active_window() == window and active_window("getwindowfocus") == window,
+             f"window {window} to become active with the keyboard")
 
 
 # ---- Mouse and keyboard --------------------------------------------------
