@@ -28,8 +28,6 @@ void ChooseComboItem(GadgetId id, int index);
 void ChooseMenuItem(WindowId window, MenuItemId item);
 // Clicks the window's close box.
 void ClickCloseBox(WindowId window);
-// Moves the window as the user would by dragging it.
-void MoveWindowAsUser(WindowId window, int x, int y);
 
 // Lets the toolkit deliver what is pending (no waiting).
 void ProcessPendingEvents();

@@ -86,11 +86,6 @@ gadget_layer::FrameOffset AppWindow::Frame() const {
   return {frame.left(), frame.top()};
 }
 
-bool AppWindow::ReadyForUser() const {
-  return isVisible() && tracker_.State() != gadget_layer::GeometryState::Hidden &&
-         !tracker_.Placing();
-}
-
 void AppWindow::Created(QPoint corner, QSize size) {
   tracker_.ProgramCreates({corner.x(), corner.y(), size.width(), size.height()});
   // Shown when the program next waits, so that the window manager maps it

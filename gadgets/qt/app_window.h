@@ -49,9 +49,6 @@ class AppWindow : public QWidget {
   // The program has created the window at this corner and size; it is shown
   // once the program next waits for input, with the geometry it has by then.
   void Created(QPoint corner, QSize size);
-  // Whether the window is on the screen and its placing by the program is over,
-  // so that what a user does with it counts as the user's.
-  bool ReadyForUser() const;
   // Reports a move or resize of the user's that is waiting for the window to
   // come to rest, now: the user's actions are reported in the order made.
   void ReportPendingUserChange();

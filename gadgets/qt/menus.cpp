@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "gadgets/access_letter.h"
+#include "gadgets/gadgets.h"
 #include "gadgets/qt/app_window.h"
 #include "gadgets/qt/event_queue.h"
 #include "gadgets/qt/gadget_table.h"
-#include "gadgets/gadgets.h"
 
 using namespace gadget_layer;
 

@@ -9,8 +9,8 @@
 #include <QSpacerItem>
 #include <QTimer>
 
-#include "gadgets/qt/gadget_table.h"
 #include "gadgets/gadgets.h"
+#include "gadgets/qt/gadget_table.h"
 
 namespace gadget_layer {
 namespace {

@@ -8,8 +8,8 @@
 #include <system_error>
 #include <vector>
 
-#include "gadgets/qt/gadget_font.h"
 #include "gadgets/gadgets.h"
+#include "gadgets/qt/gadget_font.h"
 
 #ifdef BRINDLE_HAVE_XCB
 #include <xcb/xcb.h>

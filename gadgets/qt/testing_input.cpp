@@ -8,16 +8,15 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QMessageBox>
-#include <QPointer>
 #include <QStringList>
 #include <QTest>
 #include <QWindow>
 #include <cstdio>
 #include <utility>
 
+#include "gadgets/gadget_testing.h"
 #include "gadgets/qt/app_window.h"
 #include "gadgets/qt/gadget_table.h"
-#include "gadgets/gadget_testing.h"
 #include "gadgets/qt/message_box.h"
 #include "gadgets/qt/testing_support.h"
 
@@ -102,15 +101,6 @@ Qt::Key KeyOf(QChar c) {
   return Qt::Key_unknown;
 }
 
-// A user takes hold of a window only once it is shown where the program put
-// it: a window that was just opened, placed or re-shown gets that far first.
-QWindow* WindowReadyForUser(WindowId windowId) {
-  QPointer<AppWindow> window = FindAppWindow(windowId);
-  if (window.isNull()) return nullptr;
-  WaitUntil([&window] { return window.isNull() || window->ReadyForUser(); }, 5000);
-  return window.isNull() ? nullptr : window->windowHandle();
-}
-
 }  // namespace
 
 void ClickGadget(GadgetId id) {
@@ -185,11 +175,6 @@ void ClickCloseBox(WindowId windowId) {
   const QWidget* modal = QApplication::activeModalWidget();
   if (window == nullptr || (modal != nullptr && modal != window)) return;
   window->close();
-}
-
-void MoveWindowAsUser(WindowId windowId, int x, int y) {
-  // The window system moves it; the layer sees only the geometry it reports.
-  if (QWindow* handle = WindowReadyForUser(windowId)) handle->setFramePosition(QPoint(x, y));
 }
 
 namespace gadget_testing {

@@ -7,9 +7,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
+#include "gadgets/gadget_testing.h"
 #include "gadgets/qt/app_window.h"
 #include "gadgets/qt/gadget_table.h"
-#include "gadgets/gadget_testing.h"
 
 using namespace gadget_layer;
 

@@ -6,10 +6,10 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include "gadgets/gadgets.h"
 #include "gadgets/qt/app_window.h"
 #include "gadgets/qt/event_queue.h"
 #include "gadgets/qt/gadget_table.h"
-#include "gadgets/gadgets.h"
 
 using namespace gadget_layer;
 

@@ -7,10 +7,10 @@
 #include <algorithm>
 #include <vector>
 
+#include "gadgets/gadgets.h"
 #include "gadgets/qt/app_window.h"
 #include "gadgets/qt/gadget_font.h"
 #include "gadgets/qt/gadget_table.h"
-#include "gadgets/gadgets.h"
 #include "gadgets/window_placement.h"
 
 using namespace gadget_layer;

@@ -1,6 +1,5 @@
 // Every calculation against its golden rows in golden/: worked results,
-// message boxes and edges, field by field, texts of any shape included; and
-// the converter's units by family.
+// message boxes and edges, field by field, texts of any shape included.
 
 #include <gtest/gtest.h>
 
@@ -42,11 +41,11 @@ Texts SolveTriangle(const GoldenRow& r, UnitsMode mode) {
                s.angleBC, s.angleAC, s.area,  s.totalWeight, box};
 }
 
+// A unit by its drop-down entry's name, or by its number.
 int UnitIndex(const std::string& unit) {
-  static const std::vector<GoldenRow> units = ReadGolden("units.txt", {2});
-  for (size_t i = 0; i < units.size(); ++i)
-    if (units[i][0] == unit) return static_cast<int>(i);
-  return GoldenNumber<int>(unit);
+  const auto named = std::ranges::find(kUnitNames, unit);
+  return named != kUnitNames.end() ? static_cast<int>(named - kUnitNames.begin())
+                                   : GoldenNumber<int>(unit);
 }
 
 // Each golden file: its first `inputs` columns typed, then the `outputs`
@@ -105,22 +104,6 @@ TEST(Calculations, GoldenRows) {
         EXPECT_EQ(calculate(typed), Texts(row.begin() + static_cast<long>(inputs), row.end()))
             << zero.substr(0, 20);
       }
-    }
-  }
-}
-
-// The drop-down entries in order; every pair of units within a family answers
-// a number, every pair across families "Invalid".
-TEST(ConvertUnit, EntriesAndFamilies) {
-  const std::vector<GoldenRow> units = ReadGolden("units.txt", {2});
-  ASSERT_EQ(units.size(), size_t{kUnitCount});
-  for (int from = 0; from < kUnitCount; ++from) {
-    EXPECT_EQ(kUnitNames[from], units[from][0]);
-    for (int to = 0; to < kUnitCount; ++to) {
-      const std::string answer = ConvertUnit("2", from, to);
-      EXPECT_FALSE(answer.empty()) << from << " to " << to;
-      EXPECT_EQ(answer == "Invalid", from != to && units[from][1] != units[to][1])
-          << from << " to " << to;
     }
   }
 }

@@ -16,25 +16,25 @@ class SettingsFile(CalculatorTestCase):
         app = self.new_app()
         app.start("Triangles")
         self.assertEqual(app.corner(), (346, 50))
-        # Enter runs the calculation from the first side: nothing is stored.
-        app.keys("Tab")
-        app.type_fields("3", "4", "5")
-        app.keys("Return")
-        self.assertIsNone(app.settings(), "starting and calculating wrote the settings file")
+        self.assertIsNone(app.settings(), "starting wrote the settings file")
 
-        # Moving the main window writes its frame corner ("Winx" with a small x).
+        # A drag the moment the window shows writes its corner ("Winx" with a
+        # small x); "Box", chosen the moment the drag is let go, is calculator 3
+        # and opens where the window was dragged.
         winx, winy = app.drag_title_bar(app.main, 120, 80)
         self.assertEqual((winx, winy), (466, 130))
-        written = [("Winx", winx), ("WinY", winy)]
-        app.wait_for_settings(settings_lines(*written))
-
-        # "Box" stands third in the menu and is calculator 3.
         app.show_calculator("Box")
-        written.append(("CalcW", 3))
+        written = [("Winx", winx), ("WinY", winy), ("CalcW", 3)]
         app.wait_for_settings(settings_lines(*written))
+        self.assertEqual(app.corner(), (466, 130))
 
-        # Its units drop-down comes third in Tab order, after Width and Height.
-        app.keys("Tab", "Tab", "Down")
+        # Enter runs the calculation and stores nothing. The units drop-down
+        # comes third in Tab order, after Width and Height, then Diagonal.
+        app.type_fields("3", "4")
+        app.keys("Return", "Tab", "Tab")
+        self.assertEqual(app.copy_field(), "5")
+        self.assertEqual(app.settings(), settings_lines(*written), "calculating wrote settings")
+        app.keys("shift+Tab", "Down")
         written.append(("CalcU", 1))
         app.wait_for_settings(settings_lines(*written))
 

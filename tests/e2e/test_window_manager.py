@@ -2,7 +2,7 @@
 window's fixed size, the about window kept above the others where it opens,
 and a close request held back while a message box is open."""
 
-from calculator_app import CalculatorTestCase
+from calculator_app import CalculatorTestCase, settings_lines
 import xsession as x
 
 
@@ -15,13 +15,18 @@ class WindowManager(CalculatorTestCase):
         app.keys("Tab")  # a round trip through the program and the window manager
         self.assertEqual((app.main_geometry().width, app.main_geometry().height), size)
 
-    def test_the_about_window_stays_on_top_at_the_main_windows_corner(self):
+    def test_the_about_window_stays_on_top_at_the_main_windows_corner_and_moves_unsaved(self):
         app = self.new_app().start("Triangles")
         app.choose_menu("Help", "About")
         about = app.window_titled("About Math Calculator")
         app.wait_until_shown(about)
         self.assertEqual(app.corner(about), (346, 50))
         self.assertIn("_NET_WM_STATE_ABOVE", x.run("xprop", "-id", str(about), "_NET_WM_STATE"))
+        app.move_window(about, (400, 300))
+        x.activate(about)
+        x.press_keys("Escape")
+        app.show_calculator("Box")  # handled after the move: the file holds this alone
+        app.wait_for_settings(settings_lines(("CalcW", 3)))
 
     def test_the_close_box_does_nothing_while_a_message_box_is_open(self):
         app = self.new_app().start("Triangles")

@@ -22,6 +22,7 @@ from calculator_app import NOBODY, CalculatorApp, settings_lines  # noqa: E402
 
 PACKAGE = "brindles-math"
 DESKTOP_ENTRY = "/usr/share/applications/org.brindlesmath.BrindlesMath.desktop"
+METAINFO = "/usr/share/metainfo/org.brindlesmath.BrindlesMath.metainfo.xml"
 APT = ["apt-get", "-y", "-q", "-o", "DPkg::Lock::Timeout=120"]
 
 
@@ -34,7 +35,8 @@ def installed():
 def why_skipped():
     if os.geteuid() != 0:
         return "installing the package needs root"
-    missing = [tool for tool in ("dpkg-shlibdeps", "lintian", "apt-get", "setpriv")
+    missing = [tool for tool in ("dpkg-shlibdeps", "lintian", "apt-get", "setpriv",
+                                 "desktop-file-validate", "appstreamcli")
                if shutil.which(tool) is None] + x.missing_tools()
     if missing:
         return "not installed: " + ", ".join(missing)
@@ -90,6 +92,11 @@ def main():
         subprocess.run(APT + ["install", deb], check=True, env=env, stdout=subprocess.DEVNULL)
         files = subprocess.run(["dpkg", "-L", PACKAGE], check=True, stdout=subprocess.PIPE,
                                text=True).stdout.split()
+        for needed in ("/usr/share/man/man1/brindles-math.1.gz", METAINFO,
+                       "/usr/share/icons/hicolor/48x48/apps/org.brindlesmath.BrindlesMath.png"):
+            assert needed in files, f"not installed: {needed}"
+        subprocess.run(["desktop-file-validate", DESKTOP_ENTRY], check=True)
+        subprocess.run(["appstreamcli", "validate", "--no-net", METAINFO], check=True)
         session.start()
         start_from_the_menu_and_switch_page()
         subprocess.run(APT + ["purge", PACKAGE], check=True, env=env, stdout=subprocess.DEVNULL)

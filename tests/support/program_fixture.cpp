@@ -80,15 +80,6 @@ void ProgramTest::Pump() {
   }
 }
 
-bool ProgramTest::PumpUntil(const std::function<bool()>& done, int ms) {
-  return WaitUntil(
-      [&] {
-        Pump();
-        return done();
-      },
-      ms);
-}
-
 void ProgramTest::Choose(MenuItemId item, WindowId window) {
   ChooseMenuItem(window, item);
   Pump();

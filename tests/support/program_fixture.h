@@ -52,8 +52,6 @@ class ProgramTest : public ::testing::Test {
   void StartOn(PageItem page, int calcU = 0);
   // Dispatches every queued event; remembers whether the program ended.
   void Pump();
-  // Dispatches events until `done` holds (or the time runs out).
-  bool PumpUntil(const std::function<bool()>& done, int ms = 2000);
 
   // The user's actions, each followed by the program handling what they caused.
   void Choose(MenuItemId item, WindowId window = kMainWindowId);
