@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
 """Takes the README's screenshots from the real program on a private X server
 (Xvfb with openbox): each calculator page with a worked example worked out,
-the help window and the about window.
+the help window and the about window; or from the Windows program under Wine,
+at a scale of the desktop's choosing (96 DPI is 100 %, 144 is 150 %).
 
     scripts/screenshots.py build/dev/brindles-math [docs/screenshots]
+    scripts/screenshots.py build/windows/brindles-math.exe docs/screenshots/windows-150 144
 """
 
 import os
@@ -45,6 +47,15 @@ def grab(window, path):
                     "+repage", path], check=True)
 
 
+def set_wine_scale(dpi):
+    """The desktop's scale in the Wine folder the program runs in."""
+    env = {**os.environ, **app_module.backend().environment(False)}
+    subprocess.run(["wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t",
+                    "REG_DWORD", "/d", str(dpi), "/f"], env=env, check=True,
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    subprocess.run(["wineserver", "-w"], env=env)
+
+
 def main():
     program, out = sys.argv[1], (sys.argv[2] if len(sys.argv) > 2 else "docs/screenshots")
     os.environ["BRINDLE_E2E_PROGRAM"] = os.path.abspath(program)
@@ -52,6 +63,8 @@ def main():
     session = x.XSession()
     session.start()
     try:
+        if program.endswith(".exe"):
+            set_wine_scale(int(sys.argv[3]) if len(sys.argv) > 3 else 96)
         for title, calc_w, calc_u, texts, keys, name in SHOTS:
             settings = f"CalcW = {calc_w}\r\nCalcU = {calc_u}\r\n".encode()
             app = app_module.CalculatorApp(settings)
@@ -75,6 +88,7 @@ def main():
                 app.close()
             print("wrote", os.path.join(out, name))
     finally:
+        app_module.backend().stop()
         session.stop()
 
 

@@ -25,21 +25,34 @@ int ClampSize(int v) {
   return std::clamp(v, 0, 1 << 15);
 }
 
+// A control's place as laid out, and as it stands at a monitor's scale.
+RECT LogicalRect(int x, int y, int w, int h) {
+  return RECT{ClampCoordinate(x), ClampCoordinate(y), ClampSize(w), ClampSize(h)};
+}
+RECT PixelRect(const RECT& logical, UINT dpi) {
+  return RECT{ToPixels(logical.left, dpi), ToPixels(logical.top, dpi), ToPixels(logical.right, dpi),
+              ToPixels(logical.bottom, dpi)};
+}
+
 // Creates the control in the current control window, replacing a control of
 // the same id, and records it.
 HWND Install(GadgetId id, ControlKind kind, const wchar_t* windowClass, const std::wstring& text,
-             DWORD style, DWORD exStyle, int x, int y, int w, int h, HFONT font) {
+             DWORD style, DWORD exStyle, int x, int y, int w, int h, FontKind font) {
   WindowRecord* window = FindWindowRecord(ControlWindow());
   if (window == nullptr) return nullptr;
   DeleteGadget(id);
+  const UINT dpi = DpiOf(window->hwnd);
+  const RECT logical = LogicalRect(x, y, w, h), at = PixelRect(logical, dpi);
   HWND hwnd = ::CreateWindowExW(exStyle, windowClass, text.c_str(), WS_CHILD | WS_VISIBLE | style,
-                                ClampCoordinate(x), ClampCoordinate(y), ClampSize(w), ClampSize(h),
-                                window->hwnd, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+                                at.left, at.top, at.right, at.bottom, window->hwnd, nullptr,
+                                ::GetModuleHandleW(nullptr), nullptr);
   if (hwnd == nullptr) return nullptr;
-  ::SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  ::SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontAt(font, dpi)), FALSE);
   GadgetRecord record;
   record.hwnd = hwnd;
   record.kind = kind;
+  record.font = font;
+  record.logical = logical;
   record.window = ControlWindow();
   Gadgets()[id] = record;
   RememberGadgetWindow(hwnd, id);
@@ -83,8 +96,9 @@ std::string ComboEntry(HWND combo, LRESULT index) {
 // Wide enough for the longest entry, even where the closed control is
 // narrower; as many entries as fit in the height limit.
 void FitComboList(HWND combo) {
+  const UINT dpi = DpiOf(combo);
   HDC dc = ::GetDC(combo);
-  HGDIOBJ old = ::SelectObject(dc, GadgetFont());
+  HGDIOBJ old = ::SelectObject(dc, FontAt(FontKind::Gadget, dpi));
   LONG widest = 0;
   const LRESULT count = ::SendMessageW(combo, CB_GETCOUNT, 0, 0);
   for (LRESULT i = 0; i < count; ++i) {
@@ -98,7 +112,8 @@ void FitComboList(HWND combo) {
   const int scrollBar = ::GetSystemMetrics(SM_CXVSCROLL);
   ::SendMessageW(combo, CB_SETDROPPEDWIDTH, static_cast<WPARAM>(widest + scrollBar + 8), 0);
   const LRESULT itemHeight = std::max<LRESULT>(1, ::SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0));
-  ::SendMessageW(combo, CB_SETMINVISIBLE, static_cast<WPARAM>(kMaxListHeight / itemHeight), 0);
+  ::SendMessageW(combo, CB_SETMINVISIBLE,
+                 static_cast<WPARAM>(ToPixels(kMaxListHeight, dpi) / itemHeight), 0);
 }
 
 void SetToolTipText(GadgetRecord& record) {
@@ -134,15 +149,15 @@ constexpr DWORD kStaticStyle = SS_LEFTNOWORDWRAP | SS_CENTERIMAGE | SS_NOPREFIX 
 
 void CreateLabel(GadgetId id, int x, int y, int w, int h, const std::string& text, unsigned flags) {
   Install(id, ControlKind::Label, WC_STATICW, Wide(text), kStaticStyle,
-          (flags & kSunken) ? WS_EX_STATICEDGE : 0, x, y, w, h, GadgetFont());
+          (flags & kSunken) ? WS_EX_STATICEDGE : 0, x, y, w, h, FontKind::Gadget);
 }
 
 void CreateEditField(GadgetId id, int x, int y, int w, int h, const std::string& text,
                      unsigned flags) {
   ProgramSetsText() = true;
-  HWND edit =
-      Install(id, ControlKind::EditField, WC_EDITW, Wide(text),
-              WS_TABSTOP | ES_AUTOHSCROLL | ES_LEFT, WS_EX_CLIENTEDGE, x, y, w, h, GadgetFont());
+  HWND edit = Install(id, ControlKind::EditField, WC_EDITW, Wide(text),
+                      WS_TABSTOP | ES_AUTOHSCROLL | ES_LEFT, WS_EX_CLIENTEDGE, x, y, w, h,
+                      FontKind::Gadget);
   ProgramSetsText() = false;
   // Read-only still lets the user select, copy and tab into the field.
   if (edit != nullptr && (flags & kReadOnly)) ::SendMessageW(edit, EM_SETREADONLY, TRUE, 0);
@@ -150,12 +165,12 @@ void CreateEditField(GadgetId id, int x, int y, int w, int h, const std::string&
 
 void CreateButton(GadgetId id, int x, int y, int w, int h, const std::string& caption) {
   Install(id, ControlKind::Button, WC_BUTTONW, Wide(caption), WS_TABSTOP | BS_PUSHBUTTON, 0, x, y,
-          w, h, GadgetFont());
+          w, h, FontKind::Gadget);
 }
 
 void CreateCheckBox(GadgetId id, int x, int y, int w, int h, const std::string& caption) {
   Install(id, ControlKind::CheckBox, WC_BUTTONW, Wide(caption), WS_TABSTOP | BS_AUTOCHECKBOX, 0, x,
-          y, w, h, GadgetFont());
+          y, w, h, FontKind::Gadget);
 }
 
 void CreateComboBox(GadgetId id, int x, int y, int w, int h) {
@@ -163,13 +178,16 @@ void CreateComboBox(GadgetId id, int x, int y, int w, int h) {
   // takes the height asked for through its selection field.
   HWND combo = Install(id, ControlKind::ComboBox, WC_COMBOBOXW, L"",
                        WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, x, y, w,
-                       ClampSize(h) + kMaxListHeight, GadgetFont());
+                       ClampSize(h) + kMaxListHeight, FontKind::Gadget);
   if (combo == nullptr) return;
   RECT closed{};
   ::GetWindowRect(combo, &closed);
   const LRESULT field = ::SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
   const int extra = (closed.bottom - closed.top) - static_cast<int>(field);
-  if (h - extra > 0) ::SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), h - extra);
+  const int height = ToPixels(ClampSize(h), DpiOf(combo));
+  if (height - extra > 0) {
+    ::SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height - extra);
+  }
   FitComboList(combo);
 }
 
@@ -177,7 +195,7 @@ void CreateTextArea(GadgetId id, int x, int y, int w, int h, unsigned flags) {
   HWND area = Install(id, ControlKind::TextArea, WC_EDITW, L"",
                       WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
                           ES_AUTOHSCROLL | ES_NOHIDESEL,
-                      WS_EX_CLIENTEDGE, x, y, w, h, TextAreaFont());
+                      WS_EX_CLIENTEDGE, x, y, w, h, FontKind::TextArea);
   if (area == nullptr) return;
   ::SendMessageW(area, EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
   if (flags & kReadOnly) ::SendMessageW(area, EM_SETREADONLY, TRUE, 0);
@@ -186,7 +204,7 @@ void CreateTextArea(GadgetId id, int x, int y, int w, int h, unsigned flags) {
 void CreateHyperlink(GadgetId id, int x, int y, int w, int h, const std::string& text,
                      unsigned colour) {
   if (Install(id, ControlKind::Hyperlink, WC_STATICW, Wide(text), kStaticStyle, 0, x, y, w, h,
-              LinkFont()) != nullptr) {
+              FontKind::Link) != nullptr) {
     FindGadget(id)->colour = colour & 0xFFFFFFu;
   }
 }
@@ -296,9 +314,28 @@ void PlaceGadget(GadgetId id, int x, int y, int w, int h) {
   GadgetRecord* record = FindGadget(id);
   if (record == nullptr) return;
   if (record->kind == ControlKind::ComboBox) h = ClampSize(h) + kMaxListHeight;
-  ::SetWindowPos(record->hwnd, nullptr, ClampCoordinate(x), ClampCoordinate(y), ClampSize(w),
-                 ClampSize(h), SWP_NOZORDER | SWP_NOACTIVATE);
+  record->logical = LogicalRect(x, y, w, h);
+  const RECT at = PixelRect(record->logical, DpiOf(record->hwnd));
+  ::SetWindowPos(record->hwnd, nullptr, at.left, at.top, at.right, at.bottom,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
+
+namespace gadget_layer {
+
+void ScaleControls(WindowId window) {
+  for (auto& [id, record] : Gadgets()) {
+    if (record.window != window) continue;
+    const UINT dpi = DpiOf(record.hwnd);
+    const RECT at = PixelRect(record.logical, dpi);
+    ::SendMessageW(record.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontAt(record.font, dpi)),
+                   FALSE);
+    ::SetWindowPos(record.hwnd, nullptr, at.left, at.top, at.right, at.bottom,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    if (record.kind == ControlKind::ComboBox) FitComboList(record.hwnd);
+  }
+}
+
+}  // namespace gadget_layer
 
 void SetEnterGadget(WindowId window, GadgetId gadget) {
   if (WindowRecord* record = FindWindowRecord(window)) record->enterGadget = gadget;

@@ -6,6 +6,8 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <map>
+#include <utility>
 #include <vector>
 
 #include "gadgets/gadgets.h"
@@ -15,9 +17,6 @@ using namespace gadget_layer;
 
 namespace {
 
-HFONT g_gadgetFont = nullptr;
-HFONT g_linkFont = nullptr;
-HFONT g_textAreaFont = nullptr;
 HICON g_icon = nullptr;
 // Whether the window class shows the program file's own icon.
 bool g_fileIcon = false;
@@ -91,15 +90,22 @@ std::function<void(const std::string&)>& UrlHandler() {
 
 namespace gadget_layer {
 
-HFONT GadgetFont() {
-  return g_gadgetFont;
+HFONT FontAt(FontKind kind, UINT dpi) {
+  static std::map<std::pair<FontKind, UINT>, HFONT> made;
+  HFONT& font = made[{kind, dpi}];
+  if (font != nullptr) return font;
+  if (kind == FontKind::TextArea) {
+    // Fixed-pitch, so that the figures drawn with characters in the help
+    // texts keep their shape.
+    font = MakeFont(L"Consolas", ToPixels(13, dpi), false, FIXED_PITCH | FF_MODERN);
+  } else {
+    static const FontChoice choice = ChooseGadgetFont();
+    font = MakeFont(choice.face, ToPixels(static_cast<int>(choice.pixels), dpi),
+                    kind == FontKind::Link, VARIABLE_PITCH | FF_SWISS);
+  }
+  return font;
 }
-HFONT LinkFont() {
-  return g_linkFont;
-}
-HFONT TextAreaFont() {
-  return g_textAreaFont;
-}
+
 HICON ProgramIcon() {
   return g_icon;
 }
@@ -124,12 +130,6 @@ bool InitGadgets(int& /*argc*/, char** /*argv*/) {
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = AppWindowClass();
   if (::RegisterClassExW(&windowClass) == 0) return false;
-  const FontChoice font = ChooseGadgetFont();
-  g_gadgetFont = MakeFont(font.face, font.pixels, false, VARIABLE_PITCH | FF_SWISS);
-  g_linkFont = MakeFont(font.face, font.pixels, true, VARIABLE_PITCH | FF_SWISS);
-  // Fixed-pitch, so that the figures drawn with characters in the help texts
-  // keep their shape.
-  g_textAreaFont = MakeFont(L"Consolas", 13, false, FIXED_PITCH | FF_MODERN);
   done = true;
   return true;
 }

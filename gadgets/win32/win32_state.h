@@ -34,9 +34,16 @@ struct WindowRecord {
   RECT known{};
 };
 
+// The fonts of the controls: captions and fields, links, the help text.
+enum class FontKind { Gadget, Link, TextArea };
+
 struct GadgetRecord {
   HWND hwnd = nullptr;
   ControlKind kind = ControlKind::None;
+  FontKind font = FontKind::Gadget;
+  // Where the program put it, in pixels of a 96 DPI screen, as laid out; the
+  // control stands there scaled to its window's monitor (x, y, w, h).
+  RECT logical{};
   WindowId window = -1;
   std::string toolTip;
   std::string accessibleName;
@@ -84,10 +91,22 @@ void QueueGadgetEvent(WindowId window, GadgetId gadget, GadgetAction action);
 void DropGadgetEvents(GadgetId gadget);
 void DropWindowEvents(WindowId window);
 
-// The fonts of the controls and of the text area, made by InitGadgets.
-HFONT GadgetFont();
-HFONT LinkFont();
-HFONT TextAreaFont();
+// The programme lays out in pixels of a 96 DPI screen; the layer scales them
+// to the window's monitor (and back for what it reports).
+UINT DpiOf(HWND hwnd);  // the window's, or the primary monitor's for null
+inline int ToPixels(int logical, UINT dpi) {
+  return ::MulDiv(logical, static_cast<int>(dpi), 96);
+}
+inline int ToLogical(int pixels, UINT dpi) {
+  return ::MulDiv(pixels, 96, static_cast<int>(dpi));
+}
+
+// A control font at a monitor's scale, made once for each scale.
+HFONT FontAt(FontKind kind, UINT dpi);
+// Puts the window's controls where the program laid them out, at its
+// monitor's scale, with their fonts at that scale: after a move to a
+// monitor of another scale.
+void ScaleControls(WindowId window);
 HICON ProgramIcon();
 
 // The window class of the program's top-level windows and its procedure.

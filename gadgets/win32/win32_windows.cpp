@@ -31,17 +31,6 @@ DWORD StyleFor(unsigned flags) {
   return style;
 }
 
-UINT DpiOf(HWND hwnd) {
-  using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-  static const auto getDpi = reinterpret_cast<GetDpiForWindowFn>(reinterpret_cast<void*>(
-      ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-  if (hwnd != nullptr && getDpi != nullptr) return getDpi(hwnd);
-  HDC screen = ::GetDC(nullptr);
-  const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
-  ::ReleaseDC(nullptr, screen);
-  return dpi > 0 ? static_cast<UINT>(dpi) : 96;
-}
-
 // Each monitor's work area (the screen without the task bar), the primary first.
 std::vector<ScreenRect> WorkAreas() {
   std::vector<ScreenRect> areas;
@@ -160,6 +149,17 @@ void ChildCommand(WindowId windowId, HWND control, WORD code) {
 
 namespace gadget_layer {
 
+UINT DpiOf(HWND hwnd) {
+  using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+  static const auto getDpi = reinterpret_cast<GetDpiForWindowFn>(reinterpret_cast<void*>(
+      ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+  if (hwnd != nullptr && getDpi != nullptr) return getDpi(hwnd);
+  HDC screen = ::GetDC(nullptr);
+  const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
+  ::ReleaseDC(nullptr, screen);
+  return dpi > 0 ? static_cast<UINT>(dpi) : 96;
+}
+
 const wchar_t* AppWindowClass() {
   return L"BrindlesMathWindow";
 }
@@ -256,6 +256,7 @@ LRESULT CALLBACK AppWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
                      suggested->right - suggested->left, suggested->bottom - suggested->top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
       record->known = Geometry(*record);
+      ScaleControls(id);
       return 0;
     }
     default:
@@ -272,8 +273,8 @@ bool CreateAppWindow(WindowId id, int x, int y, int width, int height, const std
   WindowRecord record;
   record.style = StyleFor(flags);
   record.exStyle = WS_EX_CONTROLPARENT;
-  width = ClampSize(width);
-  height = ClampSize(height);
+  width = ToPixels(ClampSize(width), DpiOf(nullptr));
+  height = ToPixels(ClampSize(height), DpiOf(nullptr));
   const RECT frame = FrameFor(record.style, record.exStyle, false, nullptr);
   const int outerWidth = width + (frame.right - frame.left);
   const int outerHeight = height + (frame.bottom - frame.top);
@@ -321,8 +322,9 @@ void PlaceWindow(WindowId id, int x, int y, int width, int height) {
   WindowRecord* record = FindWindowRecord(id);
   if (record == nullptr) return;
   const RECT known = record->known;
-  const int w = width == kUnchanged ? known.right : ClampSize(width);
-  const int h = height == kUnchanged ? known.bottom : ClampSize(height);
+  const UINT dpi = DpiOf(record->hwnd);
+  const int w = width == kUnchanged ? known.right : ToPixels(ClampSize(width), dpi);
+  const int h = height == kUnchanged ? known.bottom : ToPixels(ClampSize(height), dpi);
   const RECT frame = FrameFor(record->style, record->exStyle, false, record->hwnd);
   const int outerWidth = w + (frame.right - frame.left);
   const int outerHeight = h + (frame.bottom - frame.top);
@@ -363,12 +365,12 @@ int WindowTop(WindowId id) {
 
 int InnerWidth(WindowId id) {
   WindowRecord* record = FindWindowRecord(id);
-  return record != nullptr ? static_cast<int>(InnerSize(*record).cx) : 0;
+  return record != nullptr ? ToLogical(InnerSize(*record).cx, DpiOf(record->hwnd)) : 0;
 }
 
 int InnerHeight(WindowId id) {
   WindowRecord* record = FindWindowRecord(id);
-  return record != nullptr ? static_cast<int>(InnerSize(*record).cy) : 0;
+  return record != nullptr ? ToLogical(InnerSize(*record).cy, DpiOf(record->hwnd)) : 0;
 }
 
 void SetWindowEnabled(WindowId id, bool enabled) {
@@ -410,7 +412,7 @@ int MenuBarHeight() {
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
   const RECT with = FrameFor(style, 0, true, nullptr);
   const RECT without = FrameFor(style, 0, false, nullptr);
-  return (with.bottom - with.top) - (without.bottom - without.top);
+  return ToLogical((with.bottom - with.top) - (without.bottom - without.top), DpiOf(nullptr));
 }
 
 // --- Menus -------------------------------------------------------------------
