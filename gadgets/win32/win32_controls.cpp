@@ -5,6 +5,8 @@
 #include <windows.h>
 // windows.h first: the others build on it.
 #include <commctrl.h>
+#include <initguid.h>  // the annotation service's ids are defined here, once
+#include <oleacc.h>
 
 #include <algorithm>
 
@@ -292,9 +294,24 @@ void SetToolTip(GadgetId id, const std::string& text) {
 }
 
 void SetAccessibleName(GadgetId id, const std::string& name) {
-  // Kept only: handing it to screen readers needs Active Accessibility's
-  // property service, which this layer does not use yet.
-  if (GadgetRecord* record = FindGadget(id)) record->accessibleName = name;
+  GadgetRecord* record = FindGadget(id);
+  if (record == nullptr) return;
+  record->accessibleName = name;
+  // Active Accessibility's annotation service gives the control the name
+  // screen readers announce, in place of the one they would guess from the
+  // label before it. Made once; without it the controls keep their guess.
+  static IAccPropServices* const service = [] {
+    IAccPropServices* made = nullptr;
+    if (SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {
+      ::CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                         reinterpret_cast<void**>(&made));
+    }
+    return made;
+  }();
+  if (service == nullptr) return;
+  std::wstring wide = Wide(name);
+  service->SetHwndPropStr(record->hwnd, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                          PROPID_ACC_NAME, wide.data());
 }
 
 bool GadgetExists(GadgetId id) {
