@@ -10,6 +10,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "gadgets/gadgets.h"
 
@@ -32,6 +33,10 @@ struct WindowRecord {
   bool programPlacing = false;  // inside the program's own SetWindowPos
   // The outer corner and inner size last set by the program or reported.
   RECT known{};
+  // The geometries the program gave the window since the user last moved it,
+  // newest last. Under Wine the window system confirms each of them late,
+  // one after another: those are echoes of the program's own, no user's.
+  std::vector<RECT> placed;
 };
 
 // The fonts of the controls: captions and fields, links, the help text.

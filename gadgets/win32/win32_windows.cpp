@@ -91,9 +91,25 @@ RECT Geometry(const WindowRecord& record) {
   return RECT{outer.left, outer.top, inner.cx, inner.cy};  // corner and size
 }
 
+bool SameGeometry(const RECT& a, const RECT& b) {
+  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+// The program has given the window its geometry.
+void Placed(WindowRecord& record) {
+  record.known = Geometry(record);
+  record.placed.push_back(record.known);
+  if (record.placed.size() > 4) record.placed.erase(record.placed.begin());
+}
+
 // The user has let go of the window: a new corner or size is reported once.
+// One the program gave it before is a late echo of its own, not reported.
 void ReportUserChange(WindowId id, WindowRecord& record) {
   const RECT now = Geometry(record);
+  if (std::ranges::any_of(record.placed, [&](const RECT& r) { return SameGeometry(r, now); })) {
+    return;
+  }
+  record.placed.clear();
   const bool moved = now.left != record.known.left || now.top != record.known.top;
   const bool sized = now.right != record.known.right || now.bottom != record.known.bottom;
   record.known = now;
@@ -255,7 +271,7 @@ LRESULT CALLBACK AppWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
       PlaceAsProgram(*record, nullptr, suggested->left, suggested->top,
                      suggested->right - suggested->left, suggested->bottom - suggested->top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
-      record->known = Geometry(*record);
+      Placed(*record);
       ScaleControls(id);
       return 0;
     }
@@ -290,7 +306,7 @@ bool CreateAppWindow(WindowId id, int x, int y, int width, int height, const std
   }
   Windows()[id] = record;
   WindowRecord& stored = Windows()[id];
-  stored.known = Geometry(stored);
+  Placed(stored);
   SetControlWindow(id);
   ::ShowWindow(record.hwnd, SW_SHOW);
   ::SetForegroundWindow(record.hwnd);
@@ -340,7 +356,7 @@ void PlaceWindow(WindowId id, int x, int y, int width, int height) {
     corner = ReachablePoint(corner.x, corner.y, outerWidth, outerHeight, -frame.top);
   }
   PlaceAsProgram(*record, nullptr, corner.x, corner.y, outerWidth, outerHeight, how);
-  record->known = Geometry(*record);
+  Placed(*record);
 }
 
 void SetWindowTitle(WindowId id, const std::string& title) {
@@ -446,7 +462,7 @@ void CreateMenuBar(int /*menuId*/, WindowId windowId) {
   ::SetMenu(record->hwnd, record->menuBar);
   PlaceAsProgram(*record, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  record->known = Geometry(*record);
+  Placed(*record);
   if (old != nullptr) ::DestroyMenu(old);
   g_menuWindow = windowId;
 }
