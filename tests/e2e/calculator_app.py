@@ -89,7 +89,7 @@ class CalculatorApp:
     "VaZizi.ini" beside it; start() may be called again after it ended."""
 
     def __init__(self, settings=None):
-        self.folder = new_folder("program-", 0o755)
+        self.folder = new_folder("Schweißen José-", 0o755)  # a path of non-ASCII letters and blanks
         self.program = os.path.join(self.folder, backend().file_name)
         shutil.copy(os.environ["BRINDLE_E2E_PROGRAM"], self.program)
         os.chmod(self.program, 0o755)
