@@ -91,10 +91,6 @@ RECT Geometry(const WindowRecord& record) {
   return RECT{outer.left, outer.top, inner.cx, inner.cy};  // corner and size
 }
 
-bool SameGeometry(const RECT& a, const RECT& b) {
-  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
 // The program has given the window its geometry.
 void Placed(WindowRecord& record) {
   record.known = Geometry(record);
@@ -103,15 +99,19 @@ void Placed(WindowRecord& record) {
 }
 
 // The user has let go of the window: a new corner or size is reported once.
-// One the program gave it before is a late echo of its own, not reported.
+// A corner or size the program gave it before is a late echo of its own (the
+// window system may confirm a corner and a size apart), not reported.
 void ReportUserChange(WindowId id, WindowRecord& record) {
   const RECT now = Geometry(record);
-  if (std::ranges::any_of(record.placed, [&](const RECT& r) { return SameGeometry(r, now); })) {
-    return;
-  }
+  const auto programs = [&record](auto same) { return std::ranges::any_of(record.placed, same); };
+  const bool moved =
+      (now.left != record.known.left || now.top != record.known.top) &&
+      !programs([&now](const RECT& r) { return r.left == now.left && r.top == now.top; });
+  const bool sized =
+      (now.right != record.known.right || now.bottom != record.known.bottom) &&
+      !programs([&now](const RECT& r) { return r.right == now.right && r.bottom == now.bottom; });
+  if (!moved && !sized) return;
   record.placed.clear();
-  const bool moved = now.left != record.known.left || now.top != record.known.top;
-  const bool sized = now.right != record.known.right || now.bottom != record.known.bottom;
   record.known = now;
   if (moved) QueueEvent(Event{EventKind::MoveEvent, id, -1, {}});
   if (sized) QueueEvent(Event{EventKind::SizeEvent, id, -1, {}});
