@@ -18,9 +18,6 @@ void ClickGadget(GadgetId id);
 void TypeText(GadgetId id, const std::string& text);
 // Presses a key in the control that has the focus in the window (or in the window).
 void PressKey(WindowId window, TestKey key);
-// Presses a letter key, with Alt held when `alt`: Alt and a menu title's access
-// letter open the menu; in an open menu, an item's letter alone chooses it.
-void PressLetter(WindowId window, char letter, bool alt = false);
 // Opens the combo box's list and picks the entry with the mouse-free keyboard path,
 // reporting it as the user's choice.
 void ChooseComboItem(GadgetId id, int index);
@@ -47,8 +44,6 @@ struct GadgetRect {
   int x = 0, y = 0, w = 0, h = 0;  // in the window's inner area below the menu bar
 };
 GadgetRect GadgetGeometry(GadgetId id);
-// The text a menu item shows, its access letter's mark left out.
-std::string MenuItemText(WindowId window, MenuItemId item);
 // The colour (0xRRGGBB) painted at (x, y) of the window's inner area below the
 // menu bar, controls included.
 unsigned PaintedColour(WindowId window, int x, int y);

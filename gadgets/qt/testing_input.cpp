@@ -137,14 +137,6 @@ void PressKey(WindowId windowId, TestKey key) {
   QTest::sendKeyEvent(QTest::Click, handle, k.key, QString::fromLatin1(k.text), k.modifiers);
 }
 
-void PressLetter(WindowId windowId, char letter, bool alt) {
-  QWindow* handle = KeyboardTarget(windowId);
-  if (handle == nullptr) return;
-  const QChar c = QLatin1Char(letter);
-  QTest::sendKeyEvent(QTest::Click, handle, KeyOf(c), QString(c),
-                      alt ? Qt::AltModifier : Qt::NoModifier);
-}
-
 void ChooseComboItem(GadgetId id, int index) {
   auto* combo = GadgetAs<QComboBox>(id, ControlKind::ComboBox);
   if (combo == nullptr || !ReachableByUser(combo->window())) return;

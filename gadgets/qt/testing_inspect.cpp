@@ -1,6 +1,5 @@
 // Looking at controls and windows from tests.
 
-#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QImage>
@@ -53,21 +52,6 @@ GadgetRect GadgetGeometry(GadgetId id) {
   if (widget == nullptr) return {};
   const QRect r = widget->geometry();
   return {r.x(), r.y(), r.width(), r.height()};
-}
-
-std::string MenuItemText(WindowId windowId, MenuItemId item) {
-  AppWindow* window = FindAppWindow(windowId);
-  if (window == nullptr) return {};
-  const auto found = window->MenuItems().find(item);
-  if (found == window->MenuItems().end() || found->second.isNull()) return {};
-  // "&x" marks the access letter x, and "&&" shows one "&".
-  const QString marked = found->second->text();
-  QString shown;
-  for (qsizetype i = 0; i < marked.size(); ++i) {
-    if (marked[i] == QLatin1Char('&') && i + 1 < marked.size()) ++i;
-    shown += marked[i];
-  }
-  return shown.toStdString();
 }
 
 unsigned PaintedColour(WindowId windowId, int x, int y) {

@@ -1,6 +1,6 @@
 // The gadget layer as the pages see it, one action after another on one
-// window: what the user does queues one event for its control (a menu item
-// chosen with its access letters too), what the program does queues none; so
+// window: what the user does queues one event for its control, what the
+// program does queues none; so
 // do typing into a read-only field, a disabled window's close
 // box, input while a message box is open and clicks on controls or windows
 // destroyed before their events are taken. Controls are found by id, and ids
@@ -17,12 +17,6 @@
 namespace {
 
 using EventsTest = GadgetTest;
-
-// Alt and a menu title's access letter, then an item's letter in the open menu.
-void PressAccessLetters(char title, char item) {
-  PressLetter(3, title, true);
-  PressLetter(3, item);
-}
 
 // What WaitEvent hands out, one after another.
 void TakeInOrder(const Reports& expected) {
@@ -107,13 +101,6 @@ TEST_F(EventsTest, EachActionQueuesItsEvents) {
   SetEnterGadget(3, 22);
   SettleAndTakeEvents();
   const std::pair<std::function<void()>, Reports> rows[] = {
-      // Access letters: the first free in its menu, whatever the case. First, while
-      // the window is active: offscreen, a closed drop-down list leaves it inactive.
-      {[] { PressAccessLetters('c', 'b'); }, {"menu 3 3"}},
-      {[] { PressAccessLetters('c', 'e'); }, {"menu 3 2"}},
-      {[] { PressAccessLetters('c', 'x'); }, {"menu 3 5"}},
-      {[] { PressAccessLetters('h', 'r'); }, {"menu 3 6"}},
-      {[] { EXPECT_EQ(MenuItemText(3, 6) + MenuItemText(3, 5), "R&D notesExit"); }, {}},
       {[] { SelectItem(15, 0); }, {}},
       {ShowBoxAndTryInput, {}},
       {[] { ClickGadget(22); }, {"gadget 3 22 click"}},

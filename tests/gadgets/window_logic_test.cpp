@@ -1,12 +1,13 @@
-// The gadget layer's decisions about window geometry, without a window system:
-// golden event sequences for telling the user's moves from the program's, and
-// golden corners for keeping a title bar within reach.
+// The gadget layer's decisions free of the toolkit, without a window system:
+// golden event sequences for telling the user's moves from the program's,
+// golden corners for keeping a title bar within reach, and menus' access letters.
 
 #include <cstdio>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "gadgets/access_letter.h"
 #include "gadgets/window_geometry.h"
 #include "gadgets/window_placement.h"
 #include "tests/golden_rows.h"
@@ -95,6 +96,18 @@ TEST(WindowPlacement, GoldenCorners) {
     }
     const Corner c = ReachableCorner(ReadRect(row[0]), std::stoi(row[1]), areas);
     return std::to_string(c.left) + "," + std::to_string(c.top);
+  });
+}
+
+TEST(AccessLetters, GoldenMenus) {
+  CheckGolden("access_letters.txt", 2, [](const GoldenRow& row) {
+    std::vector<std::string> marked;
+    for (const std::string& text : SplitCell(row[0], ';'))
+      marked.push_back(MarkAccessLetter(text, marked));
+    std::string shown;
+    for (const std::string& text : marked)
+      shown += (shown.empty() ? "" : "; ") + text;
+    return shown;
   });
 }
 
