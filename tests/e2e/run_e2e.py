@@ -35,11 +35,8 @@ def main():
         return 77
     os.environ["BRINDLE_E2E_PROGRAM"] = os.path.abspath(args.program)
 
-    # CTest's timeout and Ctrl+C stop the run through the clean-up below.
-    def interrupt(number, frame):
-        raise KeyboardInterrupt(f"signal {number}")
-    for sig in (signal.SIGTERM, signal.SIGHUP):
-        signal.signal(sig, interrupt)
+    # CTest's timeout stops the run through the clean-up below, as Ctrl+C does.
+    signal.signal(signal.SIGTERM, signal.default_int_handler)
 
     # Every folder of the run goes below one, readable for the unprivileged
     # user some tests run the program as.
