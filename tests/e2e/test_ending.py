@@ -10,10 +10,11 @@ SETTINGS = settings_lines(("WinX", 300), ("WinY", 120), ("CalcW", 3), ("CalcU", 
 
 class Ending(CalculatorTestCase):
 
-    def test_exit_close_box_and_alt_f4(self):
+    def test_exit_close_box_close_and_alt_f4(self):
         ways = {
             "Exit": lambda app: app.choose_menu("Calculate", "Exit"),
             "close box": lambda app: app.click_close_box(app.main),
+            "Close": lambda app: app.keys(*["Tab"] * 6, "space"),  # from Width, seventh in Tab order
             "Alt+F4": lambda app: app.keys("alt+F4"),
         }
         for way, end in ways.items():
