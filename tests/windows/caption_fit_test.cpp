@@ -1,0 +1,45 @@
+// The Windows program's pages, help window and about window laid out by the
+// real shell: every caption fits its control with the font it is shown in,
+// at 100 %, 150 % and 200 % (96, 144 and 192 DPI).
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "gadgets/win32/testing_captions.h"
+#include "pages/gadget_ids.h"
+#include "shell/program.h"
+
+namespace {
+
+void ExpectCaptionsFit(const std::string& where) {
+  for (GadgetId id = 0; id < 1000; ++id) {
+    if (!GadgetExists(id)) continue;
+    for (unsigned dpi : {96u, 144u, 192u}) {
+      EXPECT_EQ(CaptionShortfall(id, dpi), 0)
+          << where << ", gadget " << id << " \"" << GetText(id) << "\" at " << dpi << " DPI";
+    }
+  }
+}
+
+TEST(Captions, FitTheirControlsAtEveryScale) {
+  const auto path = std::filesystem::temp_directory_path() / "brindle-captions.ini";
+  StartProgram(path.string());
+  for (MenuItemId page = 0; page < 5; ++page) {
+    DispatchEvent(Event{EventKind::MenuEvent, kMainWindowId, page, GadgetAction::None});
+    ExpectCaptionsFit("page " + std::to_string(page));
+  }
+  DispatchEvent(Event{EventKind::MenuEvent, kMainWindowId, 8, GadgetAction::None});  // About
+  ExpectCaptionsFit("the about window");
+  EndProgram();
+  std::filesystem::remove(path);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  testing::InitGoogleTest(&argc, argv);
+  if (!InitGadgets(argc, argv)) return 77;
+  return RUN_ALL_TESTS();
+}
