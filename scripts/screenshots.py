@@ -77,11 +77,9 @@ def main():
                 if calc_w == 0:
                     app.choose_menu("Help", "Help")
                     help_window = app.window_titled("Math Help")
-                    app.wait_until_shown(help_window)
                     grab(help_window, os.path.join(out, "help.png"))
                     app.choose_menu("Help", "About")
                     about = app.window_titled("About Math Calculator")
-                    app.wait_until_shown(about)
                     x.park_pointer()
                     grab(about, os.path.join(out, "about.png"))
             finally:

@@ -7,7 +7,6 @@ Windows one (a .exe) under Wine: Backend says where the two differ."""
 import functools
 import os
 import shutil
-import stat
 import subprocess
 import tempfile
 import time
@@ -35,6 +34,18 @@ def new_folder(prefix, mode):
     return folder
 
 
+def as_user(uid):
+    """The command prefix that runs a command as this user (root ignores file
+    permissions, so a root run uses the user nobody where they must bind)."""
+    if uid == os.geteuid():
+        return []
+    return ["setpriv", f"--reuid={uid}", f"--regid={uid}", "--clear-groups"]
+
+
+def unprivileged_prefix():
+    return as_user(NOBODY if os.geteuid() == 0 else os.geteuid())
+
+
 class Backend:
     """How the program under test runs, from its file name."""
 
@@ -48,35 +59,29 @@ class Backend:
         places and writes. Wine keeps a window's Windows frame (a border of
         3 px, 4 px with a sizing border, and a 19 px caption) around the inner
         area openbox frames with 1 px and a 20 px title bar."""
-        if not self.wine:
-            return (0, 0)
-        return (3, 3) if sizing_border else (2, 2)
+        return ((3, 3) if sizing_border else (2, 2)) if self.wine else (0, 0)
 
-    def command(self, program, unprivileged):
-        prefix = [*unprivileged_prefix()] if unprivileged else []
-        return [*prefix, "wine", program] if self.wine else [*prefix, program]
-
-    def environment(self, unprivileged):
-        """Wine needs a folder of its own, owned by the user it runs as;
-        made once in the run's temporary folder, silent and with no installers."""
-        if not self.wine:
-            return {"QT_QPA_PLATFORM": "xcb"}
+    def start(self, program, unprivileged, **popen):
+        """Wine needs a folder of its own, owned by the user it runs as: made
+        once in the run's temporary folder, silent and with no installers."""
         uid = NOBODY if unprivileged and os.geteuid() == 0 else os.geteuid()
+        if not self.wine:
+            popen["env"]["QT_QPA_PLATFORM"] = "xcb"
+            return subprocess.Popen([*as_user(uid), program], **popen)
         env = {"WINEDEBUG": "-all", "WINEDLLOVERRIDES": "mscoree,mshtml=",
                "WINEPREFIX": self.prefixes.get(uid) or new_folder("wine-", 0o700)}
         if uid not in self.prefixes:
             os.chown(env["WINEPREFIX"], uid, uid)
-            command = [*unprivileged_prefix()] if uid != os.geteuid() else []
-            subprocess.run([*command, "wineboot", "-i"], env={**os.environ, **env},
+            subprocess.run([*as_user(uid), "wineboot", "-i"], env={**os.environ, **env},
                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
             self.prefixes[uid] = env["WINEPREFIX"]
-        return env
+        popen["env"].update(env)
+        return subprocess.Popen([*as_user(uid), "wine", program], **popen)
 
     def stop(self):
         for uid, prefix in self.prefixes.items():
-            command = [*unprivileged_prefix()] if uid != os.geteuid() else []
-            subprocess.run([*command, "wineserver", "-k"], env={**os.environ, "WINEPREFIX": prefix},
-                           stderr=subprocess.DEVNULL)
+            subprocess.run([*as_user(uid), "wineserver", "-k"],
+                           env={**os.environ, "WINEPREFIX": prefix}, stderr=subprocess.DEVNULL)
 
 
 @functools.cache
@@ -89,7 +94,8 @@ class CalculatorApp:
     "VaZizi.ini" beside it; start() may be called again after it ended."""
 
     def __init__(self, settings=None):
-        self.folder = new_folder("Schweißen José-", 0o755)  # a path of non-ASCII letters and blanks
+        # A path of non-ASCII letters and blanks.
+        self.folder = new_folder("Schweißen José-", 0o755)
         self.program = os.path.join(self.folder, backend().file_name)
         shutil.copy(os.environ["BRINDLE_E2E_PROGRAM"], self.program)
         os.chmod(self.program, 0o755)
@@ -104,32 +110,21 @@ class CalculatorApp:
         self.log_path = os.path.join(self.home, "program.log")
 
     def start(self, title, unprivileged=False):
-        """Starts the program (as a user file permissions bind, if asked) and
-        waits for its main window to show the page of that title."""
-        # A German locale, where the toolkit would write "3,5": the program
-        # keeps "." whatever the locale says.
+        """Starts the program (as a user file permissions bind, if asked) in a
+        German locale, where the toolkit would write "3,5", and waits for its
+        main window to show the page of that title."""
         env = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "DISPLAY": os.environ["DISPLAY"],
-               "LANG": "de_DE.UTF-8", "LC_ALL": "de_DE.UTF-8", "HOME": self.home,
-               **backend().environment(unprivileged)}
+               "LANG": "de_DE.UTF-8", "LC_ALL": "de_DE.UTF-8", "HOME": self.home}
         env.update({k: v for k, v in os.environ.items() if k.endswith("SAN_OPTIONS")})
         with open(self.log_path, "ab") as log:
-            self.process = subprocess.Popen(backend().command(self.program, unprivileged),
-                                            cwd=self.elsewhere, env=env, stdout=log,
-                                            stderr=log, preexec_fn=x.die_with_parent)
+            self.process = backend().start(self.program, unprivileged, cwd=self.elsewhere,
+                                           env=env, stdout=log, stderr=log,
+                                           preexec_fn=x.die_with_parent)
         self.main = self.window_titled(title)
-        self.wait_until_shown(self.main)
         return self
-
-    def wait_until_shown(self, window):
-        return x.wait_for(lambda: (g := x.geometry(window)) and g.frame_top > 0 and g,
-                          f"window {window} to be shown in a frame")
 
     def wait_for_exit(self):
         return self.process.wait(30)
-
-    def log(self):
-        with open(self.log_path, "rb") as f:
-            return f.read().decode("latin-1")
 
     def close(self):
         x.stop_process(self.process)
@@ -137,11 +132,14 @@ class CalculatorApp:
             shutil.rmtree(folder, ignore_errors=True)
 
     def window_titled(self, title):
+        """Waits for a window of the program with this title, shown in its frame."""
         def find():
             if self.process.poll() is not None:
-                raise AssertionError(f"the program ended ({self.process.returncode}) while "
-                                     f"a window titled {title!r} was awaited:\n{self.log()}")
-            return next((w for w, name in self.windows().items() if name == title), None)
+                with open(self.log_path, "rb") as log:
+                    raise AssertionError(f"the program ended ({self.process.returncode}) while "
+                                         f"{title!r} was awaited:\n{log.read().decode('latin-1')}")
+            return next((w for w, name in self.windows().items()
+                         if name == title and (g := x.geometry(w)) and g.frame_top > 0), None)
         return x.wait_for(find, f"a window titled {title!r}")
 
     def windows(self):
@@ -149,9 +147,6 @@ class CalculatorApp:
 
     def window_gone(self, window):
         x.wait_for(lambda: window not in self.windows(), f"window {window} to close")
-
-    def main_geometry(self):
-        return x.geometry(self.main)
 
     def corner(self, window=None):
         """The window's outer corner as the program places and writes it. The
@@ -215,12 +210,11 @@ class CalculatorApp:
 
     def drag_title_bar(self, window, dx, dy):
         """Drags a window by its title bar at once and returns its new corner."""
-        g = self.wait_until_shown(window)
+        g, (left, top) = x.geometry(window), self.corner(window)
         start = (g.x - g.frame_left + g.frame_width // 2, g.y - g.frame_top // 2)
-        before = self.corner(window)
-        corner = (before[0] + dx, before[1] + dy)
         x.drag(start, (start[0] + dx, start[1] + dy))
         x.park_pointer()
+        corner = (left + dx, top + dy)
         x.wait_for(lambda: self.corner(window) == corner, f"window {window} to be dragged to {corner}")
         return corner
 
@@ -239,7 +233,7 @@ class CalculatorApp:
 
     def click_close_box(self, window, activate=True):
         """Clicks the close box at the right end of openbox's title bar."""
-        g = self.wait_until_shown(window)
+        g = x.geometry(window)
         if activate:
             x.activate(window)
         x.click_at(g.x - g.frame_left + g.frame_width - 11, g.y - g.frame_top // 2)
@@ -256,37 +250,13 @@ class CalculatorApp:
             return None
 
     def wait_for_settings(self, expected):
-        try:
-            x.wait_for(lambda: self.settings() == expected, f"the settings file to read {expected!r}")
-        except x.WaitTimeout as timeout_error:
-            raise AssertionError(f"{timeout_error}; it reads {self.settings()!r}") from None
-
-    def make_settings_read_only(self, folder_writable):
-        """Leaves "VaZizi.ini" read-only for an unprivileged run; the folder
-        stays readable, or writable too if asked, and the test checks it took."""
-        os.chmod(self.settings_path, 0o444)
-        os.chmod(self.folder, 0o777 if folder_writable else 0o755)
-        probe = subprocess.run([*unprivileged_prefix(), "/bin/sh", "-c", 'exec 3<>"$1"', "sh",
-                                self.settings_path], stderr=subprocess.DEVNULL)
-        assert probe.returncode != 0, "the settings file stays writable for the program"
-
-    def folder_listing(self):
-        """Each file beside the program with its inode, time of change and
-        mode: a file added, replaced or rewritten in place shows."""
-        return [(name, (s := os.stat(os.path.join(self.folder, name))).st_ino, s.st_mtime_ns,
-                 stat.S_IMODE(s.st_mode)) for name in sorted(os.listdir(self.folder))]
+        x.wait_for(lambda: self.settings() == expected,
+                   lambda: f"the settings file to read {expected!r}; it reads {self.settings()!r}")
 
 
 def settings_lines(*entries):
     """A settings file as the program writes it: "key = value" and CR LF."""
     return b"".join(f"{key} = {value}\r\n".encode() for key, value in entries)
-
-
-def unprivileged_prefix():
-    """Root ignores file permissions: a root run uses the user nobody."""
-    if os.geteuid() != 0:
-        return []
-    return ["setpriv", f"--reuid={NOBODY}", f"--regid={NOBODY}", "--clear-groups"]
 
 
 class CalculatorTestCase(unittest.TestCase):

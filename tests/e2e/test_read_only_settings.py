@@ -1,7 +1,11 @@
 """A "VaZizi.ini" the user may not write: the program runs on its values and
 never changes it, whatever the user moves, switches or chooses."""
 
-from calculator_app import CalculatorTestCase
+import os
+import stat
+import subprocess
+
+from calculator_app import CalculatorTestCase, unprivileged_prefix
 
 # Lines as a person might write them by hand; any rewrite by the program
 # would show at once (" = " and CR LF).
@@ -12,8 +16,17 @@ class ReadOnlySettings(CalculatorTestCase):
 
     def run_on_read_only_settings(self, folder_writable):
         app = self.new_app(SETTINGS)
-        app.make_settings_read_only(folder_writable)
-        before = app.folder_listing()
+        os.chmod(app.settings_path, 0o444)
+        os.chmod(app.folder, 0o777 if folder_writable else 0o755)
+        probe = subprocess.run([*unprivileged_prefix(), "/bin/sh", "-c", 'exec 3<>"$1"', "sh",
+                                app.settings_path], stderr=subprocess.DEVNULL)
+        self.assertNotEqual(probe.returncode, 0, "the file stays writable for the program")
+        # Each file beside the program, its inode, time of change and mode:
+        # a file added, replaced or rewritten in place shows.
+        listing = lambda: [(name, (s := os.stat(os.path.join(app.folder, name))).st_ino,
+                            s.st_mtime_ns, stat.S_IMODE(s.st_mode))
+                           for name in sorted(os.listdir(app.folder))]
+        before = listing()
 
         app.start("Rectangle and Squares", unprivileged=True)
         self.assertEqual(app.corner(), (200, 150))
@@ -30,7 +43,7 @@ class ReadOnlySettings(CalculatorTestCase):
         self.assertEqual(app.copy_field(), "1 1/2")
 
         self.assertEqual(app.settings(), SETTINGS)
-        self.assertEqual(app.folder_listing(), before,
+        self.assertEqual(listing(), before,
                          "a file beside the program was added, replaced or touched")
         app.choose_menu("Calculate", "Exit")
         self.assertEqual(app.wait_for_exit(), 0)

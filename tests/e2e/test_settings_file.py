@@ -5,6 +5,7 @@ start brings every value back."""
 import os
 
 from calculator_app import HELP_MENUS, CalculatorTestCase, settings_lines
+import xsession as x
 
 HELP_CORNER = (700, 400)
 HELP_SIZE = (480, 360)
@@ -42,7 +43,7 @@ class SettingsFile(CalculatorTestCase):
         # writes all four help keys, and so does resizing it.
         app.choose_menu("Help", "Help")
         help_window = app.window_titled("Math Help")
-        opened = app.wait_until_shown(help_window)
+        opened = x.geometry(help_window)
         self.assertEqual(app.corner(help_window), (346, 50))
         self.assertEqual((opened.width, opened.height), (400, 330))
         app.move_window(help_window, HELP_CORNER)
@@ -69,7 +70,7 @@ class SettingsFile(CalculatorTestCase):
 
         app.choose_menu("Help", "Help")
         help_window = app.window_titled("Math Help")
-        reopened = app.wait_until_shown(help_window)
+        reopened = x.geometry(help_window)
         self.assertEqual(app.corner(help_window), HELP_CORNER)
         self.assertEqual((reopened.width, reopened.height), HELP_SIZE)
 

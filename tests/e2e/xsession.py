@@ -9,38 +9,30 @@ import signal
 import subprocess
 import tempfile
 import time
-from dataclasses import dataclass
+from collections import namedtuple
 
 TOOLS = ("Xvfb", "openbox", "xdotool", "xclip", "xwininfo", "xprop")
 SCREEN = (1280, 1024)
 
-_libc = ctypes.CDLL(None, use_errno=True)
-_PR_SET_PDEATHSIG = 1
-
-
 def die_with_parent():
-    """Run in a child before exec: it dies with the test runner, however that dies."""
-    _libc.prctl(_PR_SET_PDEATHSIG, signal.SIGKILL)
+    """Run in a child before exec: it dies with the test runner, however that
+    dies (prctl's PR_SET_PDEATHSIG, 1)."""
+    ctypes.CDLL(None).prctl(1, signal.SIGKILL)
 
 
 def missing_tools():
     return [tool for tool in TOOLS if shutil.which(tool) is None]
 
 
-class WaitTimeout(AssertionError):
-    pass
-
-
-def wait_for(condition, what, timeout=30.0, interval=0.03):
-    """Polls condition() until it gives a true value, and returns that value."""
+def wait_for(condition, what, timeout=30.0):
+    """Polls condition() until it gives a true value, and returns that value;
+    what (a text, or a function giving one) says what was awaited."""
     deadline = time.monotonic() + timeout
-    while True:
-        value = condition()
-        if value:
-            return value
+    while not (value := condition()):
         if time.monotonic() >= deadline:
-            raise WaitTimeout(f"waited {timeout:g} s for {what}")
-        time.sleep(interval)
+            raise AssertionError(f"waited {timeout:g} s for {what() if callable(what) else what}")
+        time.sleep(0.03)
+    return value
 
 
 def run(*command, check=True):
@@ -104,27 +96,12 @@ class XSession:
 
 # ---- Windows -------------------------------------------------------------
 
-@dataclass(frozen=True)
-class Geometry:
-    """A top-level window: its inner area on the screen and its frame."""
-    x: int  # inner area, screen pixels
-    y: int
-    width: int
-    height: int
-    frame_left: int
-    frame_right: int
-    frame_top: int
-    frame_bottom: int
-    override_redirect: bool
-
-    @property
-    def frame_corner(self):
-        """The outer top-left corner, title bar and border included."""
-        return self.x - self.frame_left, self.y - self.frame_top
-
-    @property
-    def frame_width(self):
-        return self.width + self.frame_left + self.frame_right
+class Geometry(namedtuple("Geometry", "x y width height frame_left frame_right frame_top "
+                                       "frame_bottom override_redirect")):
+    """A top-level window: its inner area on the screen and its frame; the
+    frame's outer top-left corner and its width."""
+    frame_corner = property(lambda g: (g.x - g.frame_left, g.y - g.frame_top))
+    frame_width = property(lambda g: g.width + g.frame_left + g.frame_right)
 
 
 def geometry(window):

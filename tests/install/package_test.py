@@ -24,31 +24,20 @@ PACKAGE = "brindles-math"
 DESKTOP_ENTRY = "/usr/share/applications/org.brindlesmath.BrindlesMath.desktop"
 METAINFO = "/usr/share/metainfo/org.brindlesmath.BrindlesMath.metainfo.xml"
 APT = ["apt-get", "-y", "-q", "-o", "DPkg::Lock::Timeout=120"]
+TOOLS = ("dpkg-shlibdeps", "lintian", "apt-get", "setpriv", "desktop-file-validate",
+         "appstreamcli")
 
 
-def installed():
-    status = subprocess.run(["dpkg-query", "-W", "-f=${db:Status-Status}", PACKAGE],
-                            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
-    return status.stdout == "installed"
-
-
-def why_skipped():
-    if os.geteuid() != 0:
-        return "installing the package needs root"
-    missing = [tool for tool in ("dpkg-shlibdeps", "lintian", "apt-get", "setpriv",
-                                 "desktop-file-validate", "appstreamcli")
-               if shutil.which(tool) is None] + x.missing_tools()
-    if missing:
-        return "not installed: " + ", ".join(missing)
-    return f"{PACKAGE} is installed on this machine already" if installed() else None
+def output(*command):
+    return subprocess.run(command, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                          text=True).stdout
 
 
 def make_package(build, version, folder):
     subprocess.run(["cpack", "-G", "DEB", "-B", folder], cwd=build, check=True,
                    stdout=subprocess.DEVNULL)
     deb = os.path.join(folder, f"{PACKAGE}_{version}_amd64.deb")
-    depends = subprocess.run(["dpkg-deb", "--field", deb, "Depends"], check=True,
-                             stdout=subprocess.PIPE, text=True).stdout
+    depends = output("dpkg-deb", "--field", deb, "Depends")
     print(f"{os.path.basename(deb)}: {os.path.getsize(deb)} bytes; Depends: {depends}", end="")
     assert "libqt6widgets6" in depends, "the Qt libraries are not among the dependencies"
     subprocess.run(["lintian", "--fail-on", "error", deb], check=True)
@@ -69,7 +58,7 @@ def start_from_the_menu_and_switch_page():
         app.show_calculator("Bolt Circle")
         app.wait_for_settings(settings_lines(("CalcW", 1)))
         app.choose_menu("Calculate", "Exit")
-        assert app.wait_for_exit() == 0, app.log()
+        assert app.wait_for_exit() == 0, "the program did not end well"
         config = os.stat(os.path.join(app.home, ".config"))
         assert (config.st_uid, config.st_mode & 0o777) == (NOBODY, 0o700), oct(config.st_mode)
         assert not os.path.exists("/usr/bin/VaZizi.ini"), "settings were written to /usr/bin"
@@ -79,9 +68,11 @@ def start_from_the_menu_and_switch_page():
 
 def main():
     build, version = sys.argv[1:3]
-    reason = why_skipped()
-    if reason:
-        print("skipped: " + reason)
+    missing = [tool for tool in TOOLS if shutil.which(tool) is None] + x.missing_tools()
+    installed = lambda: output("dpkg-query", "-W", "-f=${db:Status-Status}", PACKAGE) == "installed"
+    if os.geteuid() != 0 or missing or installed():
+        print(f"skipped: needs root, {', '.join(missing) or 'no tool missing'}, "
+              f"and {PACKAGE} not installed yet")
         return 77  # CTest's skip code
     tempfile.tempdir = tempfile.mkdtemp(prefix="brindle-package-")
     os.chmod(tempfile.tempdir, 0o755)  # the user nobody reaches the home folder below
@@ -90,8 +81,7 @@ def main():
     try:
         deb = make_package(build, version, tempfile.tempdir)
         subprocess.run(APT + ["install", deb], check=True, env=env, stdout=subprocess.DEVNULL)
-        files = subprocess.run(["dpkg", "-L", PACKAGE], check=True, stdout=subprocess.PIPE,
-                               text=True).stdout.split()
+        files = output("dpkg", "-L", PACKAGE).split()
         for needed in ("/usr/share/man/man1/brindles-math.1.gz", METAINFO,
                        "/usr/share/icons/hicolor/48x48/apps/org.brindlesmath.BrindlesMath.png"):
             assert needed in files, f"not installed: {needed}"
