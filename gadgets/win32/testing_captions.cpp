@@ -11,20 +11,6 @@
 
 using namespace gadget_layer;
 
-namespace {
-
-int TextWidth(const std::wstring& text, HFONT font) {
-  HDC dc = ::GetDC(nullptr);
-  HGDIOBJ old = ::SelectObject(dc, font);
-  SIZE size{};
-  ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-  ::SelectObject(dc, old);
-  ::ReleaseDC(nullptr, dc);
-  return size.cx;
-}
-
-}  // namespace
-
 int CaptionShortfall(GadgetId id, unsigned dpi) {
   const GadgetRecord* record = FindGadget(id);
   if (record == nullptr) return 0;
@@ -41,24 +27,14 @@ int CaptionShortfall(GadgetId id, unsigned dpi) {
     case ControlKind::CheckBox:
       taken = 13 + 6;  // the box and the gap before the caption
       break;
-    case ControlKind::ComboBox: {
-      captions.clear();
-      const LRESULT count = ::SendMessageW(record->hwnd, CB_GETCOUNT, 0, 0);
-      for (LRESULT i = 0; i < count; ++i) {
-        std::wstring entry(
-            static_cast<std::size_t>(::SendMessageW(record->hwnd, CB_GETLBTEXTLEN, i, 0)), L'\0');
-        ::SendMessageW(record->hwnd, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry.data()));
-        captions.push_back(entry);
-      }
+    case ControlKind::ComboBox:
+      captions = ComboEntries(record->hwnd);
       taken = 17 + 8;  // the arrow button, the borders and the selection's margins
       break;
-    }
     default:
       return 0;
   }
-  int needed = 0;
-  for (const std::wstring& caption : captions)
-    needed = std::max(needed, TextWidth(caption, FontAt(record->font, dpi)));
+  const int needed = WidestText(captions, FontAt(record->font, dpi));
   const int room = ToPixels(static_cast<int>(record->logical.right) - taken, dpi);
   return std::max(0, needed - room);
 }

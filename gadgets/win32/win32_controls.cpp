@@ -20,13 +20,6 @@ namespace {
 // The list of a drop-down is cut to this height; it scrolls to the rest.
 constexpr int kMaxListHeight = 350;
 
-int ClampCoordinate(int v) {
-  return std::clamp(v, -(1 << 20), 1 << 20);
-}
-int ClampSize(int v) {
-  return std::clamp(v, 0, 1 << 15);
-}
-
 // A control's place as laid out, and as it stands at a monitor's scale.
 RECT LogicalRect(int x, int y, int w, int h) {
   return RECT{ClampCoordinate(x), ClampCoordinate(y), ClampSize(w), ClampSize(h)};
@@ -84,33 +77,11 @@ std::wstring CrLfLines(const std::string& text) {
   return lines;
 }
 
-std::string ComboEntry(HWND combo, LRESULT index) {
-  if (index < 0) return {};
-  const LRESULT length = ::SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-  if (length < 0) return {};
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  ::SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(index),
-                 reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<std::size_t>(length));
-  return Utf8(text);
-}
-
 // Wide enough for the longest entry, even where the closed control is
 // narrower; as many entries as fit in the height limit.
 void FitComboList(HWND combo) {
   const UINT dpi = DpiOf(combo);
-  HDC dc = ::GetDC(combo);
-  HGDIOBJ old = ::SelectObject(dc, FontAt(FontKind::Gadget, dpi));
-  LONG widest = 0;
-  const LRESULT count = ::SendMessageW(combo, CB_GETCOUNT, 0, 0);
-  for (LRESULT i = 0; i < count; ++i) {
-    const std::wstring entry = Wide(ComboEntry(combo, i));
-    SIZE size{};
-    ::GetTextExtentPoint32W(dc, entry.c_str(), static_cast<int>(entry.size()), &size);
-    widest = std::max(widest, size.cx);
-  }
-  ::SelectObject(dc, old);
-  ::ReleaseDC(combo, dc);
+  const int widest = WidestText(ComboEntries(combo), FontAt(FontKind::Gadget, dpi));
   const int scrollBar = ::GetSystemMetrics(SM_CXVSCROLL);
   ::SendMessageW(combo, CB_SETDROPPEDWIDTH, static_cast<WPARAM>(widest + scrollBar + 8), 0);
   const LRESULT itemHeight = std::max<LRESULT>(1, ::SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0));
@@ -338,6 +309,39 @@ void PlaceGadget(GadgetId id, int x, int y, int w, int h) {
 }
 
 namespace gadget_layer {
+
+std::string ComboEntry(HWND combo, LRESULT index) {
+  if (index < 0) return {};
+  const LRESULT length = ::SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+  if (length < 0) return {};
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  ::SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(length));
+  return Utf8(text);
+}
+
+std::vector<std::wstring> ComboEntries(HWND combo) {
+  std::vector<std::wstring> entries;
+  const LRESULT count = ::SendMessageW(combo, CB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i)
+    entries.push_back(Wide(ComboEntry(combo, i)));
+  return entries;
+}
+
+int WidestText(const std::vector<std::wstring>& texts, HFONT font) {
+  HDC dc = ::GetDC(nullptr);
+  HGDIOBJ old = ::SelectObject(dc, font);
+  LONG widest = 0;
+  for (const std::wstring& text : texts) {
+    SIZE size{};
+    ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    widest = std::max(widest, size.cx);
+  }
+  ::SelectObject(dc, old);
+  ::ReleaseDC(nullptr, dc);
+  return static_cast<int>(widest);
+}
 
 void ScaleControls(WindowId window) {
   for (auto& [id, record] : Gadgets()) {

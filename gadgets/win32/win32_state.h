@@ -7,6 +7,7 @@
 // windows.h first: the others build on it.
 #include <commctrl.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <string_view>
@@ -96,7 +97,21 @@ void QueueGadgetEvent(WindowId window, GadgetId gadget, GadgetAction action);
 void DropGadgetEvents(GadgetId gadget);
 void DropWindowEvents(WindowId window);
 
-// The programme lays out in pixels of a 96 DPI screen; the layer scales them
+// Positions and sizes beyond these are no real screen's.
+inline int ClampCoordinate(int v) {
+  return std::clamp(v, -(1 << 20), 1 << 20);
+}
+inline int ClampSize(int v) {
+  return std::clamp(v, 0, 1 << 15);
+}
+
+// A drop-down's entry (empty for an index that names none), and all of them.
+std::string ComboEntry(HWND combo, LRESULT index);
+std::vector<std::wstring> ComboEntries(HWND combo);
+// The width in pixels of the widest of the texts in this font.
+int WidestText(const std::vector<std::wstring>& texts, HFONT font);
+
+// The program lays out in pixels of a 96 DPI screen; the layer scales them
 // to the window's monitor (and back for what it reports).
 UINT DpiOf(HWND hwnd);  // the window's, or the primary monitor's for null
 inline int ToPixels(int logical, UINT dpi) {

@@ -55,14 +55,6 @@ std::vector<ScreenRect> WorkAreas() {
   return areas;
 }
 
-// Positions and sizes beyond these are no real screen's.
-int ClampCoordinate(int v) {
-  return std::clamp(v, -(1 << 20), 1 << 20);
-}
-int ClampSize(int v) {
-  return std::clamp(v, 0, 1 << 15);
-}
-
 // The outer corner at which a window of this outer size keeps its title bar
 // within the user's reach: the one asked for, or one on the nearest monitor.
 POINT ReachablePoint(int left, int top, int outerWidth, int outerHeight, int titleHeight) {
