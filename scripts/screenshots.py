@@ -43,13 +43,13 @@ def grab(window, path):
     g = x.wait_for(lambda: x.geometry(window), f"window {window}")
     left, top = g.frame_corner
     subprocess.run(["import", "-window", "root", "-crop",
-                    f"{g.frame_width}x{g.height + g.frame_top + g.frame_bottom}+{left}+{top}",
+                    f"{g.frame_width}x{g.frame_height}+{left}+{top}",
                     "+repage", path], check=True)
 
 
 def set_wine_scale(dpi):
     """The desktop's scale in the Wine folder the program runs in."""
-    env = {**os.environ, **app_module.backend().environment(False)}
+    env = {**os.environ, **app_module.backend().wine_env(os.geteuid())}
     subprocess.run(["wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t",
                     "REG_DWORD", "/d", str(dpi), "/f"], env=env, check=True,
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)

@@ -61,20 +61,9 @@ void WatchMessageBox(QMessageBox& box) {
   ClickOk(box);
 }
 
-struct Target {
-  QWidget* widget = nullptr;
-  QWindow* window = nullptr;
-  QPoint centre;  // in the window
-};
-
-Target TargetOf(GadgetId id) {
-  Target target;
-  QWidget* widget = GadgetWidget(id);
-  if (widget == nullptr || widget->window()->windowHandle() == nullptr) return target;
-  target.widget = widget;
-  target.window = widget->window()->windowHandle();
-  target.centre = widget->mapTo(widget->window(), widget->rect().center());
-  return target;
+// The window system's window holding the control, or null.
+QWindow* HandleOf(QWidget* widget) {
+  return widget != nullptr ? widget->window()->windowHandle() : nullptr;
 }
 
 // Whether a user could reach this window now: it is enabled and no modal
@@ -104,19 +93,19 @@ Qt::Key KeyOf(QChar c) {
 }  // namespace
 
 void ClickGadget(GadgetId id) {
-  Target target = TargetOf(id);
-  if (target.window == nullptr) return;
-  QTest::mouseClick(target.window, Qt::LeftButton, Qt::NoModifier, target.centre);
+  QWidget* widget = GadgetWidget(id);
+  if (QWindow* window = HandleOf(widget))
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier,
+                      widget->mapTo(widget->window(), widget->rect().center()));
 }
 
 void TypeText(GadgetId id, const std::string& text) {
-  Target target = TargetOf(id);
-  if (target.window == nullptr) return;
-  if (!ReachableByUser(target.widget->window())) return;
-  target.widget->setFocus(Qt::OtherFocusReason);
-  for (QChar c : QString::fromStdString(text)) {
-    QTest::sendKeyEvent(QTest::Click, target.window, KeyOf(c), QString(c), Qt::NoModifier);
-  }
+  QWidget* widget = GadgetWidget(id);
+  QWindow* window = HandleOf(widget);
+  if (window == nullptr || !ReachableByUser(widget->window())) return;
+  widget->setFocus(Qt::OtherFocusReason);
+  for (QChar c : QString::fromStdString(text))
+    QTest::sendKeyEvent(QTest::Click, window, KeyOf(c), QString(c), Qt::NoModifier);
 }
 
 void PressKey(WindowId windowId, TestKey key) {

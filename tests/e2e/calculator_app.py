@@ -1,9 +1,10 @@
-"""The calculator as a user meets it: a copy of the program in a folder of its
-own (where it keeps "VaZizi.ini"), started as a separate process and driven
-only through the X server: keys, menus from the menu bar, title bars dragged,
-fields read back through the clipboard. The program is the Linux one, or the
-Windows one (a .exe) under Wine: Backend says where the two differ."""
+# The calculator as a user meets it: a copy of the program in a folder of its
+# own (where it keeps "VaZizi.ini"), started as a separate process and driven
+# only through the X server: keys, menus from the menu bar, title bars dragged,
+# fields read back through the clipboard. The program is the Linux one, or the
+# Windows one (a .exe) under Wine: Backend says where the two differ.
 
+import contextlib
 import functools
 import os
 import shutil
@@ -34,20 +35,19 @@ def new_folder(prefix, mode):
     return folder
 
 
+def user_id(unprivileged):
+    # Root ignores file permissions, so a root run uses the user nobody where they must bind.
+    return NOBODY if unprivileged and os.geteuid() == 0 else os.geteuid()
+
+
 def as_user(uid):
-    """The command prefix that runs a command as this user (root ignores file
-    permissions, so a root run uses the user nobody where they must bind)."""
-    if uid == os.geteuid():
-        return []
-    return ["setpriv", f"--reuid={uid}", f"--regid={uid}", "--clear-groups"]
-
-
-def unprivileged_prefix():
-    return as_user(NOBODY if os.geteuid() == 0 else os.geteuid())
+    # The command prefix that runs a command as this user.
+    return [] if uid == os.geteuid() else ["setpriv", f"--reuid={uid}", f"--regid={uid}",
+                                            "--clear-groups"]
 
 
 class Backend:
-    """How the program under test runs, from its file name."""
+    # How the program under test runs, from its file name.
 
     def __init__(self, program):
         self.wine = program.endswith(".exe")
@@ -55,19 +55,15 @@ class Backend:
         self.prefixes = {}  # Wine folders, one for each user id
 
     def corner_shift(self, sizing_border):
-        """Where openbox's frame corner stands from the corner the program
-        places and writes. Wine keeps a window's Windows frame (a border of
-        3 px, 4 px with a sizing border, and a 19 px caption) around the inner
-        area openbox frames with 1 px and a 20 px title bar."""
+        # Where openbox's frame corner stands from the corner the program
+        # places and writes. Wine keeps a window's Windows frame (a border of
+        # 3 px, 4 px with a sizing border, and a 19 px caption) around the inner
+        # area openbox frames with 1 px and a 20 px title bar.
         return ((3, 3) if sizing_border else (2, 2)) if self.wine else (0, 0)
 
-    def start(self, program, unprivileged, **popen):
-        """Wine needs a folder of its own, owned by the user it runs as: made
-        once in the run's temporary folder, silent and with no installers."""
-        uid = NOBODY if unprivileged and os.geteuid() == 0 else os.geteuid()
-        if not self.wine:
-            popen["env"]["QT_QPA_PLATFORM"] = "xcb"
-            return subprocess.Popen([*as_user(uid), program], **popen)
+    def wine_env(self, uid):
+        # Wine needs a folder of its own, owned by the user it runs as: made
+        # once in the run's temporary folder, silent and with no installers.
         env = {"WINEDEBUG": "-all", "WINEDLLOVERRIDES": "mscoree,mshtml=",
                "WINEPREFIX": self.prefixes.get(uid) or new_folder("wine-", 0o700)}
         if uid not in self.prefixes:
@@ -75,8 +71,12 @@ class Backend:
             subprocess.run([*as_user(uid), "wineboot", "-i"], env={**os.environ, **env},
                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
             self.prefixes[uid] = env["WINEPREFIX"]
-        popen["env"].update(env)
-        return subprocess.Popen([*as_user(uid), "wine", program], **popen)
+        return env
+
+    def start(self, program, unprivileged, **popen):
+        uid = user_id(unprivileged)
+        popen["env"].update(self.wine_env(uid) if self.wine else {"QT_QPA_PLATFORM": "xcb"})
+        return subprocess.Popen([*as_user(uid), *(["wine"] if self.wine else []), program], **popen)
 
     def stop(self):
         for uid, prefix in self.prefixes.items():
@@ -90,8 +90,8 @@ def backend():
 
 
 class CalculatorApp:
-    """One folder with a copy of the program and, if given, the bytes of a
-    "VaZizi.ini" beside it; start() may be called again after it ended."""
+    # One folder with a copy of the program and, if given, the bytes of a
+    # "VaZizi.ini" beside it; start() may be called again after it ended.
 
     def __init__(self, settings=None):
         # A path of non-ASCII letters and blanks.
@@ -110,9 +110,9 @@ class CalculatorApp:
         self.log_path = os.path.join(self.home, "program.log")
 
     def start(self, title, unprivileged=False):
-        """Starts the program (as a user file permissions bind, if asked) in a
-        German locale, where the toolkit would write "3,5", and waits for its
-        main window to show the page of that title."""
+        # Starts the program (as a user file permissions bind, if asked) in a
+        # German locale, where the toolkit would write "3,5", and waits for its
+        # main window to show the page of that title.
         env = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "DISPLAY": os.environ["DISPLAY"],
                "LANG": "de_DE.UTF-8", "LC_ALL": "de_DE.UTF-8", "HOME": self.home}
         env.update({k: v for k, v in os.environ.items() if k.endswith("SAN_OPTIONS")})
@@ -132,7 +132,7 @@ class CalculatorApp:
             shutil.rmtree(folder, ignore_errors=True)
 
     def window_titled(self, title):
-        """Waits for a window of the program with this title, shown in its frame."""
+        # Waits for a window of the program with this title, shown in its frame.
         def find():
             if self.process.poll() is not None:
                 with open(self.log_path, "rb") as log:
@@ -149,8 +149,8 @@ class CalculatorApp:
         x.wait_for(lambda: window not in self.windows(), f"window {window} to close")
 
     def corner(self, window=None):
-        """The window's outer corner as the program places and writes it. The
-        main window alone has no sizing border."""
+        # The window's outer corner as the program places and writes it. The
+        # main window alone has no sizing border.
         (fx, fy), (dx, dy) = x.geometry(window or self.main).frame_corner, self.shift(window)
         return fx - dx, fy - dy
 
@@ -164,15 +164,15 @@ class CalculatorApp:
         x.press_keys(*keys)
 
     def type_fields(self, *texts):
-        """Types each text into a field in Tab order, from the one that has
-        the focus: the first replaces its text, Tab leads to the next."""
+        # Types each text into a field in Tab order, from the one that has
+        # the focus: the first replaces its text, Tab leads to the next.
         x.activate(self.main)
         for i, text in enumerate(texts):
             x.press_keys(*(["Tab"] if i else []), "ctrl+a", "BackSpace")
             x.type_text(text)
 
     def copy_field(self):
-        """The focused field's text, copied with Ctrl+A, Ctrl+C."""
+        # The focused field's text, copied with Ctrl+A, Ctrl+C.
         marker = f"<nothing copied at {time.monotonic()}>"
         x.set_clipboard(marker)
         self.keys("ctrl+a", "ctrl+c")
@@ -180,8 +180,8 @@ class CalculatorApp:
                           "a field's text on the clipboard (is the field empty?)")
 
     def choose_menu(self, title, item, window=None, menus=MAIN_MENUS):
-        """Alt and the title's first letter open the menu; once it shows, Down
-        walks to the item and Return chooses it."""
+        # Alt and the title's first letter open the menu; once it shows, Down
+        # walks to the item and Return chooses it.
         x.activate(window or self.main)
         x.park_pointer()  # an item under the pointer would take the highlight
         before = self.popups()
@@ -197,19 +197,13 @@ class CalculatorApp:
                    f"the main window to show {PAGE_TITLES[item]!r}")
 
     def popups(self):
-        """Open menus and drop-down lists: override-redirect windows."""
+        # Open menus and drop-down lists: override-redirect windows.
         return {w for w in self.windows() if (g := x.geometry(w)) and g.override_redirect}
-
-    def answer_ok(self, box):
-        """Closes a message box with its default button, OK, by Return."""
-        x.activate(box)
-        x.press_keys("Return")
-        self.window_gone(box)
 
     # ---- Moving windows ------------------------------------------------
 
     def drag_title_bar(self, window, dx, dy):
-        """Drags a window by its title bar at once and returns its new corner."""
+        # Drags a window by its title bar at once and returns its new corner.
         g, (left, top) = x.geometry(window), self.corner(window)
         start = (g.x - g.frame_left + g.frame_width // 2, g.y - g.frame_top // 2)
         x.drag(start, (start[0] + dx, start[1] + dy))
@@ -219,7 +213,7 @@ class CalculatorApp:
         return corner
 
     def move_window(self, window, corner):
-        """Moves a window through the window manager, to a corner as the program writes it."""
+        # Moves a window through the window manager, to a corner as the program writes it.
         g, (dx, dy) = x.geometry(window), self.shift(window)
         if backend().wine:  # Wine asks openbox to place the inner area, not the frame
             dx, dy = dx + g.frame_left, dy + g.frame_top
@@ -232,22 +226,20 @@ class CalculatorApp:
                    f"window {window} to take the inner size {size}")
 
     def click_close_box(self, window, activate=True):
-        """Clicks the close box at the right end of openbox's title bar."""
+        # Clicks the close box at the right end of openbox's title bar.
         g = x.geometry(window)
         if activate:
             x.activate(window)
-        x.click_at(g.x - g.frame_left + g.frame_width - 11, g.y - g.frame_top // 2)
+        x.move_pointer(g.x - g.frame_left + g.frame_width - 11, g.y - g.frame_top // 2)
+        x.run("xdotool", "click", "1")
         x.park_pointer()
 
     # ---- The settings file ---------------------------------------------
 
     def settings(self):
-        """The bytes of "VaZizi.ini", or None when there is none."""
-        try:
-            with open(self.settings_path, "rb") as f:
-                return f.read()
-        except FileNotFoundError:
-            return None
+        # The bytes of "VaZizi.ini", or None when there is none.
+        with contextlib.suppress(FileNotFoundError), open(self.settings_path, "rb") as f:
+            return f.read()
 
     def wait_for_settings(self, expected):
         x.wait_for(lambda: self.settings() == expected,
@@ -255,12 +247,12 @@ class CalculatorApp:
 
 
 def settings_lines(*entries):
-    """A settings file as the program writes it: "key = value" and CR LF."""
+    # A settings file as the program writes it: "key = value" and CR LF.
     return b"".join(f"{key} = {value}\r\n".encode() for key, value in entries)
 
 
 class CalculatorTestCase(unittest.TestCase):
-    """Each test's programs are ended and their folders removed after it."""
+    # Each test's programs are ended and their folders removed after it.
 
     def new_app(self, settings=None):
         app = CalculatorApp(settings)

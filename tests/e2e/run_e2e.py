@@ -1,11 +1,11 @@
 #!/usr/bin/env python3
-"""Runs the end-to-end tests of the calculator on a private X server:
-
-    run_e2e.py --program build/dev/brindles-math [-k pattern ...]
-
-Starts Xvfb and openbox, runs every test_*.py of this folder against copies
-of the program (a .exe under Wine) and stops both however the tests end.
-Exits with 77 (skipped) when the X tools or Wine are missing."""
+# Runs the end-to-end tests of the calculator on a private X server:
+#
+#     run_e2e.py --program build/dev/brindles-math [-k pattern ...]
+#
+# Starts Xvfb and openbox, runs every test_*.py of this folder against copies
+# of the program (a .exe under Wine) and stops both however the tests end.
+# Exits with 77 (skipped) when the X tools or Wine are missing.
 
 import argparse
 import os

@@ -1,5 +1,5 @@
-"""Every way out through the window system ends the program with status 0
-and leaves the settings alone."""
+# Every way out through the window system ends the program with status 0
+# and leaves the settings alone.
 
 from calculator_app import CalculatorTestCase, settings_lines
 import xsession as x

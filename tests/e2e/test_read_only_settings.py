@@ -1,11 +1,11 @@
-"""A "VaZizi.ini" the user may not write: the program runs on its values and
-never changes it, whatever the user moves, switches or chooses."""
+# A "VaZizi.ini" the user may not write: the program runs on its values and
+# never changes it, whatever the user moves, switches or chooses.
 
 import os
 import stat
 import subprocess
 
-from calculator_app import CalculatorTestCase, unprivileged_prefix
+from calculator_app import CalculatorTestCase, as_user, user_id
 
 # Lines as a person might write them by hand; any rewrite by the program
 # would show at once (" = " and CR LF).
@@ -18,7 +18,7 @@ class ReadOnlySettings(CalculatorTestCase):
         app = self.new_app(SETTINGS)
         os.chmod(app.settings_path, 0o444)
         os.chmod(app.folder, 0o777 if folder_writable else 0o755)
-        probe = subprocess.run([*unprivileged_prefix(), "/bin/sh", "-c", 'exec 3<>"$1"', "sh",
+        probe = subprocess.run([*as_user(user_id(True)), "/bin/sh", "-c", 'exec 3<>"$1"', "sh",
                                 app.settings_path], stderr=subprocess.DEVNULL)
         self.assertNotEqual(probe.returncode, 0, "the file stays writable for the program")
         # Each file beside the program, its inode, time of change and mode:

@@ -1,6 +1,6 @@
-"""The first start writes nothing; then the settings file is written the
-moment a value changes, byte for byte in the program's format, and a second
-start brings every value back."""
+# The first start writes nothing; then the settings file is written the
+# moment a value changes, byte for byte in the program's format, and a second
+# start brings every value back.
 
 import os
 

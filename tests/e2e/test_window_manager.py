@@ -1,6 +1,6 @@
-"""What the window manager decides and the program relies on: the main
-window's fixed size, the about window kept above the others where it opens,
-and a close request held back while a message box is open."""
+# What the window manager decides and the program relies on: the main
+# window's fixed size, the about window kept above the others where it opens,
+# and a close request held back while a message box is open.
 
 from calculator_app import CalculatorTestCase, settings_lines
 import xsession as x
@@ -34,6 +34,8 @@ class WindowManager(CalculatorTestCase):
         app.keys("Return")
         box = app.window_titled("Triangle Math Error")
         app.click_close_box(app.main, activate=False)  # the box keeps the activation
-        app.answer_ok(box)
+        x.activate(box)
+        x.press_keys("Return")  # OK, the default button
+        app.window_gone(box)
         self.assertIsNone(app.process.poll(), "the close box ended the program past the box")
         self.assertEqual(app.copy_field(), "3")

@@ -1,5 +1,5 @@
-"""A private X server (Xvfb) with openbox, and the X tools the tests use to
-look at windows (xwininfo, xprop) and to act as a user (xdotool, xclip)."""
+# A private X server (Xvfb) with openbox, and the X tools the tests use to
+# look at windows (xwininfo, xprop) and to act as a user (xdotool, xclip).
 
 import ctypes
 import os
@@ -15,8 +15,8 @@ TOOLS = ("Xvfb", "openbox", "xdotool", "xclip", "xwininfo", "xprop")
 SCREEN = (1280, 1024)
 
 def die_with_parent():
-    """Run in a child before exec: it dies with the test runner, however that
-    dies (prctl's PR_SET_PDEATHSIG, 1)."""
+    # Run in a child before exec: it dies with the test runner, however that
+    # dies (prctl's PR_SET_PDEATHSIG, 1).
     ctypes.CDLL(None).prctl(1, signal.SIGKILL)
 
 
@@ -25,8 +25,8 @@ def missing_tools():
 
 
 def wait_for(condition, what, timeout=30.0):
-    """Polls condition() until it gives a true value, and returns that value;
-    what (a text, or a function giving one) says what was awaited."""
+    # Polls condition() until it gives a true value, and returns that value;
+    # what (a text, or a function giving one) says what was awaited.
     deadline = time.monotonic() + timeout
     while not (value := condition()):
         if time.monotonic() >= deadline:
@@ -45,7 +45,7 @@ def run(*command, check=True):
 
 
 def stop_process(process, grace=3.0):
-    """Ends a child process: politely first, then for sure."""
+    # Ends a child process: politely first, then for sure.
     if process is not None and process.poll() is None:
         process.terminate()
         try:
@@ -56,7 +56,7 @@ def stop_process(process, grace=3.0):
 
 
 class XSession:
-    """Xvfb on a free display with openbox on it; start() sets DISPLAY."""
+    # Xvfb on a free display with openbox on it; start() sets DISPLAY.
 
     def __init__(self):
         self.display = self.xvfb = self.openbox = None
@@ -98,14 +98,15 @@ class XSession:
 
 class Geometry(namedtuple("Geometry", "x y width height frame_left frame_right frame_top "
                                        "frame_bottom override_redirect")):
-    """A top-level window: its inner area on the screen and its frame; the
-    frame's outer top-left corner and its width."""
+    # A top-level window: its inner area on the screen and its frame; the
+    # frame's outer top-left corner and its size.
     frame_corner = property(lambda g: (g.x - g.frame_left, g.y - g.frame_top))
     frame_width = property(lambda g: g.width + g.frame_left + g.frame_right)
+    frame_height = property(lambda g: g.height + g.frame_top + g.frame_bottom)
 
 
 def geometry(window):
-    """The geometry of a window, or None when it is gone or not shown."""
+    # The geometry of a window, or None when it is gone or not shown.
     info = run("xwininfo", "-id", str(window), check=False)
     if "IsViewable" not in info:
         return None
@@ -119,7 +120,7 @@ def geometry(window):
 
 
 def visible_windows(pid):
-    """The shown top-level windows of a process, as {window id: title}."""
+    # The shown top-level windows of a process, as {window id: title}.
     windows = {}
     for window in run("xdotool", "search", "--onlyvisible", "--pid", str(pid), check=False).split():
         name = subprocess.run(["xdotool", "getwindowname", window], stdout=subprocess.PIPE,
@@ -135,9 +136,9 @@ def active_window(what="getactivewindow"):
 
 
 def activate(window):
-    """Brings a window to the front, as a click on it would, and waits until it
-    has the keyboard: a program that takes the input focus itself when the
-    window manager offers it (Wine) has it a moment after it is active."""
+    # Brings a window to the front, as a click on it would, and waits until it
+    # has the keyboard: a program that takes the input focus itself when the
+    # window manager offers it (Wine) has it a moment after it is active.
     if active_window() != window:
         run("xdotool", "windowactivate", str(window), check=False)
     wait_for(lambda: active_window() == window and active_window("getwindowfocus") == window,
@@ -157,17 +158,12 @@ def move_pointer(x, y):
         run("xdotool", "mousemove", "--sync", str(x), str(y))
 
 
-def click_at(x, y):
-    move_pointer(x, y)
-    run("xdotool", "click", "1")
-
-
 def park_pointer():
     move_pointer(*PARKING_SPOT)
 
 
 def drag(start, end, steps=8):
-    """Presses the left button at start, moves in steps to end, releases."""
+    # Presses the left button at start, moves in steps to end, releases.
     move_pointer(*start)
     run("xdotool", "mousedown", "1")
     for step in range(1, steps + 1):
@@ -177,7 +173,7 @@ def drag(start, end, steps=8):
 
 
 def press_keys(*keys):
-    """Key presses to the window with the focus, e.g. "alt", "Down", "ctrl+a"."""
+    # Key presses to the window with the focus, e.g. "alt", "Down", "ctrl+a".
     run("xdotool", "key", "--delay", "15", *keys)
 
 
@@ -188,14 +184,14 @@ def type_text(text):
 # ---- Clipboard ----------------------------------------------------------
 
 def clipboard():
-    """The clipboard's text, or None when nobody offers one."""
+    # The clipboard's text, or None when nobody offers one.
     result = subprocess.run(["xclip", "-o", "-selection", "clipboard"], stdout=subprocess.PIPE,
                             stderr=subprocess.DEVNULL, timeout=10)
     return result.stdout.decode("latin-1") if result.returncode == 0 else None
 
 
 def set_clipboard(text):
-    """Puts text on the clipboard (xclip offers it until another program takes over)."""
+    # Puts text on the clipboard (xclip offers it until another program takes over).
     subprocess.run(["xclip", "-i", "-selection", "clipboard"], input=text.encode(),
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=10)
     wait_for(lambda: clipboard() == text, "the clipboard to hold the marker text")

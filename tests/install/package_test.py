@@ -1,13 +1,13 @@
 #!/usr/bin/env python3
-"""The Debian package as a user meets it: made by cpack, checked by lintian,
-installed with apt-get, started from its desktop entry's Exec line on a
-private X server as an ordinary user, who then finds a page switch kept in
-~/.config/brindles-math/VaZizi.ini, and purged again leaving no file behind.
-
-    package_test.py <build dir> <version>
-
-Installs a package, so it needs root; exits 77 (skipped) without root,
-without the packaging or X tools, or when brindles-math is installed already."""
+# The Debian package as a user meets it: made by cpack, checked by lintian,
+# installed with apt-get, started from its desktop entry's Exec line on a
+# private X server as an ordinary user, who then finds a page switch kept in
+# ~/.config/brindles-math/VaZizi.ini, and purged again leaving no file behind.
+#
+#     package_test.py <build dir> <version>
+#
+# Installs a package, so it needs root; exits 77 (skipped) without root,
+# without the packaging or X tools, or when brindles-math is installed already.
 
 import os
 import shlex

@@ -1,6 +1,6 @@
-// The program through the real dispatch: the pages' Close buttons, and a
-// settings file naming no calculator. Start-up restoring the settings, the
-// first run and the settings written as things change are played end to end.
+// The program through the real dispatch with a settings file naming no
+// calculator. Start-up restoring the settings, the first run, the settings
+// written as things change and the ways out are played end to end.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,16 +12,6 @@
 namespace {
 
 using ProgramRunTest = ProgramTest;
-
-TEST_F(ProgramRunTest, EveryPagesCloseButtonEndsTheProgram) {
-  for (PageItem page : kAllPages) {
-    StartOn(page);
-    Click(kCloseButton);
-    EXPECT_TRUE(ended_) << "page " << page;
-    ended_ = false;
-    EndProgram();
-  }
-}
 
 // A hand-edited CalcW that names no calculator shows no page; the menu still works.
 TEST_F(ProgramRunTest, AnUnknownCalculatorShowsNoPageAndTheMenuStillWorks) {

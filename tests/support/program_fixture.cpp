@@ -55,7 +55,6 @@ void ProgramTest::SetUp() {
 
 void ProgramTest::TearDown() {
   EndProgram();
-  ProcessPendingEvents();
   while (PollEvent()) {
   }
   std::filesystem::remove_all(dir_);

@@ -17,7 +17,6 @@
 #include "pages/gadget_ids.h"
 #include "pages/pages.h"
 #include "shell/program.h"
-#include "tests/support/gadget_fixture.h"
 
 // The calculators' menu items, which are also the values of CalcW.
 enum PageItem : MenuItemId { kTriangle = 0, kCircle = 1, kBender = 2, kSquare = 3, kConverter = 4 };
@@ -27,6 +26,11 @@ inline const std::map<std::string, PageItem> kPageItems = {{"Triangle", kTriangl
                                                            {"Bender", kBender},
                                                            {"Box", kSquare},
                                                            {"Conversions", kConverter}};
+
+// A window's outer corner and inner size (menu bar included).
+inline std::array<int, 4> Frame(WindowId w) {
+  return {WindowLeft(w), WindowTop(w), InnerWidth(w), InnerHeight(w)};
+}
 
 // What each control of the page shows, by id: a check box "on" or "off", a
 // drop-down its selected entry, any other control its text.
