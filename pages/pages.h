@@ -4,9 +4,10 @@
 // A page is not a window: its layout places the main window (window 0) at the
 // saved position, gives it the page's size below the menu bar and its title,
 // and creates the page's controls in it (gadget ids kFirstPageGadget to
-// kLastPageGadget, in creation order, which is also the Tab order). The calculation of a page reads
-// the page's fields, calls the matching pure function of calc/ and writes the results back, or
-// shows a message box and writes nothing.
+// kLastPageGadget, in creation order, which is also the Tab order). The
+// calculation of a page reads the page's fields, calls the matching pure
+// function of calc/ and writes the results back, or shows a message box and
+// writes nothing.
 
 #include "numtext/length_text.h"
 
