@@ -1,2 +1,2 @@
 add_executable(calc_bench ${CMAKE_CURRENT_SOURCE_DIR}/calc_bench.cpp)
-target_link_libraries(calc_bench PRIVATE calc benchmark::benchmark_main)
+target_link_libraries(calc_bench PRIVATE calculators benchmark::benchmark_main)

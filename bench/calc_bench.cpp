@@ -1,112 +1,88 @@
-// Each calculation on a worked example, from field texts to result texts.
-// Every one should stay well under two microseconds.
+// Each calculation of the registry on a worked example, from field texts to
+// result texts, as the page hands them over. Every one should stay well under
+// two microseconds.
 #include <benchmark/benchmark.h>
 
-#include "calc/bend_calculation.h"
-#include "calc/circle_calculation.h"
-#include "calc/square_calculation.h"
-#include "calc/triangle_solver.h"
-#include "calc/unit_conversion.h"
+#include "pages/calculator_registry.h"
 
 namespace {
 
-void BM_TriangleThreeSides(benchmark::State& state) {
-  const TriangleInput input{"3", "4", "5", "", "", "", "2", kDecimal};
+void BM_Calculate(benchmark::State& state, const char* calculator, FieldTexts fields) {
+  const Calculation calculate = FindCalculator(calculator)->calculate;
   for (auto _ : state)
-    benchmark::DoNotOptimize(TriangleSolver(input));
+    benchmark::DoNotOptimize(calculate(fields));
 }
-BENCHMARK(BM_TriangleThreeSides);
 
-void BM_TriangleTwoSidesAndAngle(benchmark::State& state) {
-  const TriangleInput input{"2", "3", "", "120", "", "", "1.5", kDecimal};
-  for (auto _ : state)
-    benchmark::DoNotOptimize(TriangleSolver(input));
-}
-BENCHMARK(BM_TriangleTwoSidesAndAngle);
-
-void BM_TriangleTwoAnglesAndSide(benchmark::State& state) {
-  const TriangleInput input{"6", "", "", "50", "", "60", "", kDecimal};
-  for (auto _ : state)
-    benchmark::DoNotOptimize(TriangleSolver(input));
-}
-BENCHMARK(BM_TriangleTwoAnglesAndSide);
-
+BENCHMARK_CAPTURE(BM_Calculate, TriangleThreeSides, "Triangle",
+                  {{"Units", "Decimal"},
+                   {"Side A", "3"},
+                   {"Side B", "4"},
+                   {"Side C", "5"},
+                   {"Unit Weight", "2"}});
+BENCHMARK_CAPTURE(BM_Calculate, TriangleTwoSidesAndAngle, "Triangle",
+                  {{"Units", "Decimal"},
+                   {"Side A", "2"},
+                   {"Side B", "3"},
+                   {"Angle AB", "120"},
+                   {"Unit Weight", "1.5"}});
+BENCHMARK_CAPTURE(BM_Calculate, TriangleTwoAnglesAndSide, "Triangle",
+                  {{"Units", "Decimal"}, {"Side A", "6"}, {"Angle AB", "50"}, {"Angle AC", "60"}});
 // Mixed numbers in, sixty-fourths and degrees-minutes-seconds out.
-void BM_TriangleFractions(benchmark::State& state) {
-  const TriangleInput input{"1", "1", "", "90", "", "", "", kFractions};
-  for (auto _ : state)
-    benchmark::DoNotOptimize(TriangleSolver(input));
-}
-BENCHMARK(BM_TriangleFractions);
-
-void BM_TriangleNotEnough(benchmark::State& state) {
-  const TriangleInput input{"3", "4", "", "", "", "", "", kDecimal};
-  for (auto _ : state)
-    benchmark::DoNotOptimize(TriangleSolver(input));
-}
-BENCHMARK(BM_TriangleNotEnough);
-
-void BM_CirclePlain(benchmark::State& state) {
-  const CircleInput input{"1", "4", "", "", "", kDecimal};
-  for (auto _ : state)
-    benchmark::DoNotOptimize(CalculateCircle(input));
-}
-BENCHMARK(BM_CirclePlain);
-
-void BM_CircleBoltHoles(benchmark::State& state) {
-  const CircleInput input{"1", "", "2", "6", "", kDecimal};
-  for (auto _ : state)
-    benchmark::DoNotOptimize(CalculateCircle(input));
-}
-BENCHMARK(BM_CircleBoltHoles);
-
-void BM_CircleBoltAngleFractions(benchmark::State& state) {
-  const CircleInput input{"2", "", "5", "", "45", kFractions};
-  for (auto _ : state)
-    benchmark::DoNotOptimize(CalculateCircle(input));
-}
-BENCHMARK(BM_CircleBoltAngleFractions);
-
-void BM_Square(benchmark::State& state) {
-  const SquareInput input{"3", "4", "1.5", kDecimal};
-  for (auto _ : state)
-    benchmark::DoNotOptimize(CalculateSquare(input));
-}
-BENCHMARK(BM_Square);
-
-void BM_SquareFractions(benchmark::State& state) {
-  const SquareInput input{"1 1/2", "0.75", "2", kFractions};
-  for (auto _ : state)
-    benchmark::DoNotOptimize(CalculateSquare(input));
-}
-BENCHMARK(BM_SquareFractions);
-
-void BM_BendFourBends(benchmark::State& state) {
-  const BendInput input{false,  {"2", "3", "3", "2", "1"}, {"0.25", "0.25", "0.25", "0.25"},
-                        "0.25", {"90", "90", "90", "90"},  kDecimal};
-  for (auto _ : state)
-    benchmark::DoNotOptimize(CalculateBend(input));
-}
-BENCHMARK(BM_BendFourBends);
-
-void BM_BendAddFractions(benchmark::State& state) {
-  const BendInput input{false, {"1 1/2", "2 1/4"}, {}, "", {}, kFractions};
-  for (auto _ : state)
-    benchmark::DoNotOptimize(CalculateBend(input));
-}
-BENCHMARK(BM_BendAddFractions);
-
-// Converter pairs: fraction to decimal, to whole meters, to ten-decimal grams,
-// to degrees-minutes-seconds, and a pair across families.
-void BM_Convert(benchmark::State& state, const char* text, int from, int to) {
-  for (auto _ : state)
-    benchmark::DoNotOptimize(ConvertUnit(text, from, to));
-}
-BENCHMARK_CAPTURE(BM_Convert, FractionFeetToDecimalInch, "1 1/2", 1, 4);
-BENCHMARK_CAPTURE(BM_Convert, DecimalInchToMeters, "100", 4, 16);
-BENCHMARK_CAPTURE(BM_Convert, PoundsToGrams, "1", 8, 20);
-BENCHMARK_CAPTURE(BM_Convert, CelsiusToFractionFahrenheit, "-40", 17, 10);
-BENCHMARK_CAPTURE(BM_Convert, DecimalToFractionalAngle, "30.5", 13, 12);
-BENCHMARK_CAPTURE(BM_Convert, Invalid, "5", 8, 16);
+BENCHMARK_CAPTURE(BM_Calculate, TriangleFractions, "Triangle",
+                  {{"Units", "Fractions"}, {"Side A", "1"}, {"Side B", "1"}, {"Angle AB", "90"}});
+BENCHMARK_CAPTURE(BM_Calculate, TriangleNotEnough, "Triangle",
+                  {{"Units", "Decimal"}, {"Side A", "3"}, {"Side B", "4"}});
+BENCHMARK_CAPTURE(BM_Calculate, CirclePlain, "Bolt Circle",
+                  {{"Units", "Decimal"}, {"Weight Ea", "1"}, {"Diameter", "4"}});
+BENCHMARK_CAPTURE(BM_Calculate, CircleBoltHoles, "Bolt Circle",
+                  {{"Units", "Decimal"}, {"Weight Ea", "1"}, {"Radius", "2"}, {"Holes", "6"}});
+BENCHMARK_CAPTURE(BM_Calculate, CircleBoltAngleFractions, "Bolt Circle",
+                  {{"Units", "Fractions"}, {"Weight Ea", "2"}, {"Radius", "5"}, {"Angle", "45"}});
+BENCHMARK_CAPTURE(BM_Calculate, Box, "Box",
+                  {{"Format", "Decimal"}, {"Width", "3"}, {"Height", "4"}, {"Weight Each", "1.5"}});
+BENCHMARK_CAPTURE(
+    BM_Calculate, BoxFractions, "Box",
+    {{"Format", "Fractions"}, {"Width", "1 1/2"}, {"Height", "0.75"}, {"Weight Each", "2"}});
+BENCHMARK_CAPTURE(BM_Calculate, BenderFourBends, "Bender",
+                  {{"Units", "Decimal"},
+                   {"Hard", "no"},
+                   {"Distance1", "2"},
+                   {"Distance2", "3"},
+                   {"Distance3", "3"},
+                   {"Distance4", "2"},
+                   {"Distance5", "1"},
+                   {"Radius1", "0.25"},
+                   {"Radius2", "0.25"},
+                   {"Radius3", "0.25"},
+                   {"Radius4", "0.25"},
+                   {"Thick", "0.25"},
+                   {"Angle1", "90"},
+                   {"Angle2", "90"},
+                   {"Angle3", "90"},
+                   {"Angle4", "90"}});
+BENCHMARK_CAPTURE(BM_Calculate, BenderAddFractions, "Bender",
+                  {{"Units", "Fractions"}, {"Distance1", "1 1/2"}, {"Distance2", "2 1/4"}});
+// Converter pairs: fraction to decimal, to whole meters, to grams, to
+// degrees-minutes-seconds, and a pair across families.
+BENCHMARK_CAPTURE(BM_Calculate, FractionFeetToDecimalInch, "Conversions",
+                  {{"Convert", "1 1/2"},
+                   {"From Format", "Fraction Feet"},
+                   {"Target Format", "Decimal Inch"}});
+BENCHMARK_CAPTURE(BM_Calculate, DecimalInchToMeters, "Conversions",
+                  {{"Convert", "100"},
+                   {"From Format", "Decimal Inch"},
+                   {"Target Format", "Meters"}});
+BENCHMARK_CAPTURE(BM_Calculate, PoundsToGrams, "Conversions",
+                  {{"Convert", "1"}, {"From Format", "Pounds"}, {"Target Format", "Grams"}});
+BENCHMARK_CAPTURE(BM_Calculate, CelsiusToFractionFahrenheit, "Conversions",
+                  {{"Convert", "-40"},
+                   {"From Format", "Celsius"},
+                   {"Target Format", "Fraction Fahrenheit"}});
+BENCHMARK_CAPTURE(BM_Calculate, DecimalToFractionalAngle, "Conversions",
+                  {{"Convert", "30.5"},
+                   {"From Format", "Decimal Angle"},
+                   {"Target Format", "Fractional Angle"}});
+BENCHMARK_CAPTURE(BM_Calculate, Invalid, "Conversions",
+                  {{"Convert", "5"}, {"From Format", "Pounds"}, {"Target Format", "Meters"}});
 
 }  // namespace

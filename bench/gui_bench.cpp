@@ -22,7 +22,9 @@
 
 #include "gadgets/gadget_testing.h"
 #include "gadgets/gadgets.h"
+#include "pages/calculator_registry.h"
 #include "shell/main_window.h"
+#include "shell/menu_items.h"
 #include "shell/program.h"
 #include "shell/settings_file.h"
 
@@ -31,7 +33,7 @@ namespace {
 // The settings file of the program under test, in a directory of its own.
 std::string g_settingsPath;
 
-enum Calculator : int { kTriangle = 0, kCircle = 1, kBender = 2, kSquare = 3, kConverter = 4 };
+enum CalculatorId : int { kTriangle = 0, kCircle = 1, kBender = 2, kSquare = 3, kConverter = 4 };
 
 constexpr GadgetId kCalcButton = 22;
 constexpr GadgetId kConvertButton = 4;
@@ -76,14 +78,15 @@ void BM_PageSwitch(benchmark::State& state) {
   StartOn(other);
   for (auto _ : state) {
     const Clock::time_point start = Clock::now();
-    DispatchEvent(Event{EventKind::MenuEvent, 0, calculator, GadgetAction::None});
+    DispatchEvent(Event{EventKind::MenuEvent, 0, CalculatorItem(calculator), GadgetAction::None});
     ProcessPendingEvents();
     state.SetIterationTime(Seconds(start, Clock::now()));
     ShowCalculator(other);
     Settle();
   }
-  DispatchEvent(Event{EventKind::MenuEvent, 0, calculator, GadgetAction::None});
-  if (CurrentSettings().calcW != calculator || InnerWidth(0) != kPageWidths[calculator]) {
+  DispatchEvent(Event{EventKind::MenuEvent, 0, CalculatorItem(calculator), GadgetAction::None});
+  if (WindowTitle(0) != FindCalculator(calculator)->frame.title ||
+      InnerWidth(0) != kPageWidths[calculator]) {
     state.SkipWithError("the page switch did not show the calculator");
   }
   EndProgram();

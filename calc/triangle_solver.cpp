@@ -47,15 +47,14 @@ float ReadAngle(std::string_view text, UnitsMode mode) {
   return marked || plain ? ParseAngleDms(parts) : ParseFraction(text);
 }
 
-TriangleParts ReadParts(const TriangleInput& in) {
-  const UnitsMode mode = in.unitsMode;
+TriangleParts ReadParts(const FieldTexts& in, UnitsMode mode) {
   TriangleParts t{};
-  t[kSideA] = ParseLength(in.sideA, mode);
-  t[kSideB] = ParseLength(in.sideB, mode);
-  t[kSideC] = ParseLength(in.sideC, mode);
-  t[kAngleAB] = ReadAngle(in.angleAB, mode);
-  t[kAngleBC] = ReadAngle(in.angleBC, mode);
-  t[kAngleAC] = ReadAngle(in.angleAC, mode);
+  t[kSideA] = ParseLength(TextOf(in, "Side A"), mode);
+  t[kSideB] = ParseLength(TextOf(in, "Side B"), mode);
+  t[kSideC] = ParseLength(TextOf(in, "Side C"), mode);
+  t[kAngleAB] = ReadAngle(TextOf(in, "Angle AB"), mode);
+  t[kAngleBC] = ReadAngle(TextOf(in, "Angle BC"), mode);
+  t[kAngleAC] = ReadAngle(TextOf(in, "Angle AC"), mode);
   return t;
 }
 
@@ -63,35 +62,37 @@ std::string AngleText(float degrees, UnitsMode mode) {
   return IsFractions(mode) ? FormatAngleDms(degrees) : FormatNumber(degrees, 4);
 }
 
-TriangleSolution Present(const SolvedTriangle& s, float unitWeight, UnitsMode mode) {
+CalcResult Present(const SolvedTriangle& s, float unitWeight, UnitsMode mode) {
   const TriangleParts& p = s.parts;
   // Half the base times the height.
   const float area = Single(static_cast<double>(s.height) * p[kSideB] / 2.0);
   const float totalWeight = Single(static_cast<double>(unitWeight) * area);
   const float perimeter = Single(static_cast<double>(p[kSideA]) + p[kSideB] + p[kSideC]);
-
-  TriangleSolution out;
-  out.sideA = FormatLength(p[kSideA], mode);
-  out.sideB = FormatLength(p[kSideB], mode);
-  out.sideC = FormatLength(p[kSideC], mode);
-  out.height = FormatLength(s.height, mode);
-  out.perimeter = FormatLength(perimeter, mode);
-  out.angleAB = AngleText(p[kAngleAB], mode);
-  out.angleBC = AngleText(p[kAngleBC], mode);
-  out.angleAC = AngleText(p[kAngleAC], mode);
-  out.area = FormatNumber(area, 4);
-  out.totalWeight = FormatNumber(totalWeight, 4);
   // A right angle counts as acute; a NaN angle is never above 90.
-  out.obtuse = p[kAngleAB] > kRightAngle || p[kAngleBC] > kRightAngle || p[kAngleAC] > kRightAngle;
-  out.acute = !out.obtuse;
-  return out;
+  const bool obtuse =
+      p[kAngleAB] > kRightAngle || p[kAngleBC] > kRightAngle || p[kAngleAC] > kRightAngle;
+  return CalcResult::Written({
+      {"Side A", FormatLength(p[kSideA], mode)},
+      {"Side B", FormatLength(p[kSideB], mode)},
+      {"Side C", FormatLength(p[kSideC], mode)},
+      {"Height", FormatLength(s.height, mode)},
+      {"Perimeter", FormatLength(perimeter, mode)},
+      {"Angle AB", AngleText(p[kAngleAB], mode)},
+      {"Angle BC", AngleText(p[kAngleBC], mode)},
+      {"Angle AC", AngleText(p[kAngleAC], mode)},
+      {"Area", FormatNumber(area, 4)},
+      {"Total Weight", FormatNumber(totalWeight, 4)},
+      {"Acute", CheckText(!obtuse)},
+      {"Obtuse", CheckText(obtuse)},
+  });
 }
 
 }  // namespace
 
-TriangleResult TriangleSolver(const TriangleInput& input) {
-  const TriangleParts typed = ReadParts(input);
-  const float unitWeight = ParseDecimalField(input.unitWeight);
+CalcResult SolveTriangle(const FieldTexts& fields) {
+  const UnitsMode mode = UnitsModeNamed(TextOf(fields, "Units"));
+  const TriangleParts typed = ReadParts(fields, mode);
+  const float unitWeight = ParseDecimalField(TextOf(fields, "Unit Weight"));
   // The first complete combination decides, and what it computes replaces
   // whatever else was typed.
   using Cases = std::span<const TriangleCase>;
@@ -102,9 +103,10 @@ TriangleResult TriangleSolver(const TriangleInput& input) {
         continue;
       }
       const TriangleCaseResult result = c.solve(typed);
-      if (const auto* message = std::get_if<CalcMessage>(&result)) return {*message, {}};
-      return {std::nullopt, Present(std::get<SolvedTriangle>(result), unitWeight, input.unitsMode)};
+      if (const auto* message = std::get_if<CalcMessage>(&result))
+        return CalcResult::Message(*message);
+      return Present(std::get<SolvedTriangle>(result), unitWeight, mode);
     }
   }
-  return {NotEnoughInformationMessage(), {}};
+  return CalcResult::Message(NotEnoughInformationMessage());
 }

@@ -1,11 +1,11 @@
 # The Windows program's zip, brindles-math-<version>-windows-x64.zip: the
-# program file and a read-me, nothing to install. Made on the build machine,
+# program file, the command-line calculator and a read-me, nothing to install. Made on the build machine,
 # without Wine: `cmake --build --preset windows --target package`.
 set(readme ${CMAKE_BINARY_DIR}/packaged/README.txt)
 # Notepad on older Windows shows a file with bare LF line ends as one line.
 configure_file(${CMAKE_SOURCE_DIR}/data/README-windows.txt.in ${readme} @ONLY
                NEWLINE_STYLE CRLF)
-install(TARGETS brindles-math RUNTIME DESTINATION . COMPONENT windows)
+install(TARGETS brindles-math brindles-calc RUNTIME DESTINATION . COMPONENT windows)
 install(FILES ${readme} DESTINATION . COMPONENT windows)
 
 set(BRINDLE_ZIP_NAME brindles-math-${PROJECT_VERSION}-windows-x64)

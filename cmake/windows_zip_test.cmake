@@ -1,6 +1,6 @@
 # Makes the Windows zip from the build in BUILD, in a folder of its own, and
-# checks what a user unpacks from it: the program file and the read-me with
-# CR LF line ends, nothing else.
+# checks what a user unpacks from it: the program file, the command-line
+# calculator and the read-me with CR LF line ends, nothing else.
 # Usage: cmake -DCPACK=<cpack> -DBUILD=<build folder> -DZIP=<zip name> -P windows_zip_test.cmake
 set(out ${BUILD}/windows_zip_test)
 file(REMOVE_RECURSE ${out})
@@ -17,7 +17,7 @@ if(failed)
 endif()
 
 file(GLOB_RECURSE listing LIST_DIRECTORIES true RELATIVE ${out}/unpacked ${out}/unpacked/*)
-if(NOT listing STREQUAL "README.txt;brindles-math.exe")
+if(NOT listing STREQUAL "README.txt;brindles-calc.exe;brindles-math.exe")
   message(FATAL_ERROR "the zip holds: ${listing}")
 endif()
 # The program file, within the 2 MiB it is meant to stay under.

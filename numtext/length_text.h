@@ -19,6 +19,15 @@ inline constexpr UnitsMode UnitsModeOf(int choice) {
   return choice == kFractions ? kFractions : kDecimal;
 }
 
+// The units drop-down's entries, in the order of their values.
+inline constexpr std::string_view kUnitsModeNames[] = {"Fractions", "Decimal"};
+
+// The units that a units drop-down's entry stands for: "Fractions", or
+// Decimal for "Decimal" and anything else (nothing selected is "").
+inline constexpr UnitsMode UnitsModeNamed(std::string_view entry) {
+  return entry == kUnitsModeNames[kFractions] ? kFractions : kDecimal;
+}
+
 inline bool IsFractions(UnitsMode mode) {
   return mode == kFractions;
 }

@@ -2,12 +2,8 @@
 // five straight runs, the bend radii and angles, the material thickness and a
 // hard or soft material. With radii and angles left empty it adds fractions.
 
-#include <cstddef>
-#include <string>
-
-#include "calc/bend_calculation.h"
-#include "pages/page_layout.h"
-#include "pages/pages.h"
+#include "calc/bender_calculation.h"
+#include "pages/calculator_registry.h"
 
 namespace {
 
@@ -61,30 +57,62 @@ constexpr ControlRow kBenderRows[] = {
     Button(kHelpButton, {440, 90, 50, 30}, "Help", "Show some usefull information"),
 };
 
-// The straight runs, before the first bend to after the last.
-constexpr GadgetId kDistances[] = {17, 18, 74, 75, 76};
-// Each bend's radius and angle, bends 1 to 4.
-constexpr GadgetId kRadii[] = {77, 78, 79, 88};
-constexpr GadgetId kAngles[] = {20, 21, 90, 95};
+// Bend calculator: the figure of a strip bent four times, what each field
+// means, and its use as an adder of fractions.
+constexpr std::string_view kBenderHelp =
+    "Material Bender\r\n"
+    "\r\n"
+    "Use this to help estimate the material required for a series of bends.\r\n"
+    "The strip below is bent four times:\r\n"
+    "\r\n"
+    "  \\  D1\r\n"
+    "   \\\r\n"
+    "    O            O\r\n"
+    "    |            |\\\r\n"
+    " D2 |         D4 | \\  D5\r\n"
+    "    |            |  \\\r\n"
+    "    O------------O\r\n"
+    "          D3\r\n"
+    "\r\n"
+    "Distance 1 to 5 are the straight distances, measured along the inside\r\n"
+    "edge of the material, up to the point where each bend starts.\r\n"
+    "\r\n"
+    "Radius 1 to 4 are the radius of each bend. As a rule the radius\r\n"
+    "should not be less than the thickness of the material.\r\n"
+    "\r\n"
+    "Angle 1 to 4 are the angles of the bends. In the figure above the\r\n"
+    "bends are at about 135, 90, 90 and 45 degrees.\r\n"
+    "\r\n"
+    "Angles are always decimal. Distances may be fractions or decimals,\r\n"
+    "as chosen in the Units drop-down.\r\n"
+    "\r\n"
+    "The Material selector adjusts the bend allowance for harder\r\n"
+    "material: each bend adds half the thickness for Hard material,\r\n"
+    "and a third of it for Soft material.\r\n"
+    "\r\n"
+    "Thick is the thickness of the material. Total is the estimated\r\n"
+    "length of flat stock to cut before bending.\r\n"
+    "\r\n"
+    "TIP: If you leave the radius and angles at 0 you can use\r\n"
+    "this calculator to add and subtract fractions";
+
+constexpr std::string_view kBenderInputs[] = {"Hard",      "Units",     "Thick",     "Distance1",
+                                              "Distance2", "Distance3", "Distance4", "Distance5",
+                                              "Radius1",   "Radius2",   "Radius3",   "Radius4",
+                                              "Angle1",    "Angle2",    "Angle3",    "Angle4"};
+constexpr std::string_view kBenderOutputs[] = {"Total"};
 
 }  // namespace
 
-void BenderPage(const PagePlacement& at) {
-  LayOutPage(kBenderFrame, kBenderRows, at);
-}
-
-void BendCalculator(UnitsMode unitsMode) {
-  BendInput input;
-  // Soft material is simply Hard not checked; the Soft box is not read.
-  input.hard = SelectedItem(kHardBox) == 1;
-  for (std::size_t i = 0; i < input.distances.size(); ++i)
-    input.distances[i] = GetText(kDistances[i]);
-  for (std::size_t i = 0; i < input.radii.size(); ++i)
-    input.radii[i] = GetText(kRadii[i]);
-  input.thickness = GetText(kThickness);
-  for (std::size_t i = 0; i < input.angles.size(); ++i)
-    input.angles[i] = GetText(kAngles[i]);
-  input.unitsMode = unitsMode;
-
-  SetText(kTotal, CalculateBend(input));
-}
+extern const Calculator kBenderCalculator{
+    .id = 2,
+    .menuText = "Bender",
+    .group = MenuGroup::kTop,
+    .helpTitle = "Bender",
+    .helpText = kBenderHelp,
+    .frame = kBenderFrame,
+    .rows = kBenderRows,
+    .inputs = kBenderInputs,
+    .outputs = kBenderOutputs,
+    .calculate = CalculateBender,
+};

@@ -10,10 +10,12 @@ inline constexpr WindowId kMainWindowId = 0;
 inline constexpr WindowId kAboutWindowId = 1;
 inline constexpr WindowId kHelpWindowId = 2;
 
-// A calculator page's controls have ids in this range; removing or clearing a
-// page walks all of it. The help window's text area lies outside it.
+// Each window's controls have ids in a range of their own: a calculator
+// page's in the main window, then the help window's, then the about window's.
 inline constexpr GadgetId kFirstPageGadget = 0;
-inline constexpr GadgetId kLastPageGadget = 107;
+inline constexpr GadgetId kLastPageGadget = 199;
+inline constexpr GadgetId kFirstHelpGadget = 200;
+inline constexpr GadgetId kFirstAboutGadget = 300;
 
 // Controls that several pages have, or that the shell dispatches on.
 inline constexpr GadgetId kConvertButton = 4;       // the converter page's "Convert"

@@ -2,34 +2,7 @@
 
 #include <string>
 
-#include "calc/unit_conversion.h"
-
 namespace {
-
-const char* const kUnitsEntries[] = {"Fractions", "Decimal"};
-
-void AddEntries(GadgetId id, Entries entries) {
-  switch (entries) {
-    case Entries::kNone:
-      break;
-    case Entries::kUnits:
-      for (const char* entry : kUnitsEntries)
-        AddItem(id, -1, entry);
-      break;
-    case Entries::kConverter:
-      for (const char* unit : kUnitNames)
-        AddItem(id, -1, unit);
-      break;
-  }
-}
-
-// The entry the units drop-down shows for the program's units choice. A choice
-// other than "Fractions" (0) or "Decimal" (1), as a hand-edited settings file
-// can hold, selects nothing; the calculations then read the drop-down as -1,
-// which means Decimal.
-int UnitsEntry(int choice) {
-  return choice == kFractions || choice == kDecimal ? choice : -1;
-}
 
 void CreateControl(const ControlRow& row, const PagePlacement& at) {
   const std::string text(row.text);
@@ -63,20 +36,74 @@ void CreateControl(const ControlRow& row, const PagePlacement& at) {
   SetAccessibleName(row.id, std::string(name));
   if (!row.toolTip.empty()) SetToolTip(row.id, std::string(row.toolTip));
   if (row.step == Step::kComboBox) {
-    AddEntries(row.id, row.entries);
-    SelectItem(row.id,
-               row.selected == kSelectUnitsMode ? UnitsEntry(at.unitsChoice) : row.selected);
+    for (std::string_view entry : EntryTexts(row.entries))
+      AddItem(row.id, -1, std::string(entry));
+    SelectItem(row.id, FirstEntry(row, at.unitsChoice));
+  }
+}
+
+// What the control shows, as its calculation reads it.
+std::string ReadControl(const ControlRow& row) {
+  switch (row.step) {
+    case Step::kCheckBox:
+      return CheckText(SelectedItem(row.id) == 1);
+    case Step::kComboBox: {
+      const std::vector<std::string_view> entries = EntryTexts(row.entries);
+      const int entry = SelectedItem(row.id);
+      return entry >= 0 && entry < static_cast<int>(entries.size()) ? std::string(entries[entry])
+                                                                    : std::string();
+    }
+    default:
+      return GetText(row.id);
+  }
+}
+
+void WriteControl(const ControlRow& row, const std::string& text) {
+  if (row.step == Step::kCheckBox) {
+    SelectItem(row.id, text == kChecked ? 1 : 0);
+  } else {
+    SetText(row.id, text);
   }
 }
 
 }  // namespace
 
-void LayOutPage(const PageFrame& frame, std::span<const ControlRow> rows, const PagePlacement& at) {
+void LayOutPage(const Calculator& calculator, const PagePlacement& at) {
+  const PageFrame& frame = calculator.frame;
   // The main window has a menu bar, which takes its height above the page.
   PlaceWindow(kMainWindowId, at.winX, at.winY, frame.width, frame.height + MenuBarHeight());
   SetWindowTitle(kMainWindowId, std::string(frame.title));
   UseWindowForControls(kMainWindowId);
-  for (const ControlRow& row : rows)
+  for (const ControlRow& row : calculator.rows)
     CreateControl(row, at);
   SetEnterGadget(kMainWindowId, frame.enterGadget);
+}
+
+void RemovePage(const Calculator& calculator) {
+  for (const ControlRow& row : calculator.rows) {
+    if (GadgetExists(row.id)) DestroyGadget(row.id);
+  }
+}
+
+void ClearPage(const Calculator& calculator) {
+  for (const ControlRow& row : calculator.rows) {
+    if (row.step == Step::kEditField) SetText(row.id, "");
+  }
+}
+
+void RunCalculation(const Calculator& calculator) {
+  FieldTexts fields;
+  for (std::string_view caption : calculator.inputs) {
+    if (const ControlRow* row = ControlCaptioned(calculator, caption))
+      fields.push_back({std::string(caption), ReadControl(*row)});
+  }
+  const CalcResult result = calculator.calculate(fields);
+  if (result.message) {
+    ShowMessage(result.message->title, result.message->text);
+    return;
+  }
+  for (const FieldText& write : result.writes) {
+    if (const ControlRow* row = ControlCaptioned(calculator, write.caption))
+      WriteControl(*row, write.text);
+  }
 }

@@ -2,11 +2,8 @@
 // rest worked out by the triangle solver, with height, area, perimeter, weight
 // and whether the triangle is acute or obtuse.
 
-#include <string>
-
 #include "calc/triangle_solver.h"
-#include "pages/page_layout.h"
-#include "pages/pages.h"
+#include "pages/calculator_registry.h"
 
 namespace {
 
@@ -47,42 +44,53 @@ constexpr ControlRow kTriangleRows[] = {
     ResultField(67, {60, 190, 90, 20}, "Perimeter is sum of all sides", "Perimeter"),
 };
 
-// Where the solver's input comes from.
-constexpr FieldText<TriangleInput> kTriangleReads[] = {
-    {40, &TriangleInput::sideA},      {41, &TriangleInput::sideB},   {42, &TriangleInput::sideC},
-    {46, &TriangleInput::angleAB},    {45, &TriangleInput::angleBC}, {44, &TriangleInput::angleAC},
-    {43, &TriangleInput::unitWeight},
-};
+// Triangle solver: the three ways to give a triangle, the figure that names
+// its sides and angles, and what height, perimeter and acute/obtuse mean.
+constexpr std::string_view kTriangleHelp =
+    "Triangles Calculator\r\n"
+    "\r\n"
+    "Use this to obtain all triangle measuments from three known\r\n"
+    "values: 3 sides, 2 sides and the angle between them, or 2\r\n"
+    "angles and the side between them. Study the figure below.\r\n"
+    "\r\n"
+    "          AC\r\n"
+    "          /\\\r\n"
+    "         /  \\\r\n"
+    "     A  /    \\  C\r\n"
+    "       /      \\\r\n"
+    "    AB/________\\BC\r\n"
+    "           B\r\n"
+    "\r\n"
+    "Given the sides A,B,C the angles are identified as\r\n"
+    "Angle AB, AC,BC\r\n"
+    "\r\n"
+    "Height refers to the height from side B to the top of Angle AC.\r\n"
+    "Perimeter is the sun of all 3 sides (A+B+C)\r\n"
+    "\r\n"
+    "An Acute triangle has all angles <= 90 while an Obtuse\r\n"
+    "tragnle has one angle > 90\r\n"
+    "\r\n"
+    "Some values fit more than one triangle. I give one\r\n"
+    "answer and do not look for the other\r\n"
+    "possibilities. Maybe in a later version I will work more on that.";
 
-// Where a solution goes, in the order it is written.
-constexpr FieldText<TriangleSolution> kTriangleWrites[] = {
-    {40, &TriangleSolution::sideA},     {41, &TriangleSolution::sideB},
-    {42, &TriangleSolution::sideC},     {13, &TriangleSolution::height},
-    {67, &TriangleSolution::perimeter}, {46, &TriangleSolution::angleAB},
-    {45, &TriangleSolution::angleBC},   {44, &TriangleSolution::angleAC},
-    {24, &TriangleSolution::area},      {28, &TriangleSolution::totalWeight},
-};
-
-constexpr GadgetId kAcuteBox = 47;
-constexpr GadgetId kObtuseBox = 48;
+constexpr std::string_view kTriangleInputs[] = {"Units",       "Side A",   "Side B",   "Side C",
+                                                "Unit Weight", "Angle AC", "Angle BC", "Angle AB"};
+constexpr std::string_view kTriangleOutputs[] = {
+    "Side A",   "Side B",   "Side C",   "Height", "Area",   "Total Weight",
+    "Angle AC", "Angle BC", "Angle AB", "Acute",  "Obtuse", "Perimeter"};
 
 }  // namespace
 
-void TrianglePage(const PagePlacement& at) {
-  LayOutPage(kTriangleFrame, kTriangleRows, at);
-}
-
-void TriangleCalculator() {
-  TriangleInput input;
-  ReadFields<TriangleInput>(kTriangleReads, input);
-  input.unitsMode = UnitsModeOf(SelectedItem(kUnitsChoice));
-
-  const TriangleResult result = TriangleSolver(input);
-  if (result.error) {
-    ShowMessage(result.error->title, result.error->text);
-    return;
-  }
-  WriteFields<TriangleSolution>(kTriangleWrites, result.solution);
-  SelectItem(kAcuteBox, result.solution.acute ? 1 : 0);
-  SelectItem(kObtuseBox, result.solution.obtuse ? 1 : 0);
-}
+extern const Calculator kTriangleCalculator{
+    .id = 0,
+    .menuText = "Triangle",
+    .group = MenuGroup::kTop,
+    .helpTitle = "Triangles",
+    .helpText = kTriangleHelp,
+    .frame = kTriangleFrame,
+    .rows = kTriangleRows,
+    .inputs = kTriangleInputs,
+    .outputs = kTriangleOutputs,
+    .calculate = SolveTriangle,
+};

@@ -4,7 +4,6 @@
 
 #include "gadgets/gadgets.h"
 #include "shell/author_web_address.h"
-#include "shell/help_texts.h"
 #include "shell/shell_state.h"
 
 void OpenAuthorWebSite() {
@@ -20,12 +19,13 @@ void OpenAbout() {
     return;
   }
   UseWindowForControls(kAboutWindowId);
-  CreateLabel(96, 10, 10, 400, 20, std::string(AboutCreditText()));
-  CreateLabel(97, 10, 40, 400, 20, "Version 1.1 Beta release , Added Radians");
-  CreateLabel(98, 10, 70, 80, 20, "Be sure to visit");
+  CreateLabel(kFirstAboutGadget, 10, 10, 400, 20,
+              "Brindle's Math for the welding class, 2011.  Measure twice, cut once. ");
+  CreateLabel(kFirstAboutGadget + 1, 10, 40, 400, 20, "Version 1.1 Beta release , Added Radians");
+  CreateLabel(kFirstAboutGadget + 2, 10, 70, 80, 20, "Be sure to visit");
   CreateHyperlink(kWebsiteLink, 100, 70, 110, 20, kAuthorWebAddress, 0x000000);
   SetToolTip(kWebsiteLink, "View my website");
-  CreateLabel(100, 220, 70, 150, 20, "for more free stuff and games.");
+  CreateLabel(kFirstAboutGadget + 4, 220, 70, 150, 20, "for more free stuff and games.");
   CreateButton(kAboutOkButton, 160, 100, 70, 30, "OK");
   SetToolTip(kAboutOkButton, "Close About");
   SetEscapeCloses(kAboutWindowId);

@@ -2,10 +2,10 @@
 // The about window: who made the program and for whom, its version and a link
 // to the author's web site. The main window takes no input while it is open.
 
-#include "gadgets/gadgets.h"
+#include "pages/gadget_ids.h"
 
-inline constexpr GadgetId kWebsiteLink = 99;
-inline constexpr GadgetId kAboutOkButton = 104;  // "OK", which closes the window
+inline constexpr GadgetId kWebsiteLink = kFirstAboutGadget + 3;
+inline constexpr GadgetId kAboutOkButton = kFirstAboutGadget + 5;  // "OK", which closes the window
 
 void OpenAbout();
 void CloseAbout();

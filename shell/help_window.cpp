@@ -1,20 +1,13 @@
 #include "shell/help_window.h"
 
+#include <string>
+
 #include "gadgets/gadgets.h"
-#include "shell/help_texts.h"
+#include "pages/calculator_registry.h"
+#include "shell/menu_items.h"
 #include "shell/shell_state.h"
 
 namespace {
-
-// Menu bar 1 of the help window: item id and text; item k + 9 shows help text k.
-struct HelpMenuRow {
-  MenuItemId item;  // -1 for a separator
-  const char* text;
-};
-constexpr HelpMenuRow kHelpMenu[] = {
-    {13, "Conversions"}, {12, "Squares"}, {9, "Triangles"}, {10, "Circles"},
-    {11, "Bender"},      {-1, nullptr},   {15, "Close"},
-};
 
 void OpenHelpWindow() {
   const Settings& s = Shell().settings;
@@ -23,14 +16,13 @@ void OpenHelpWindow() {
     return;
   }
   CreateMenuBar(1, kHelpWindowId);
+  // One topic per calculator, the first five in the order the menu has
+  // always had, then Close.
   AddMenuTitle("Help");
-  for (const HelpMenuRow& row : kHelpMenu) {
-    if (row.item < 0) {
-      AddMenuSeparator();
-    } else {
-      AddMenuItem(row.item, row.text);
-    }
-  }
+  for (const Calculator* topic : TopHelpTopics())
+    AddMenuItem(HelpTopicItem(topic->id), std::string(topic->helpTitle));
+  AddMenuSeparator();
+  AddMenuItem(kCloseHelpItem, "Close");
   UseWindowForControls(kHelpWindowId);
   CreateTextArea(kHelpTextArea, 0, 0, s.helpW, s.helpH - MenuBarHeight(), kReadOnly);
   SetAccessibleName(kHelpTextArea, "Help text");
@@ -50,11 +42,13 @@ void ShowHelp() {
   ShowHelpText(shell.settings.calcW);
 }
 
-void ShowHelpText(int k) {
-  Shell().helpTopic = k;
-  // A calculator id from a hand-edited settings file may be anything; the
-  // lookup stays within the five texts.
-  SetText(kHelpTextArea, std::string(HelpText(k)));
+void ShowHelpText(int calculatorId) {
+  Shell().helpTopic = calculatorId;
+  // A calculator id from a hand-edited settings file may be anything; an id
+  // that names no calculator shows the first calculator's text.
+  const Calculator* calculator = FindCalculator(calculatorId);
+  if (!calculator) calculator = Calculators().front();
+  SetText(kHelpTextArea, std::string(calculator->helpText));
 }
 
 void CloseHelp() {

@@ -1,10 +1,11 @@
 #include "shell/program.h"
 
 #include "gadgets/gadgets.h"
-#include "pages/pages.h"
+#include "pages/calculator_registry.h"
 #include "shell/about_window.h"
 #include "shell/help_window.h"
 #include "shell/main_window.h"
+#include "shell/menu_items.h"
 #include "shell/settings_path.h"
 #include "shell/shell_state.h"
 
@@ -33,10 +34,10 @@ struct Row {
 
 // Gadget ids are global: the window that reported the event does not matter.
 constexpr Row kGadgetTable[] = {
-    {kConvertButton, UnitConverter},
+    {kConvertButton, RunCalculation},
     {kCloseButton, nullptr},
     {kUnitsChoice, [] { ChooseUnits(kUnitsChoice); }},
-    {kCalcButton, [] { RunCalculation(Shell().settings.calcW); }},
+    {kCalcButton, RunCalculation},
     {kCircleUnitsChoice, [] { ChooseUnits(kCircleUnitsChoice); }},
     {kHardBox, [] { ChooseMaterial(true); }},
     {kSoftBox, [] { ChooseMaterial(false); }},
@@ -46,23 +47,11 @@ constexpr Row kGadgetTable[] = {
     {kClearButton, ClearPage},
 };
 
-// Both menu bars share one numbering; items 0 to 4 are the calculators.
+// Both menu bars share one numbering; the calculators' items and the help
+// topics are found in the registry.
 constexpr Row kMenuTable[] = {
-    {0, [] { ShowCalculator(0); }},
-    {1, [] { ShowCalculator(1); }},
-    {2, [] { ShowCalculator(2); }},
-    {3, [] { ShowCalculator(3); }},
-    {4, [] { ShowCalculator(4); }},
-    {5, nullptr},  // Exit
-    {6, ShowHelp},
-    {7, OpenAuthorWebSite},
-    {8, OpenAbout},
-    {9, [] { ShowHelpText(0); }},
-    {10, [] { ShowHelpText(1); }},
-    {11, [] { ShowHelpText(2); }},
-    {12, [] { ShowHelpText(3); }},
-    {13, [] { ShowHelpText(4); }},
-    {15, CloseHelp},
+    {kExitItem, nullptr},    {kHelpItem, ShowHelp},       {kWebsiteItem, OpenAuthorWebSite},
+    {kAboutItem, OpenAbout}, {kCloseHelpItem, CloseHelp},
 };
 
 template <size_t N>
@@ -76,11 +65,22 @@ Next Dispatch(const Row (&table)[N], int id) {
   return Next::Continue;
 }
 
+// The calculator whose id is `item` counted from `first`, if there is one.
+const Calculator* CalculatorOfItem(MenuItemId item, MenuItemId first) {
+  const bool inRange = item >= first && item < first + kMenuItemRange;
+  return inRange ? FindCalculator(item - first) : nullptr;
+}
+
 Next DispatchMenu(MenuItemId item) {
-  // Choosing the calculator already shown does nothing. Only items 0 to 4 are
-  // calculators: with a hand-edited CalcW of 5 or more, Exit, Help, Website and
-  // About still work.
-  if (item >= 0 && item <= 4 && item == Shell().settings.calcW) return Next::Continue;
+  if (const Calculator* calculator = CalculatorOfItem(item, kFirstCalculatorItem)) {
+    // Choosing the calculator already shown does nothing.
+    if (calculator->id != Shell().settings.calcW) ShowCalculator(calculator->id);
+    return Next::Continue;
+  }
+  if (const Calculator* calculator = CalculatorOfItem(item, kFirstHelpTopicItem)) {
+    ShowHelpText(calculator->id);
+    return Next::Continue;
+  }
   return Dispatch(kMenuTable, item);
 }
 
@@ -103,7 +103,7 @@ void StartProgram(const std::string& settingsPath) {
   shell.settingsPath = settingsPath;
   LoadSettings();
   OpenMainWindow();
-  LayOutCalculator(shell.settings.calcW);
+  LayOutCalculator();
 }
 
 bool DispatchEvent(const Event& event) {
@@ -142,12 +142,4 @@ void EndProgram() {
     if (WindowExists(window)) DestroyAppWindow(window);
   }
   Shell() = ShellState{};
-}
-
-const Settings& CurrentSettings() {
-  return Shell().settings;
-}
-
-int HelpTopic() {
-  return Shell().helpTopic;
 }

@@ -35,7 +35,3 @@ void RunEventLoop();
 // Destroys every window and forgets the shell state (the end of the program;
 // tests start afresh after it).
 void EndProgram();
-
-// What the shell holds now (for tests and the about window).
-const Settings& CurrentSettings();
-int HelpTopic();  // -1 while the help window is closed

@@ -12,7 +12,7 @@ add_library(shell STATIC
 )
 target_include_directories(shell PUBLIC ${BRINDLE_SOURCE_ROOT}
                            PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/generated)
-target_link_libraries(shell PUBLIC pages gadgets settings shell_texts)
+target_link_libraries(shell PUBLIC pages gadgets settings)
 
 # The window icon, carried inside the program.
 include(${CMAKE_SOURCE_DIR}/cmake/icons.cmake)

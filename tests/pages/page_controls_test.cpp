@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/menu_items.h"
 #include "tests/golden_rows.h"
 #include "tests/support/program_fixture.h"
 
@@ -77,7 +78,7 @@ TEST_F(PageControlsTest, EachMenuChoiceShowsItsPageAsItFirstOpens) {
     // Coming from the next page, used, so that nothing of it may stay.
     StartOn(kAllPages[(page + 1) % 5]);
     UsePage();
-    Choose(page);
+    Choose(CalculatorItem(page));
     EXPECT_EQ(WindowTitle(kMainWindowId), row[1]);
     EXPECT_EQ(Frame(kMainWindowId), (std::array{346, 50, GoldenNumber<int>(row[2]),
                                                 GoldenNumber<int>(row[3]) + MenuBarHeight()}));

@@ -6,15 +6,16 @@
 #include <utility>
 #include <vector>
 
+#include "pages/calculator_registry.h"
 #include "shell/about_window.h"
-#include "shell/help_texts.h"
 #include "shell/help_window.h"
+#include "shell/menu_items.h"
 #include "tests/support/program_fixture.h"
 
 namespace {
 
-bool Shows(int k) {
-  return GetText(kHelpTextArea) == std::string(HelpText(k));
+bool Shows(int calculatorId) {
+  return GetText(kHelpTextArea) == std::string(FindCalculator(calculatorId)->helpText);
 }
 
 using HelpWindowTest = ProgramTest;
@@ -38,20 +39,17 @@ TEST_F(HelpWindowTest, TheMenuAndThePagesHelpButtonChooseTheText) {
   EXPECT_EQ(SettingsBytes(), "CalcW = 1\r\n");
   Click(kHelpButton);
   EXPECT_TRUE(Shows(1));
-  Choose(kBender);
+  Choose(CalculatorItem(kBender));
   EXPECT_TRUE(Shows(1));
   Click(kHelpButton);
-  EXPECT_EQ(HelpTopic(), 2);
   Click(kClearButton);
   EXPECT_TRUE(Shows(2));
-  for (MenuItemId item : {13, 12, 9, 10, 11}) {
-    Choose(item, kHelpWindowId);
-    EXPECT_TRUE(Shows(item - 9)) << item;
-    EXPECT_EQ(HelpTopic(), item - 9);
+  for (int topic : {4, 3, 0, 1, 2}) {
+    Choose(HelpTopicItem(topic), kHelpWindowId);
+    EXPECT_TRUE(Shows(topic)) << topic;
   }
-  Choose(15, kHelpWindowId);
+  Choose(kCloseHelpItem, kHelpWindowId);
   EXPECT_FALSE(WindowExists(kHelpWindowId) || GadgetExists(kHelpTextArea));
-  EXPECT_EQ(HelpTopic(), -1);
   Click(kHelpButton);
   ClickCloseBox(kHelpWindowId);
   Pump();
@@ -60,7 +58,6 @@ TEST_F(HelpWindowTest, TheMenuAndThePagesHelpButtonChooseTheText) {
   PressKey(kHelpWindowId, TestKey::Escape);  // as the close box
   Pump();
   EXPECT_FALSE(WindowExists(kHelpWindowId));
-  EXPECT_EQ(HelpTopic(), -1);
 }
 
 using AboutWindowTest = ProgramTest;
@@ -77,7 +74,7 @@ TEST_F(AboutWindowTest, OpensOverTheDisabledMainWindowUntilClosed) {
   for (const auto& [way, close] : ways) {
     SCOPED_TRACE(way);
     Start("Winx = 150\r\nWinY = 70\r\n");
-    Choose(8);
+    Choose(kAboutItem);
     EXPECT_EQ(Frame(kAboutWindowId), (std::array{150, 70, 418, 139}));
     ClickCloseBox(kMainWindowId);
     EXPECT_FALSE(WindowEnabled(kMainWindowId) || PollEvent().has_value());
@@ -96,8 +93,8 @@ TEST_F(AboutWindowTest, TheLinkAndTheWebsiteItemOpenTheSameAddress) {
   std::vector<std::string> opened;
   SetOpenUrlHandler([&](const std::string& address) { opened.push_back(address); });
   Start();
-  Choose(7);
-  Choose(8);
+  Choose(kWebsiteItem);
+  Choose(kAboutItem);
   Click(kWebsiteLink);
   SetOpenUrlHandler({});
   EXPECT_EQ(opened, (std::vector<std::string>(2, GetText(kWebsiteLink))));

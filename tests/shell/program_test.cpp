@@ -7,6 +7,7 @@
 
 #include "shell/about_window.h"
 #include "shell/help_window.h"
+#include "shell/menu_items.h"
 #include "tests/support/program_fixture.h"
 
 namespace {
@@ -15,16 +16,16 @@ using ProgramRunTest = ProgramTest;
 
 // A hand-edited CalcW that names no calculator shows no page; the menu still works.
 TEST_F(ProgramRunTest, AnUnknownCalculatorShowsNoPageAndTheMenuStillWorks) {
-  for (int calcW : {5, 15, -1}) {
+  for (int calcW : {-1, 999, 2147483647}) {
     SCOPED_TRACE(calcW);
     Start("CalcW = " + std::to_string(calcW) + "\r\n");
     EXPECT_EQ(WindowTitle(kMainWindowId), "Brindle's Math");
     EXPECT_EQ(ControlCount(kMainWindowId), 0);
-    Choose(6);  // Help shows the triangle text
+    Choose(kHelpItem);  // shows the first calculator's text
     EXPECT_EQ(GetText(kHelpTextArea).rfind("Triangles Calculator\r\n", 0), 0u);
-    Choose(8);  // About
+    Choose(kAboutItem);
     Click(kAboutOkButton);
-    Choose(5);  // Exit
+    Choose(kExitItem);
     EXPECT_TRUE(ended_);
     ended_ = false;
     EndProgram();

@@ -15,10 +15,9 @@
 #include "gadgets/gadget_testing.h"
 #include "gadgets/gadgets.h"
 #include "pages/gadget_ids.h"
-#include "pages/pages.h"
 #include "shell/program.h"
 
-// The calculators' menu items, which are also the values of CalcW.
+// The first five calculators by their ids, which are their values of CalcW.
 enum PageItem : MenuItemId { kTriangle = 0, kCircle = 1, kBender = 2, kSquare = 3, kConverter = 4 };
 inline constexpr PageItem kAllPages[] = {kTriangle, kCircle, kBender, kSquare, kConverter};
 inline const std::map<std::string, PageItem> kPageItems = {{"Triangle", kTriangle},

@@ -2,21 +2,17 @@
 // ring of equally spaced holes, give the chord between holes ("Cord"), the
 // area, the perimeter and the total weight.
 
-#include <string>
-#include <variant>
-
-#include "calc/circle_calculation.h"
-#include "pages/page_layout.h"
-#include "pages/pages.h"
+#include "calc/bolt_circle_calculation.h"
+#include "pages/calculator_registry.h"
 
 namespace {
 
-constexpr PageFrame kCircleFrame{.title = "Circle, Shapes and Bolt Circle",
+constexpr PageFrame kBoltCircleFrame{.title = "Circle, Shapes and Bolt Circle",
                                  .width = 361,
                                  .height = 162,
                                  .enterGadget = kCalcButton};
 
-constexpr ControlRow kCircleRows[] = {
+constexpr ControlRow kBoltCircleRows[] = {
     Label(50, {10, 10, 50, 20}, "Units"),
     Field(51, {70, 40, 80, 20}, "Radius of circle", "Radius"),
     UnitsDropDown(kCircleUnitsChoice, {70, 10, 80, 20}, "Units to use", "Units"),
@@ -44,34 +40,46 @@ constexpr ControlRow kCircleRows[] = {
     Button(kHelpButton, {310, 90, 40, 30}, "Help", "Show some usefull information"),
 };
 
-constexpr FieldText<CircleInput> kCircleReads[] = {
-    {62, &CircleInput::weightEach}, {54, &CircleInput::diameter}, {51, &CircleInput::radius},
-    {56, &CircleInput::holes},      {57, &CircleInput::angle},
-};
+// Circle and bolt circle: the plain circle from radius or diameter, then the
+// ring of equally spaced holes and the total weight.
+constexpr std::string_view kBoltCircleHelp =
+    "Circle Calculator\r\n"
+    "\r\n"
+    "Use this to perform routine calculations on circles.\r\n"
+    "\r\n"
+    "Required Information : Radius or Diameter.\r\n"
+    "Diameter = Radius * 2\r\n"
+    "\r\n"
+    "From this, I will calculate \r\n"
+    "Area = PI * R * R\r\n"
+    "Perimeter ( Circumfrence ) = PI * D\r\n"
+    "\r\n"
+    "Add the Holes (sides) or an Angle and\r\n"
+    "I will calculate the bolt locations:\r\n"
+    "\r\n"
+    "Angle = 360 / Holes or sides\r\n"
+    "Cord = Distance between bolts of length of a side\r\n"
+    "Perimeter = Holes * Cord\r\n"
+    "Area = The area bounded by the sides. Not the same as a circle area\r\n"
+    "\r\n"
+    "Weight Ea is weight per area.\r\n"
+    "Weight Total = Area * Weight Each ";
 
-// In the order they are written.
-constexpr FieldText<CircleOutput> kCircleWrites[] = {
-    {56, &CircleOutput::holes},       {57, &CircleOutput::angle},     {58, &CircleOutput::cord},
-    {28, &CircleOutput::weightTotal}, {54, &CircleOutput::diameter},  {51, &CircleOutput::radius},
-    {24, &CircleOutput::area},        {67, &CircleOutput::perimeter},
-};
+
+constexpr std::string_view kBoltCircleInputs[] = {"Radius", "Units", "Diameter", "Holes", "Angle", "Weight Ea"};
+constexpr std::string_view kBoltCircleOutputs[] = {"Radius", "Diameter", "Holes", "Angle", "Cord", "Area", "Weight T", "Perimiter"};
 
 }  // namespace
 
-void CirclePage(const PagePlacement& at) {
-  LayOutPage(kCircleFrame, kCircleRows, at);
-}
-
-void CircleCalculator() {
-  CircleInput input;
-  ReadFields<CircleInput>(kCircleReads, input);
-  input.unitsMode = UnitsModeOf(SelectedItem(kCircleUnitsChoice));
-
-  const auto result = CalculateCircle(input);
-  if (const auto* message = std::get_if<CalcMessage>(&result)) {
-    ShowMessage(message->title, message->text);
-    return;
-  }
-  const auto& output = std::get<CircleOutput>(result);
-  WriteFields<CircleOutput>(kCircleWrites, output);
-}
+extern const Calculator kBoltCircleCalculator{
+    .id = 1,
+    .menuText = "Bolt Circle",
+    .group = MenuGroup::kTop,
+    .helpTitle = "Circles",
+    .helpText = kBoltCircleHelp,
+    .frame = kBoltCircleFrame,
+    .rows = kBoltCircleRows,
+    .inputs = kBoltCircleInputs,
+    .outputs = kBoltCircleOutputs,
+    .calculate = CalculateBoltCircle,
+};

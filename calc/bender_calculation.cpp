@@ -1,4 +1,7 @@
-#include "calc/bend_calculation.h"
+#include "calc/bender_calculation.h"
+
+#include <array>
+#include <string>
 
 #include "numtext/fraction_text.h"
 #include "numtext/number_model.h"
@@ -13,25 +16,30 @@ constexpr double kFullTurn = 360.0;
 // Shorter arcs are hardly a bend and get no allowance.
 constexpr float kArcThreshold = 0.1f;
 
+// "Distance1" for the first of the distances, and so on.
+std::string Numbered(const char* caption, size_t i) {
+  return caption + std::to_string(i + 1);
+}
+
 }  // namespace
 
-std::string CalculateBend(const BendInput& input) {
-  const UnitsMode mode = input.unitsMode;
+CalcResult CalculateBender(const FieldTexts& fields) {
+  const UnitsMode mode = UnitsModeNamed(TextOf(fields, "Units"));
   // Read in the page's field order: distances, radii, thickness, angles.
   std::array<float, 5> distances{};
-  for (size_t i = 0; i < distances.size(); ++i) {
-    distances[i] = ParseLength(input.distances[i], mode);
-  }
+  for (size_t i = 0; i < distances.size(); ++i)
+    distances[i] = ParseLength(TextOf(fields, Numbered("Distance", i)), mode);
   std::array<float, 4> radii{};
-  for (size_t i = 0; i < radii.size(); ++i) {
-    radii[i] = ParseLength(input.radii[i], mode);
-  }
-  const float thickness = ParseLength(input.thickness, mode);
-  const float allowance = Single(thickness / (input.hard ? kHardDivisor : kSoftDivisor));
+  for (size_t i = 0; i < radii.size(); ++i)
+    radii[i] = ParseLength(TextOf(fields, Numbered("Radius", i)), mode);
+  const float thickness = ParseLength(TextOf(fields, "Thick"), mode);
+  // Soft material is simply Hard not checked.
+  const bool hard = IsChecked(fields, "Hard");
+  const float allowance = Single(thickness / (hard ? kHardDivisor : kSoftDivisor));
 
   std::array<float, 4> arcs{};
   for (size_t i = 0; i < arcs.size(); ++i) {
-    const float angle = ParseDecimalField(input.angles[i]);
+    const float angle = ParseDecimalField(TextOf(fields, Numbered("Angle", i)));
     // A bend without a radius or without an angle adds nothing, even when the
     // other field holds a value too large for single precision (0 x infinity).
     if (radii[i] == 0.0f || angle == 0.0f) continue;
@@ -44,5 +52,5 @@ std::string CalculateBend(const BendInput& input) {
     total += d;
   for (const float a : arcs)
     total += a;
-  return FormatLength(Single(total), mode);
+  return CalcResult::Written({{"Total", FormatLength(Single(total), mode)}});
 }

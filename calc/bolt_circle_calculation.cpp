@@ -1,4 +1,4 @@
-#include "calc/circle_calculation.h"
+#include "calc/bolt_circle_calculation.h"
 
 #include <cmath>
 #include <cstdint>
@@ -40,23 +40,23 @@ Ring BoltCircle(float radius, float angle, int32_t holes) {
 
 }  // namespace
 
-std::variant<CircleOutput, CalcMessage> CalculateCircle(const CircleInput& input) {
-  const float weightEach = ParseDecimalField(input.weightEach);
-  const UnitsMode mode = input.unitsMode;
-  float diameter = ParseLength(input.diameter, mode);
-  float radius = ParseLength(input.radius, mode);
+CalcResult CalculateBoltCircle(const FieldTexts& fields) {
+  const float weightEach = ParseDecimalField(TextOf(fields, "Weight Ea"));
+  const UnitsMode mode = UnitsModeNamed(TextOf(fields, "Units"));
+  float diameter = ParseLength(TextOf(fields, "Diameter"), mode);
+  float radius = ParseLength(TextOf(fields, "Radius"), mode);
   // The diameter wins when both are typed.
   if (IsGiven(diameter)) {
     radius = Single(diameter / 2.0);
   } else if (IsGiven(radius)) {
     diameter = Single(radius * 2.0);
   } else {
-    return CalcMessage{"Circle Error", "Radius or Diameter required"};
+    return CalcResult::Message({"Circle Error", "Radius or Diameter required"});
   }
 
   // Only the low 32 bits of the typed count matter.
-  auto holes = static_cast<int32_t>(static_cast<uint32_t>(ParseInteger(input.holes)));
-  float angle = ParseDecimalField(input.angle);
+  auto holes = static_cast<int32_t>(static_cast<uint32_t>(ParseInteger(TextOf(fields, "Holes"))));
+  float angle = ParseDecimalField(TextOf(fields, "Angle"));
   // The hole count wins when both are typed.
   if (holes > 0) {
     angle = Single(kFullTurn / holes);
@@ -67,24 +67,28 @@ std::variant<CircleOutput, CalcMessage> CalculateCircle(const CircleInput& input
     if (holes >= 1) angle = Single(kFullTurn / holes);
   }
 
-  CircleOutput out;
+  std::string holesText, angleText, cordText;  // empty for a plain circle
   float area;
   float perimeter;
   if (holes >= 1) {
     const Ring ring = BoltCircle(radius, angle, holes);
     area = ring.area;
     perimeter = ring.perimeter;
-    out.holes = FormatInteger(holes);
-    out.angle = FormatNumber(angle, 4);
-    out.cord = FormatLength(ring.chord, mode);
+    holesText = FormatInteger(holes);
+    angleText = FormatNumber(angle, 4);
+    cordText = FormatLength(ring.chord, mode);
   } else {
     area = Single(static_cast<double>(radius) * kPi * radius);
     perimeter = Single(static_cast<double>(diameter) * kPi);
   }
-  out.weightTotal = FormatNumber(Single(static_cast<double>(area) * weightEach), 4);
-  out.diameter = FormatLength(diameter, mode);
-  out.radius = FormatLength(radius, mode);
-  out.area = FormatLength(area, mode);
-  out.perimeter = FormatLength(perimeter, mode);
-  return out;
+  return CalcResult::Written({
+      {"Holes", holesText},
+      {"Angle", angleText},
+      {"Cord", cordText},
+      {"Weight T", FormatNumber(Single(static_cast<double>(area) * weightEach), 4)},
+      {"Diameter", FormatLength(diameter, mode)},
+      {"Radius", FormatLength(radius, mode)},
+      {"Area", FormatLength(area, mode)},
+      {"Perimiter", FormatLength(perimeter, mode)},
+  });
 }

@@ -1,4 +1,4 @@
-#include "calc/square_calculation.h"
+#include "calc/box_calculation.h"
 
 #include <cmath>
 
@@ -7,14 +7,14 @@
 #include "numtext/number_model.h"
 #include "numtext/number_text.h"
 
-std::optional<SquareOutput> CalculateSquare(const SquareInput& input) {
-  const float weightEach = ParseDecimalField(input.weightEach);
-  const UnitsMode mode = input.unitsMode;
-  const double w = ParseLength(input.width, mode);
-  const double h = ParseLength(input.height, mode);
+CalcResult CalculateBox(const FieldTexts& fields) {
+  const float weightEach = ParseDecimalField(TextOf(fields, "Weight Each"));
+  const UnitsMode mode = UnitsModeNamed(TextOf(fields, "Format"));
+  const double w = ParseLength(TextOf(fields, "Width"), mode);
+  const double h = ParseLength(TextOf(fields, "Height"), mode);
   const float diagonal = Single(std::sqrt(w * w + h * h));
   // Nothing to show for a rectangle without sides (or with unreadable ones).
-  if (!(diagonal > 0.0f)) return std::nullopt;
+  if (!(diagonal > 0.0f)) return {};
 
   // The diagonal's angle to the width side.
   const float angle = Degrees(ArcSine(h / diagonal));
@@ -23,7 +23,11 @@ std::optional<SquareOutput> CalculateSquare(const SquareInput& input) {
   const float perimeter = Single(w * 2.0 + h * 2.0);
   // In Fractions mode the angle too is shown as degrees and sixty-fourths; the
   // total weight is always a plain decimal.
-  return SquareOutput{FormatLength(diagonal, mode), FormatLength(angle, mode),
-                      FormatLength(area, mode), FormatNumber(total, 4),
-                      FormatLength(perimeter, mode)};
+  return CalcResult::Written({
+      {"Diagonal", FormatLength(diagonal, mode)},
+      {"Angle", FormatLength(angle, mode)},
+      {"Area", FormatLength(area, mode)},
+      {"Total", FormatNumber(total, 4)},
+      {"Perimeter", FormatLength(perimeter, mode)},
+  });
 }

@@ -2,20 +2,16 @@
 // diagonal, its angle to the width side, the area, the perimeter and the total
 // weight. The width and height fields are never rewritten.
 
-#include <optional>
-#include <string>
-
-#include "calc/square_calculation.h"
-#include "pages/page_layout.h"
-#include "pages/pages.h"
+#include "calc/box_calculation.h"
+#include "pages/calculator_registry.h"
 
 namespace {
 
-constexpr PageFrame kSquareFrame{
+constexpr PageFrame kBoxFrame{
     .title = "Rectangle and Squares", .width = 369, .height = 158, .enterGadget = kCalcButton};
 
 // Ids 18 and 21 are free here, and the page has no Clear button.
-constexpr ControlRow kSquareRows[] = {
+constexpr ControlRow kBoxRows[] = {
     Label(10, {10, 10, 30, 20}, "Width"),
     Label(11, {160, 10, 40, 20}, "Height"),
     Field(12, {60, 10, 90, 20}, "Width", "Width"),
@@ -39,31 +35,39 @@ constexpr ControlRow kSquareRows[] = {
     ResultField(67, {60, 100, 90, 20}, "Perimeter is the sum of all sides", "Perimeter"),
 };
 
-// In the order they are written.
-constexpr FieldText<SquareOutput> kSquareWrites[] = {
-    {17, &SquareOutput::diagonal}, {20, &SquareOutput::angle},     {24, &SquareOutput::area},
-    {28, &SquareOutput::total},    {67, &SquareOutput::perimeter},
-};
+// Rectangle and square: the sums behind each result.
+constexpr std::string_view kBoxHelp =
+    "Square Calculator\r\n"
+    "\r\n"
+    "Use this for calculating all information needed for a square.\r\n"
+    "\r\n"
+    "REQUIRED: Width and Height\r\n"
+    "If the Width and Height are not equal it is a rectangle, which\r\n"
+    "is treated here like a square; all the same sums apply.\r\n"
+    "\r\n"
+    "Area = Width * Height\r\n"
+    "Diagonal = square root of (width*width + height*height)\r\n"
+    "SIN(angle) = Height / Diagonal\r\n"
+    "Perimeter = Width*2 + Height*2\r\n"
+    "Total Weight = Weight Each * Area\r\n"
+    "\r\n"
+    "The \"Weight Each\" value is assumed to be a decimal value.";
 
-constexpr GadgetId kWeightEach = 26;
-constexpr GadgetId kWidth = 12;
-constexpr GadgetId kHeight = 13;
+
+constexpr std::string_view kBoxInputs[] = {"Width", "Height", "Format", "Weight Each"};
+constexpr std::string_view kBoxOutputs[] = {"Diagonal", "Angle", "Area", "Total", "Perimeter"};
 
 }  // namespace
 
-void SquarePage(const PagePlacement& at) {
-  LayOutPage(kSquareFrame, kSquareRows, at);
-}
-
-void SquareCalculator() {
-  SquareInput input;
-  input.weightEach = GetText(kWeightEach);
-  input.unitsMode = UnitsModeOf(SelectedItem(kUnitsChoice));
-  input.width = GetText(kWidth);
-  input.height = GetText(kHeight);
-
-  // Nothing to show for a rectangle without sides, and no message either.
-  const std::optional<SquareOutput> output = CalculateSquare(input);
-  if (!output) return;
-  WriteFields<SquareOutput>(kSquareWrites, *output);
-}
+extern const Calculator kBoxCalculator{
+    .id = 3,
+    .menuText = "Box",
+    .group = MenuGroup::kTop,
+    .helpTitle = "Squares",
+    .helpText = kBoxHelp,
+    .frame = kBoxFrame,
+    .rows = kBoxRows,
+    .inputs = kBoxInputs,
+    .outputs = kBoxOutputs,
+    .calculate = CalculateBox,
+};

@@ -1,0 +1,8 @@
+#include "calc/calc_result.h"
+
+#include <algorithm>
+
+std::string_view TextOf(const FieldTexts& fields, std::string_view caption) {
+  const auto field = std::ranges::find(fields, caption, &FieldText::caption);
+  return field == fields.end() ? std::string_view() : std::string_view(field->text);
+}

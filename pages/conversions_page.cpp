@@ -1,0 +1,80 @@
+// The unit converter: a value in one of 23 units of length, weight,
+// temperature, angle or force, shown in another unit of the same family.
+
+#include "calc/conversions_calculation.h"
+#include "pages/calculator_registry.h"
+
+namespace {
+
+constexpr GadgetId kValue = 1;
+constexpr GadgetId kFromUnit = 2;
+constexpr GadgetId kToUnit = 5;
+constexpr GadgetId kAnswer = 7;
+
+constexpr int kFractionInch = 0;
+constexpr int kFootPounds = 15;
+
+constexpr PageFrame kConversionsFrame{
+    .title = "Unit Converter", .width = 317, .height = 129, .enterGadget = kConvertButton};
+
+// The labels head the column below them, each in a sunken box. The value's
+// label says "Convert" like the button beside it, so a screen reader calls the
+// field by its tool tip; its calculation still knows it as "Convert".
+constexpr ControlRow kConversionsRows[] = {
+    SunkenLabel(0, {10, 10, 50, 20}, "Convert"),
+    CaptionedAs(Field(kValue, {10, 40, 110, 20}, "Number to convert", "Number to convert"),
+                "Convert"),
+    DropDown(kFromUnit, {130, 40, 120, 20}, "Format to convert from", "From Format",
+             Entries::kConverter, kFractionInch),
+    // A second tip replaces the first: the user sees this one.
+    NewToolTip(kFromUnit, "Current format"),
+    SunkenLabel(3, {130, 10, 120, 20}, "From Format"),
+    Button(kConvertButton, {260, 10, 50, 30}, "Convert", "Perform conversion"),
+    DropDown(kToUnit, {130, 100, 120, 20}, "Convert format to", "Target Format",
+             Entries::kConverter, kFootPounds),
+    SunkenLabel(6, {130, 70, 120, 20}, "Target Format"),
+    ResultField(kAnswer, {10, 100, 110, 20}, "Answer", "Answer"),
+    SunkenLabel(8, {10, 70, 110, 20}, "Answer"),
+    Button(kCloseButton, {260, 90, 50, 30}, "Close", "Exit Program"),
+    Button(kHelpButton, {260, 50, 50, 30}, "Help", "Show some usefull information"),
+};
+
+// Unit converter: the three steps and the text forms of fractions and
+// angles. This one alone ends with a line break.
+constexpr std::string_view kConversionsHelp =
+    "Unit Convertion Tool:\r\n"
+    "\r\n"
+    "Use this to convert between different unit types.\r\n"
+    "\r\n"
+    "1. Enter a value under the \"Convert\" label.\r\n"
+    "2. Select the \"From Format\" and the \"Target Format\".\r\n"
+    "3. Click the \"Convert\" button.\r\n"
+    "\r\n"
+    "NOTE:\r\n"
+    "Decimal values are typed as usual, for example 12.375 or 0.5\r\n"
+    "\r\n"
+    "Complex fractions (Fraction Inch) are expected in the format\r\n"
+    "WsN/D meaning that the whole number is first, followed be a space,\r\n"
+    "followed by the Numerator(N) , divided by sign (/) and the Denominator (D).\r\n"
+    "For example 3 1/2 is three and one half inches.\r\n"
+    "\r\n"
+    "Fractional Angles are expected as\r\n"
+    "DsMsS meaning Whole Degree, \"Space\", Minutes, \"Space\", Seconds\r\n";
+
+constexpr std::string_view kConversionsInputs[] = {"Convert", "From Format", "Target Format"};
+constexpr std::string_view kConversionsOutputs[] = {"Answer"};
+
+}  // namespace
+
+extern const Calculator kConversionsCalculator{
+    .id = 4,
+    .menuText = "Conversions",
+    .group = MenuGroup::kTop,
+    .helpTitle = "Conversions",
+    .helpText = kConversionsHelp,
+    .frame = kConversionsFrame,
+    .rows = kConversionsRows,
+    .inputs = kConversionsInputs,
+    .outputs = kConversionsOutputs,
+    .calculate = CalculateConversions,
+};

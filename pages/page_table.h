@@ -1,0 +1,165 @@
+#pragma once
+// A calculator's page as plain data: a frame (the main window's title and size
+// below the menu bar) and a table of steps, one row per control in creation
+// order, which is also the Tab order. Reading a page's table should be like
+// reading the page on the screen. Nothing here calls the gadget layer; the
+// layout routine (page_layout.h) walks the table.
+
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "gadgets/gadgets.h"
+#include "pages/gadget_ids.h"
+
+// What a row does. Most rows create a control; two small rows repeat an action
+// on a control made earlier, where a page does things in that order.
+enum class Step {
+  kLabel,
+  kEditField,
+  kButton,
+  kCheckBox,
+  kComboBox,
+  kCheck,    // checks the check box `id`
+  kToolTip,  // gives control `id` a new tool tip, replacing the one it had
+};
+
+// The entries a drop-down is filled with.
+enum class Entries {
+  kNone,
+  kUnits,      // "Fractions", "Decimal"
+  kConverter,  // the converter's units
+};
+
+// The texts of a drop-down's entries, in order.
+std::vector<std::string_view> EntryTexts(Entries entries);
+
+// Drop-down selection that stands for the program's units choice.
+inline constexpr int kSelectUnitsMode = -2;
+
+struct ControlRow {
+  Step step;
+  GadgetId id;
+  int x = 0, y = 0, w = 0, h = 0;
+  std::string_view text = {};     // caption of a label, button or check box
+  std::string_view toolTip = {};  // none when empty
+  unsigned flags = 0;             // kSunken for labels, kReadOnly for edit fields
+  // What a screen reader calls the control. Empty for a label, button or check
+  // box, which go by their caption; an edit field or drop-down names the label
+  // that belongs to it.
+  std::string_view name = {};
+  Entries entries = Entries::kNone;
+  int selected = -1;  // drop-down entry selected after filling, or kSelectUnitsMode
+  // The caption shown beside an edit field or drop-down, by which its
+  // calculation and the command line know it, where it is not its `name`.
+  std::string_view caption = {};
+};
+
+// The caption by which a calculation reads or writes the control: an edit
+// field's or drop-down's label, a check box's own caption; empty for labels
+// and buttons, which hold no value.
+constexpr std::string_view CaptionOf(const ControlRow& row) {
+  switch (row.step) {
+    case Step::kEditField:
+    case Step::kComboBox:
+      return row.caption.empty() ? row.name : row.caption;
+    case Step::kCheckBox:
+      return row.text;
+    default:
+      return {};
+  }
+}
+
+// A control's place: left, top, width and height in pixels of the main
+// window's area below the menu bar.
+struct Rect {
+  int x, y, w, h;
+};
+
+// The rows of a page's table, one maker per kind of control as the page shows
+// it. `name` is what a screen reader calls a field or drop-down: the text of
+// the label beside it.
+constexpr ControlRow Placed(Step step, GadgetId id, Rect r) {
+  return {step, id, r.x, r.y, r.w, r.h};
+}
+constexpr ControlRow Label(GadgetId id, Rect r, std::string_view caption) {
+  ControlRow row = Placed(Step::kLabel, id, r);
+  row.text = caption;
+  return row;
+}
+// A label in a sunken box, heading the column below it.
+constexpr ControlRow SunkenLabel(GadgetId id, Rect r, std::string_view caption) {
+  ControlRow row = Label(id, r, caption);
+  row.flags = kSunken;
+  return row;
+}
+// An edit field the user types into.
+constexpr ControlRow Field(GadgetId id, Rect r, std::string_view toolTip, std::string_view name) {
+  ControlRow row = Placed(Step::kEditField, id, r);
+  row.toolTip = toolTip;
+  row.name = name;
+  return row;
+}
+// An edit field that only shows a result: read-only, its text can be copied.
+constexpr ControlRow ResultField(GadgetId id, Rect r, std::string_view toolTip,
+                                 std::string_view name) {
+  ControlRow row = Field(id, r, toolTip, name);
+  row.flags = kReadOnly;
+  return row;
+}
+constexpr ControlRow Button(GadgetId id, Rect r, std::string_view caption,
+                            std::string_view toolTip) {
+  ControlRow row = Placed(Step::kButton, id, r);
+  row.text = caption;
+  row.toolTip = toolTip;
+  return row;
+}
+constexpr ControlRow CheckBox(GadgetId id, Rect r, std::string_view caption,
+                              std::string_view toolTip) {
+  ControlRow row = Button(id, r, caption, toolTip);
+  row.step = Step::kCheckBox;
+  return row;
+}
+// A drop-down filled with `entries`, showing entry `selected`.
+constexpr ControlRow DropDown(GadgetId id, Rect r, std::string_view toolTip, std::string_view name,
+                              Entries entries, int selected) {
+  ControlRow row = Placed(Step::kComboBox, id, r);
+  row.toolTip = toolTip;
+  row.name = name;
+  row.entries = entries;
+  row.selected = selected;
+  return row;
+}
+// The units drop-down, "Fractions" and "Decimal", showing the program's units choice.
+constexpr ControlRow UnitsDropDown(GadgetId id, Rect r, std::string_view toolTip,
+                                   std::string_view name) {
+  return DropDown(id, r, toolTip, name, Entries::kUnits, kSelectUnitsMode);
+}
+// The same row, known to its calculation by another caption than its name.
+constexpr ControlRow CaptionedAs(ControlRow row, std::string_view caption) {
+  row.caption = caption;
+  return row;
+}
+// Checks the check box `id` made earlier.
+constexpr ControlRow Check(GadgetId id) {
+  return {Step::kCheck, id};
+}
+// Gives the control `id` made earlier a new tool tip, replacing the one it had.
+constexpr ControlRow NewToolTip(GadgetId id, std::string_view toolTip) {
+  ControlRow row{Step::kToolTip, id};
+  row.toolTip = toolTip;
+  return row;
+}
+
+struct PageFrame {
+  std::string_view title;
+  int width;             // inner area of the main window
+  int height;            // below the menu bar
+  GadgetId enterGadget;  // what Enter in any edit field presses
+};
+
+// The entry a drop-down row shows when its page opens, with the program's
+// units choice `unitsChoice` (CalcU). A units choice that names no entry, as a
+// hand-edited settings file can hold, selects none (-1), which the
+// calculations read as "Decimal".
+int FirstEntry(const ControlRow& row, int unitsChoice);
