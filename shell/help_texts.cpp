@@ -120,8 +120,9 @@ constexpr std::string_view kSquareHelp =
     "\r\n"
     "The \"Weight Each\" value is assumed to be a decimal value.";
 
-// Unit converter: the three steps and the text forms of fractions and
-// angles. This one alone ends with a line break.
+// Unit converter: the three steps, the families of units, and the text forms
+// of fractions, feet and inches, and angles. This one alone ends with a line
+// break.
 constexpr std::string_view kConverterHelp =
     "Unit Convertion Tool:\r\n"
     "\r\n"
@@ -131,6 +132,11 @@ constexpr std::string_view kConverterHelp =
     "2. Select the \"From Format\" and the \"Target Format\".\r\n"
     "3. Click the \"Convert\" button.\r\n"
     "\r\n"
+    "The lists group the units by family: Length, Area, Volume,\r\n"
+    "Weight, Force, Torque, Pressure, Gas Flow, Temperature and Angle.\r\n"
+    "Only units of one family convert; any other pair shows \"Invalid\".\r\n"
+    "Foot-Pounds and Inch-Pounds are torque, Pound-Force is a force.\r\n"
+    "\r\n"
     "NOTE:\r\n"
     "Decimal values are typed as usual, for example 12.375 or 0.5\r\n"
     "\r\n"
@@ -138,6 +144,9 @@ constexpr std::string_view kConverterHelp =
     "WsN/D meaning that the whole number is first, followed be a space,\r\n"
     "followed by the Numerator(N) , divided by sign (/) and the Denominator (D).\r\n"
     "For example 3 1/2 is three and one half inches.\r\n"
+    "\r\n"
+    "Feet-Inch is typed as a tape reads: 4' 8 3/8\" or 4'-8 3/8\"\r\n"
+    "(feet, an apostrophe, inches and a double quote).\r\n"
     "\r\n"
     "Fractional Angles are expected as\r\n"
     "DsMsS meaning Whole Degree, \"Space\", Minutes, \"Space\", Seconds\r\n";
