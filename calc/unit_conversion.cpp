@@ -60,10 +60,11 @@ struct Unit {
   std::array<Step, 2> fromBase;  // to the value shown
 };
 
-// The factors, in double precision from the definitions of the units: the
-// international inch of 25.4 mm (a foot of 0.3048 m), the pound of
-// 0.45359237 kg, the kilogram-force of 9.80665 N and the US gallon of 231
-// cubic inches. Each stored value is rounded to single precision once.
+// The factors, in double precision from the definitions of the units as NIST
+// Special Publication 811 (appendix B) gives them: the international inch of
+// 25.4 mm (a foot of 0.3048 m), the pound of 0.45359237 kg, the
+// kilogram-force of 9.80665 N and the US gallon of 231 cubic inches. Each
+// stored value is rounded to single precision once.
 constexpr double kInchesPerFoot = 12;
 constexpr double kInchesPerYard = 36;
 constexpr double kFeetPerMile = 5280;
