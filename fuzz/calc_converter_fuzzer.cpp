@@ -10,8 +10,10 @@
 
 namespace {
 
-// Length 0, weight 1, temperature 2, angle 3, force 4.
-constexpr int kFamily[] = {0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 2, 2, 3, 3, 3, 4, 0, 2, 4, 1, 1, 0, 0};
+// Length 0, weight 1, temperature 2, angle 3, force 4, torque 5, pressure 6,
+// area 7, volume 8, gas flow 9.
+constexpr int kFamily[] = {0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 2, 2, 3, 3, 3, 4, 0, 2, 4, 1, 1, 0, 0,
+                           0, 4, 5, 5, 5, 6, 6, 6, 6, 7, 7, 7, 7, 7, 8, 8, 8, 8, 8, 1, 9, 9};
 static_assert(std::size(kFamily) == kUnitCount);
 
 int Index(uint8_t byte) {

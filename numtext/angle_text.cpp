@@ -16,9 +16,16 @@ std::string FormatAngleDms(float degrees) {
   const int32_t minutes = *TruncateToInt32(minutesExact);
   const float secondsExact =
       Single(static_cast<double>(Single(static_cast<double>(minutesExact) - minutes)) * 60);
-  const auto seconds = static_cast<int64_t>(RoundHalfAway(secondsExact));
-  return FormatInteger(*whole) + " " + FormatInteger(minutes) + "' " + FormatInteger(seconds) +
-         "\"";
+  int64_t seconds = static_cast<int64_t>(RoundHalfAway(secondsExact));
+  // Seconds that round to 60 make a whole minute, and 60 minutes a degree: a
+  // protractor reads 11 0' 0", never 10 59' 60". The parts share the value's
+  // sign, so the carry keeps it.
+  int64_t minutesShown = minutes + seconds / 60;
+  seconds %= 60;
+  const int64_t degreesShown = *whole + minutesShown / 60;
+  minutesShown %= 60;
+  return FormatInteger(degreesShown) + " " + FormatInteger(minutesShown) + "' " +
+         FormatInteger(seconds) + "\"";
 }
 
 float ParseAngleDms(std::string_view text) {

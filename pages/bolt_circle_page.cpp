@@ -8,9 +8,9 @@
 namespace {
 
 constexpr PageFrame kBoltCircleFrame{.title = "Circle, Shapes and Bolt Circle",
-                                 .width = 361,
-                                 .height = 162,
-                                 .enterGadget = kCalcButton};
+                                     .width = 361,
+                                     .height = 162,
+                                     .enterGadget = kCalcButton};
 
 constexpr ControlRow kBoltCircleRows[] = {
     Label(50, {10, 10, 50, 20}, "Units"),
@@ -65,9 +65,10 @@ constexpr std::string_view kBoltCircleHelp =
     "Weight Ea is weight per area.\r\n"
     "Weight Total = Area * Weight Each ";
 
-
-constexpr std::string_view kBoltCircleInputs[] = {"Radius", "Units", "Diameter", "Holes", "Angle", "Weight Ea"};
-constexpr std::string_view kBoltCircleOutputs[] = {"Radius", "Diameter", "Holes", "Angle", "Cord", "Area", "Weight T", "Perimiter"};
+constexpr std::string_view kBoltCircleInputs[] = {"Radius", "Units", "Diameter",
+                                                  "Holes",  "Angle", "Weight Ea"};
+constexpr std::string_view kBoltCircleOutputs[] = {"Radius", "Diameter", "Holes",    "Angle",
+                                                   "Cord",   "Area",     "Weight T", "Perimiter"};
 
 }  // namespace
 

@@ -53,7 +53,6 @@ constexpr std::string_view kBoxHelp =
     "\r\n"
     "The \"Weight Each\" value is assumed to be a decimal value.";
 
-
 constexpr std::string_view kBoxInputs[] = {"Width", "Height", "Format", "Weight Each"};
 constexpr std::string_view kBoxOutputs[] = {"Diagonal", "Angle", "Area", "Total", "Perimeter"};
 

@@ -1,5 +1,7 @@
 #include "pages/page_table.h"
 
+#include <algorithm>
+
 #include "calc/unit_conversion.h"
 #include "numtext/length_text.h"
 
@@ -7,8 +9,14 @@ std::vector<std::string_view> EntryTexts(Entries entries) {
   switch (entries) {
     case Entries::kUnits:
       return {std::begin(kUnitsModeNames), std::end(kUnitsModeNames)};
-    case Entries::kConverter:
-      return {kUnitNames.begin(), kUnitNames.end()};
+    case Entries::kConverter: {
+      // Family by family, as the unit groups list them.
+      std::vector<std::string_view> names;
+      for (const UnitGroup& group : kUnitGroups)
+        for (const int unit : group.units)
+          names.push_back(kUnitNames[static_cast<size_t>(unit)]);
+      return names;
+    }
     case Entries::kNone:
       break;
   }
@@ -16,6 +24,11 @@ std::vector<std::string_view> EntryTexts(Entries entries) {
 }
 
 int FirstEntry(const ControlRow& row, int unitsChoice) {
+  if (!row.selectedEntry.empty()) {
+    const std::vector<std::string_view> entries = EntryTexts(row.entries);
+    const auto shown = std::find(entries.begin(), entries.end(), row.selectedEntry);
+    return shown == entries.end() ? -1 : static_cast<int>(shown - entries.begin());
+  }
   if (row.selected != kSelectUnitsMode) return row.selected;
   return unitsChoice == kFractions || unitsChoice == kDecimal ? unitsChoice : -1;
 }

@@ -50,6 +50,7 @@ struct ControlRow {
   std::string_view name = {};
   Entries entries = Entries::kNone;
   int selected = -1;  // drop-down entry selected after filling, or kSelectUnitsMode
+  std::string_view selectedEntry = {};  // or the entry with this text
   // The caption shown beside an edit field or drop-down, by which its
   // calculation and the command line know it, where it is not its `name`.
   std::string_view caption = {};
@@ -128,6 +129,14 @@ constexpr ControlRow DropDown(GadgetId id, Rect r, std::string_view toolTip, std
   row.name = name;
   row.entries = entries;
   row.selected = selected;
+  return row;
+}
+// A drop-down filled with `entries`, showing the entry `shown`.
+constexpr ControlRow DropDownShowing(GadgetId id, Rect r, std::string_view toolTip,
+                                     std::string_view name, Entries entries,
+                                     std::string_view shown) {
+  ControlRow row = DropDown(id, r, toolTip, name, entries, -1);
+  row.selectedEntry = shown;
   return row;
 }
 // The units drop-down, "Fractions" and "Decimal", showing the program's units choice.

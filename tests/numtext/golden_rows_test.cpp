@@ -16,6 +16,7 @@
 #include <tuple>
 
 #include "numtext/angle_text.h"
+#include "numtext/feet_inch_text.h"
 #include "numtext/fraction_text.h"
 #include "numtext/length_text.h"
 #include "numtext/number_model.h"
@@ -64,6 +65,8 @@ const std::tuple<const char*, size_t, std::string (*)(const Row&)> kGoldenFiles[
     {"parse_fraction.txt", 2, [](const Row& r) { return Shortest(ParseFraction(r[0])); }},
     {"format_angle_dms.txt", 2, [](const Row& r) { return FormatAngleDms(Float(r[0])); }},
     {"parse_angle_dms.txt", 2, [](const Row& r) { return Shortest(ParseAngleDms(r[0])); }},
+    {"format_feet_inch.txt", 2, [](const Row& r) { return FormatFeetInch(Float(r[0])); }},
+    {"parse_feet_inch.txt", 2, [](const Row& r) { return Shortest(ParseFeetInch(r[0])); }},
     {"operations.txt", 3, [](const Row& r) { return kOperations.at(r[0])(r[1]); }},
 };
 
@@ -79,11 +82,14 @@ TEST(NumberText, GoldenRows) {
 }
 
 // Every multiple of 1/64 between -1000 and 1000 survives the trip to text and
-// back; written angles read back to within half a second, plus the few
-// single-precision steps of the reading (near 360 degrees about 0.1 second).
+// back, as a fraction and as feet and inches; written angles read back to
+// within half a second, plus the few single-precision steps of the reading
+// (near 360 degrees about 0.1 second).
 TEST(RoundTrip, SixtyFourthsExactlyAndAnglesWithinHalfASecond) {
-  for (float k = -64000; k <= 64000; ++k)  // whole numbers, exact in a float
+  for (float k = -64000; k <= 64000; ++k) {  // whole numbers, exact in a float
     if (ParseFraction(FormatFraction(k / 64)) != k / 64) FAIL() << k << "/64 changed";
+    if (ParseFeetInch(FormatFeetInch(k / 64)) != k / 64) FAIL() << k << "/64 in feet changed";
+  }
   std::mt19937 random(20111);
   std::uniform_real_distribution<float> angle(-360.0f, 360.0f);
   for (int i = 0; i < 20000; ++i) {
