@@ -1,8 +1,16 @@
 #include "pages/page_layout.h"
 
+#include <map>
 #include <string>
+#include <utility>
 
 namespace {
+
+// The texts of the kept fields of pages not shown, by calculator and gadget.
+std::map<std::pair<int, GadgetId>, std::string>& KeptTexts() {
+  static std::map<std::pair<int, GadgetId>, std::string> texts;
+  return texts;
+}
 
 void CreateControl(const ControlRow& row, const PagePlacement& at) {
   const std::string text(row.text);
@@ -22,6 +30,9 @@ void CreateControl(const ControlRow& row, const PagePlacement& at) {
     case Step::kComboBox:
       CreateComboBox(row.id, row.x, row.y, row.w, row.h);
       break;
+    case Step::kTextArea:
+      CreateTextArea(row.id, row.x, row.y, row.w, row.h, row.flags);
+      break;
     case Step::kCheck:
       SelectItem(row.id, 1);
       return;
@@ -36,7 +47,7 @@ void CreateControl(const ControlRow& row, const PagePlacement& at) {
   SetAccessibleName(row.id, std::string(name));
   if (!row.toolTip.empty()) SetToolTip(row.id, std::string(row.toolTip));
   if (row.step == Step::kComboBox) {
-    for (std::string_view entry : EntryTexts(row.entries))
+    for (std::string_view entry : EntryTexts(row))
       AddItem(row.id, -1, std::string(entry));
     SelectItem(row.id, FirstEntry(row, at.unitsChoice));
   }
@@ -48,7 +59,7 @@ std::string ReadControl(const ControlRow& row) {
     case Step::kCheckBox:
       return CheckText(SelectedItem(row.id) == 1);
     case Step::kComboBox: {
-      const std::vector<std::string_view> entries = EntryTexts(row.entries);
+      const std::vector<std::string_view> entries = EntryTexts(row);
       const int entry = SelectedItem(row.id);
       return entry >= 0 && entry < static_cast<int>(entries.size()) ? std::string(entries[entry])
                                                                     : std::string();
@@ -74,15 +85,24 @@ void LayOutPage(const Calculator& calculator, const PagePlacement& at) {
   PlaceWindow(kMainWindowId, at.winX, at.winY, frame.width, frame.height + MenuBarHeight());
   SetWindowTitle(kMainWindowId, std::string(frame.title));
   UseWindowForControls(kMainWindowId);
-  for (const ControlRow& row : calculator.rows)
+  for (const ControlRow& row : calculator.rows) {
     CreateControl(row, at);
+    const auto kept = KeptTexts().find({calculator.id, row.id});
+    if (row.kept && kept != KeptTexts().end()) SetText(row.id, kept->second);
+  }
   SetEnterGadget(kMainWindowId, frame.enterGadget);
 }
 
 void RemovePage(const Calculator& calculator) {
   for (const ControlRow& row : calculator.rows) {
-    if (GadgetExists(row.id)) DestroyGadget(row.id);
+    if (!GadgetExists(row.id)) continue;
+    if (row.kept) KeptTexts()[{calculator.id, row.id}] = GetText(row.id);
+    DestroyGadget(row.id);
   }
+}
+
+void ForgetKeptTexts() {
+  KeptTexts().clear();
 }
 
 void ClearPage(const Calculator& calculator) {

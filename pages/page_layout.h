@@ -16,8 +16,11 @@ struct PagePlacement {
 // Places and titles the main window (window 0), then creates the page's
 // controls in it, row by row.
 void LayOutPage(const Calculator& calculator, const PagePlacement& at);
-// Destroys the page's controls.
+// Destroys the page's controls, keeping the texts of its kept fields for the
+// next time it is laid out.
 void RemovePage(const Calculator& calculator);
+// Forgets every kept text (the end of the program).
+void ForgetKeptTexts();
 // Empties every edit field of the page, result fields included.
 void ClearPage(const Calculator& calculator);
 

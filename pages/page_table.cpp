@@ -5,8 +5,10 @@
 #include "calc/unit_conversion.h"
 #include "numtext/length_text.h"
 
-std::vector<std::string_view> EntryTexts(Entries entries) {
-  switch (entries) {
+std::vector<std::string_view> EntryTexts(const ControlRow& row) {
+  switch (row.entries) {
+    case Entries::kListed:
+      return {row.listed.begin(), row.listed.end()};
     case Entries::kUnits:
       return {std::begin(kUnitsModeNames), std::end(kUnitsModeNames)};
     case Entries::kConverter: {
@@ -25,7 +27,7 @@ std::vector<std::string_view> EntryTexts(Entries entries) {
 
 int FirstEntry(const ControlRow& row, int unitsChoice) {
   if (!row.selectedEntry.empty()) {
-    const std::vector<std::string_view> entries = EntryTexts(row.entries);
+    const std::vector<std::string_view> entries = EntryTexts(row);
     const auto shown = std::find(entries.begin(), entries.end(), row.selectedEntry);
     return shown == entries.end() ? -1 : static_cast<int>(shown - entries.begin());
   }

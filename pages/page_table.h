@@ -20,6 +20,7 @@ enum class Step {
   kButton,
   kCheckBox,
   kComboBox,
+  kTextArea,  // a read-only text of several lines, its caption in `name`
   kCheck,    // checks the check box `id`
   kToolTip,  // gives control `id` a new tool tip, replacing the one it had
 };
@@ -27,12 +28,14 @@ enum class Step {
 // The entries a drop-down is filled with.
 enum class Entries {
   kNone,
+  kListed,     // the row's own `listed` entries
   kUnits,      // "Fractions", "Decimal"
   kConverter,  // the converter's units
 };
 
+struct ControlRow;
 // The texts of a drop-down's entries, in order.
-std::vector<std::string_view> EntryTexts(Entries entries);
+std::vector<std::string_view> EntryTexts(const ControlRow& row);
 
 // Drop-down selection that stands for the program's units choice.
 inline constexpr int kSelectUnitsMode = -2;
@@ -50,10 +53,14 @@ struct ControlRow {
   std::string_view name = {};
   Entries entries = Entries::kNone;
   int selected = -1;  // drop-down entry selected after filling, or kSelectUnitsMode
-  std::string_view selectedEntry = {};  // or the entry with this text
+  std::string_view selectedEntry = {};         // or the entry with this text
+  std::span<const std::string_view> listed = {};  // the entries of Entries::kListed
   // The caption shown beside an edit field or drop-down, by which its
   // calculation and the command line know it, where it is not its `name`.
   std::string_view caption = {};
+  // An edit field or text area whose text stays while the program runs: a
+  // page switch and back finds it as it was left.
+  bool kept = false;
 };
 
 // The caption by which a calculation reads or writes the control: an edit
@@ -63,6 +70,7 @@ constexpr std::string_view CaptionOf(const ControlRow& row) {
   switch (row.step) {
     case Step::kEditField:
     case Step::kComboBox:
+    case Step::kTextArea:
       return row.caption.empty() ? row.name : row.caption;
     case Step::kCheckBox:
       return row.text;
@@ -137,6 +145,26 @@ constexpr ControlRow DropDownShowing(GadgetId id, Rect r, std::string_view toolT
                                      std::string_view shown) {
   ControlRow row = DropDown(id, r, toolTip, name, entries, -1);
   row.selectedEntry = shown;
+  return row;
+}
+// A drop-down filled with its own `entries`, showing entry `selected`.
+constexpr ControlRow DropDownListing(GadgetId id, Rect r, std::string_view toolTip,
+                                     std::string_view name,
+                                     std::span<const std::string_view> entries, int selected) {
+  ControlRow row = DropDown(id, r, toolTip, name, Entries::kListed, selected);
+  row.listed = entries;
+  return row;
+}
+// A read-only text of several lines that a calculation writes.
+constexpr ControlRow ResultText(GadgetId id, Rect r, std::string_view name) {
+  ControlRow row = Placed(Step::kTextArea, id, r);
+  row.name = name;
+  row.flags = kReadOnly;
+  return row;
+}
+// The same row, its text kept while the program runs, across page switches.
+constexpr ControlRow Kept(ControlRow row) {
+  row.kept = true;
   return row;
 }
 // The units drop-down, "Fractions" and "Decimal", showing the program's units choice.

@@ -56,7 +56,7 @@ std::string CalculatorNames() {
 // check box's yes or no; none for a field, which takes any text.
 std::vector<std::string_view> Choices(const ControlRow& row) {
   if (row.step == Step::kCheckBox) return {kChecked, kUnchecked};
-  return EntryTexts(row.entries);
+  return EntryTexts(row);
 }
 
 // Gives the field `caption` its text; a problem when the calculator has no

@@ -1,7 +1,7 @@
 #include "shell/program.h"
 
 #include "gadgets/gadgets.h"
-#include "pages/calculator_registry.h"
+#include "pages/page_layout.h"
 #include "shell/about_window.h"
 #include "shell/help_window.h"
 #include "shell/main_window.h"
@@ -142,4 +142,5 @@ void EndProgram() {
     if (WindowExists(window)) DestroyAppWindow(window);
   }
   Shell() = ShellState{};
+  ForgetKeptTexts();
 }

@@ -66,7 +66,7 @@ inline FieldText GoldenField(const Calculator& calculator, std::string_view capt
   const ControlRow* row = ControlCaptioned(calculator, caption);
   EXPECT_NE(row, nullptr) << caption;
   const std::vector<std::string_view> entries =
-      row ? EntryTexts(row->entries) : std::vector<std::string_view>{};
+      row ? EntryTexts(*row) : std::vector<std::string_view>{};
   int index = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), index);
   if (entries.empty() || std::ranges::find(entries, text) != entries.end() ||
