@@ -119,17 +119,19 @@ def seeds_by_kind(source):
         return [row] if b"(zero)" not in row else [
             [zero if cell == b"(zero)" else cell for cell in row] for zero in zeros]
 
-    for kind, (file, units, fields) in CALCULATIONS.items():
+    for calculation, (file, units, fields) in CALCULATIONS.items():
         for row in golden_rows(calc / file):
-            hard = kind == "bend" and row[1] == b"Hard"
+            hard = calculation == "bend" and row[1] == b"Hard"
             for cells in typed(row):
                 texts = b"|".join(cells[i] for i in fields)
-                seeds[kind].update(control + texts for control in control_bytes(cells[units], hard))
+                controls = control_bytes(cells[units], hard)
+                seeds[calculation].update(control + texts for control in controls)
                 shop.update(cells[i] for i in fields)
     names = unit_names(source)
     for row in golden_rows(calc / "convert.txt"):
         for text, source_unit, target_unit, _ in typed(row):
-            seeds["converter"].add(unit_byte(source_unit, names) + unit_byte(target_unit, names) + text)
+            units = unit_byte(source_unit, names) + unit_byte(target_unit, names)
+            seeds["converter"].add(units + text)
             shop.add(text)
 
     # The texts typed on the pages: "Name=text" steps.
@@ -144,8 +146,8 @@ def seeds_by_kind(source):
         seeds["settings"].update(text for text in (before, after) if text != b"(none)")
     for text, number in golden_rows(shell / "settings_values.txt"):
         seeds["settings"].add(b"CalcW = " + text + b"\r\n")
-    for kind in seeds.values():
-        kind.discard(b"")
+    for texts in seeds.values():
+        texts.discard(b"")
     return seeds
 
 
