@@ -14,11 +14,11 @@ void AddEntries(GadgetId id, Entries entries) {
       break;
     case Entries::kUnits:
       for (const char* entry : kUnitsEntries)
-        AddItem(id, -1, entry);
+        AddItem(id, entry);
       break;
     case Entries::kConverter:
       for (const char* unit : kUnitNames)
-        AddItem(id, -1, unit);
+        AddItem(id, unit);
       break;
   }
 }

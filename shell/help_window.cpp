@@ -22,7 +22,7 @@ void OpenHelpWindow() {
                        kTitleBar | kCloseBox | kSizingBorder | kMinimizeBox | kMaximizeBox)) {
     return;
   }
-  CreateMenuBar(1, kHelpWindowId);
+  CreateMenuBar(kHelpWindowId);
   AddMenuTitle("Help");
   for (const HelpMenuRow& row : kHelpMenu) {
     if (row.item < 0) {
@@ -34,7 +34,6 @@ void OpenHelpWindow() {
   UseWindowForControls(kHelpWindowId);
   CreateTextArea(kHelpTextArea, 0, 0, s.helpW, s.helpH - MenuBarHeight(), kReadOnly);
   SetAccessibleName(kHelpTextArea, "Help text");
-  SetSmartRefresh(kHelpWindowId, true);
   SetEscapeCloses(kHelpWindowId);
   UseWindowForControls(kMainWindowId);
 }

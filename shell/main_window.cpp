@@ -50,7 +50,7 @@ void OpenMainWindow() {
                        kTitleBar | kCloseBox)) {
     return;
   }
-  CreateMenuBar(0, kMainWindowId);
+  CreateMenuBar(kMainWindowId);
   for (const MenuRow& row : kMainMenu) {
     if (row.title) AddMenuTitle(row.title);
     if (row.item < 0) {

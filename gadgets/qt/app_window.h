@@ -30,7 +30,6 @@ class AppWindow : public QWidget {
   std::map<MenuItemId, QPointer<QAction>>& MenuItems() { return menuItems_; }
 
   GadgetId enterGadget = -1;
-  bool smartRefresh = false;
 
   // The outer corner and inner size the program knows: asked for, or last
   // reported.
@@ -82,3 +81,11 @@ class AppWindow : public QWidget {
   gadget_layer::GeometryTracker tracker_;
   QPointer<QWindow> watchedNative_;
 };
+
+namespace gadget_layer {
+
+// Before a click or key joins the event queue, the windows the user let go of
+// report their moves (installed by InitGadgets).
+void ReportUserChangesFirst(const Event& event);
+
+}  // namespace gadget_layer

@@ -8,7 +8,9 @@
 #include <system_error>
 #include <vector>
 
+#include "gadgets/event_queue.h"
 #include "gadgets/gadgets.h"
+#include "gadgets/qt/app_window.h"
 #include "gadgets/qt/gadget_font.h"
 
 #ifdef BRINDLE_HAVE_XCB
@@ -67,6 +69,7 @@ bool InitGadgets(int& argc, char** argv) {
   QApplication::setFont(gadget_layer::ChooseGadgetFont());
   // The program decides when it ends; closing its last window is an event.
   QApplication::setQuitOnLastWindowClosed(false);
+  gadget_layer::SetBeforeQueue(gadget_layer::ReportUserChangesFirst);
   return true;
 }
 

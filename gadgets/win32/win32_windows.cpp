@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -105,8 +106,8 @@ void ReportUserChange(WindowId id, WindowRecord& record) {
   if (!moved && !sized) return;
   record.placed.clear();
   record.known = now;
-  if (moved) QueueEvent(Event{EventKind::MoveEvent, id, -1, {}});
-  if (sized) QueueEvent(Event{EventKind::SizeEvent, id, -1, {}});
+  if (moved) QueueEvent(Event{EventKind::MoveEvent, id, -1});
+  if (sized) QueueEvent(Event{EventKind::SizeEvent, id, -1});
 }
 
 // The program's own SetWindowPos: what the window reports meanwhile is the
@@ -128,16 +129,16 @@ void ChildCommand(WindowId windowId, HWND control, WORD code) {
   switch (record->kind) {
     case ControlKind::Button:
     case ControlKind::CheckBox:
-      if (code == BN_CLICKED) QueueGadgetEvent(windowId, id, GadgetAction::Click);
+      if (code == BN_CLICKED) QueueGadgetEvent(windowId, id);
       break;
     case ControlKind::Hyperlink:
-      if (code == STN_CLICKED) QueueGadgetEvent(windowId, id, GadgetAction::Click);
+      if (code == STN_CLICKED) QueueGadgetEvent(windowId, id);
       break;
     case ControlKind::EditField:
       // The control tells of the program's own SetText too; only the user's
       // typing counts.
       if (code == EN_CHANGE && !ProgramSetsText()) {
-        QueueGadgetEvent(windowId, id, GadgetAction::Change);
+        QueueGadgetEvent(windowId, id);
       }
       break;
     case ControlKind::ComboBox:
@@ -145,7 +146,7 @@ void ChildCommand(WindowId windowId, HWND control, WORD code) {
       // or with the arrow keys on the closed control.
       if (code == CBN_SELENDOK ||
           (code == CBN_SELCHANGE && ::SendMessageW(control, CB_GETDROPPEDSTATE, 0, 0) == 0)) {
-        QueueGadgetEvent(windowId, id, GadgetAction::Change);
+        QueueGadgetEvent(windowId, id);
       }
       break;
     default:
@@ -195,14 +196,14 @@ LRESULT CALLBACK AppWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     case WM_CLOSE:
       // The program decides whether the window closes. A disabled window
       // takes no input, its close box included.
-      if (::IsWindowEnabled(hwnd)) QueueEvent(Event{EventKind::CloseEvent, id, -1, {}});
+      if (::IsWindowEnabled(hwnd)) QueueEvent(Event{EventKind::CloseEvent, id, -1});
       return 0;
     case WM_COMMAND: {
       MenuItemId item = -1;
       WindowId menuWindow = -1;
       if (lParam == 0 && HIWORD(wParam) == 0 &&
           MenuItemOfCommand(LOWORD(wParam), menuWindow, item)) {
-        QueueEvent(Event{EventKind::MenuEvent, menuWindow, item, GadgetAction::None});
+        QueueEvent(Event{EventKind::MenuEvent, menuWindow, item});
       } else if (lParam != 0) {
         ChildCommand(id, reinterpret_cast<HWND>(lParam), HIWORD(wParam));
       }
@@ -278,7 +279,9 @@ LRESULT CALLBACK AppWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
 bool CreateAppWindow(WindowId id, int x, int y, int width, int height, const std::string& title,
                      unsigned flags) {
   DestroyAppWindow(id);
-  WindowRecord record;
+  auto made = std::make_unique<WindowRecord>();
+  WindowRecord& record = *made;
+  record.id = id;
   record.style = StyleFor(flags);
   record.exStyle = WS_EX_CONTROLPARENT;
   width = ToPixels(ClampSize(width), DpiOf(nullptr));
@@ -296,34 +299,11 @@ bool CreateAppWindow(WindowId id, int x, int y, int width, int height, const std
     ::SendMessageW(record.hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     ::SendMessageW(record.hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
   }
-  Windows()[id] = record;
-  WindowRecord& stored = Windows()[id];
-  Placed(stored);
-  SetControlWindow(id);
+  RememberWindow(id, std::move(made));
+  Placed(record);
   ::ShowWindow(record.hwnd, SW_SHOW);
   ::SetForegroundWindow(record.hwnd);
   return true;
-}
-
-void DestroyAppWindow(WindowId id) {
-  WindowRecord* record = FindWindowRecord(id);
-  if (record == nullptr) return;
-  std::vector<GadgetId> controls;
-  for (const auto& [gadget, control] : Gadgets()) {
-    if (control.window == id) controls.push_back(gadget);
-  }
-  for (GadgetId gadget : controls)
-    DeleteGadget(gadget);
-  HWND hwnd = record->hwnd;
-  HWND tips = record->toolTips;
-  Windows().erase(id);
-  DropWindowEvents(id);
-  if (tips != nullptr) ::DestroyWindow(tips);
-  ::DestroyWindow(hwnd);  // its menu goes with it
-}
-
-bool WindowExists(WindowId id) {
-  return FindWindowRecord(id) != nullptr;
 }
 
 void PlaceWindow(WindowId id, int x, int y, int width, int height) {
@@ -331,13 +311,12 @@ void PlaceWindow(WindowId id, int x, int y, int width, int height) {
   if (record == nullptr) return;
   const RECT known = record->known;
   const UINT dpi = DpiOf(record->hwnd);
-  const int w = width == kUnchanged ? known.right : ToPixels(ClampSize(width), dpi);
-  const int h = height == kUnchanged ? known.bottom : ToPixels(ClampSize(height), dpi);
+  const int w = ToPixels(ClampSize(width), dpi);
+  const int h = ToPixels(ClampSize(height), dpi);
   const RECT frame = FrameFor(record->style, record->exStyle, false, record->hwnd);
   const int outerWidth = w + (frame.right - frame.left);
   const int outerHeight = h + (frame.bottom - frame.top);
-  POINT corner{x == kUnchanged ? known.left : ClampCoordinate(x),
-               y == kUnchanged ? known.top : ClampCoordinate(y)};
+  POINT corner{ClampCoordinate(x), ClampCoordinate(y)};
   // The corner last reported or set is where the program believes the window
   // is: it stays where it stands, as the user may have moved it since. A new
   // corner must leave the title bar in reach.
@@ -405,16 +384,6 @@ void ActivateWindow(WindowId id) {
   ::BringWindowToTop(record->hwnd);
 }
 
-void SetSmartRefresh(WindowId id, bool on) {
-  // The desktop composes every window off the screen and shows it whole, so a
-  // resize never shows a half-erased window; the setting is only kept.
-  if (WindowRecord* record = FindWindowRecord(id)) record->smartRefresh = on;
-}
-
-void UseWindowForControls(WindowId id) {
-  SetControlWindow(id);
-}
-
 int MenuBarHeight() {
   // What a menu bar adds to a window's frame, at the primary monitor's scale.
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
@@ -440,14 +409,23 @@ std::vector<std::string> MenuTexts(HMENU menu) {
   return texts;
 }
 
+// A new drop-down menu under `text` at the end of `menu` (a menu bar or a
+// menu), its access letter marked among the others there.
+HMENU AppendPopup(HMENU menu, const std::string& text) {
+  const std::wstring marked = Wide(MarkAccessLetter(text, MenuTexts(menu)));
+  HMENU popup = ::CreatePopupMenu();
+  ::AppendMenuW(menu, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(popup), marked.c_str());
+  return popup;
+}
+
 }  // namespace
 
-void CreateMenuBar(int /*menuId*/, WindowId windowId) {
+void CreateMenuBar(WindowId windowId) {
   WindowRecord* record = FindWindowRecord(windowId);
   if (record == nullptr) return;
   HMENU old = record->menuBar;
   record->menuBar = ::CreateMenu();
-  record->menuTitle = nullptr;
+  record->menuPath.Start(nullptr);
   // The window keeps its size; its client area gives the bar its height.
   const RECT outer = OuterRect(record->hwnd);
   record->programPlacing = true;  // SetMenu resizes the inner area
@@ -462,23 +440,31 @@ void CreateMenuBar(int /*menuId*/, WindowId windowId) {
 void AddMenuTitle(const std::string& text) {
   WindowRecord* record = FindWindowRecord(g_menuWindow);
   if (record == nullptr || record->menuBar == nullptr) return;
-  const std::wstring marked = Wide(MarkAccessLetter(text, MenuTexts(record->menuBar)));
-  record->menuTitle = ::CreatePopupMenu();
-  ::AppendMenuW(record->menuBar, MF_POPUP | MF_STRING,
-                reinterpret_cast<UINT_PTR>(record->menuTitle), marked.c_str());
+  record->menuPath.Start(AppendPopup(record->menuBar, text));
   ::DrawMenuBar(record->hwnd);
+}
+
+void AddSubmenu(const std::string& text) {
+  WindowRecord* record = FindWindowRecord(g_menuWindow);
+  if (record != nullptr && record->menuPath.Current() != nullptr)
+    record->menuPath.OpenSubmenu(AppendPopup(record->menuPath.Current(), text));
+}
+
+void EndSubmenu() {
+  if (WindowRecord* record = FindWindowRecord(g_menuWindow)) record->menuPath.EndSubmenu();
 }
 
 void AddMenuItem(MenuItemId item, const std::string& text) {
   WindowRecord* record = FindWindowRecord(g_menuWindow);
-  if (record == nullptr || record->menuTitle == nullptr) return;
-  const std::wstring marked = Wide(MarkAccessLetter(text, MenuTexts(record->menuTitle)));
-  ::AppendMenuW(record->menuTitle, MF_STRING, MenuCommandFor(g_menuWindow, item), marked.c_str());
+  if (record == nullptr || record->menuPath.Current() == nullptr) return;
+  HMENU menu = record->menuPath.Current();
+  const std::wstring marked = Wide(MarkAccessLetter(text, MenuTexts(menu)));
+  ::AppendMenuW(menu, MF_STRING, MenuCommandFor(g_menuWindow, item), marked.c_str());
 }
 
 void AddMenuSeparator() {
   WindowRecord* record = FindWindowRecord(g_menuWindow);
-  if (record != nullptr && record->menuTitle != nullptr) {
-    ::AppendMenuW(record->menuTitle, MF_SEPARATOR, 0, nullptr);
+  if (record != nullptr && record->menuPath.Current() != nullptr) {
+    ::AppendMenuW(record->menuPath.Current(), MF_SEPARATOR, 0, nullptr);
   }
 }

@@ -1,0 +1,53 @@
+#include "gadgets/event_queue.h"
+
+#include <deque>
+
+#include "gadgets/id_table.h"
+
+namespace gadget_layer {
+namespace {
+
+std::deque<Event>& Queue() {
+  static std::deque<Event> queue;
+  return queue;
+}
+
+void (*g_beforeQueue)(const Event&) = nullptr;
+
+}  // namespace
+
+void SetBeforeQueue(void (*beforeQueue)(const Event& event)) {
+  g_beforeQueue = beforeQueue;
+}
+
+void QueueEvent(const Event& event) {
+  if (g_beforeQueue != nullptr) g_beforeQueue(event);
+  Queue().push_back(event);
+}
+
+void QueueGadgetEvent(WindowId window, GadgetId gadget) {
+  if (FindControl(gadget) != nullptr) QueueEvent(Event{EventKind::GadgetEvent, window, gadget});
+}
+
+std::optional<Event> TakeQueuedEvent() {
+  if (Queue().empty()) return std::nullopt;
+  Event event = Queue().front();
+  Queue().pop_front();
+  return event;
+}
+
+bool EventsQueued() {
+  return !Queue().empty();
+}
+
+void DropGadgetEvents(GadgetId gadget) {
+  std::erase_if(Queue(), [gadget](const Event& e) {
+    return e.kind == EventKind::GadgetEvent && e.item == gadget;
+  });
+}
+
+void DropWindowEvents(WindowId window) {
+  std::erase_if(Queue(), [window](const Event& e) { return e.window == window; });
+}
+
+}  // namespace gadget_layer
