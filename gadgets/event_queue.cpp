@@ -21,6 +21,14 @@ void SetBeforeQueue(void (*beforeQueue)(const Event& event)) {
 }
 
 void QueueEvent(const Event& event) {
+  if (event.kind != EventKind::MoveEvent && event.kind != EventKind::SizeEvent) {
+    // A window the user let go of just before this click or key has not come
+    // to rest yet: report its move first, in the order the user acted (the
+    // program would otherwise act on a stale position, a page switch putting
+    // the window back where it was).
+    for (const auto& [id, window] : AllWindows())
+      window->ReportPendingUserChange();
+  }
   if (g_beforeQueue != nullptr) g_beforeQueue(event);
   Queue().push_back(event);
 }

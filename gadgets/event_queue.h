@@ -10,7 +10,7 @@
 namespace gadget_layer {
 
 // What the back end does before an event joins the queue: wake its wait for
-// input, or report first a window the user let go of just before a click.
+// input, say.
 void SetBeforeQueue(void (*beforeQueue)(const Event& event));
 
 void QueueEvent(const Event& event);

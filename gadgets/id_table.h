@@ -23,6 +23,9 @@ struct ControlEntry {
 
 struct WindowEntry {
   virtual ~WindowEntry() = default;
+  // Reports now a move or resize of the user's that waits for the window to
+  // come to rest, as a click or key of the user's is about to be queued.
+  virtual void ReportPendingUserChange() {}
 };
 
 using ControlTable = std::map<GadgetId, std::unique_ptr<ControlEntry>>;

@@ -81,11 +81,3 @@ class AppWindow : public QWidget {
   gadget_layer::GeometryTracker tracker_;
   QPointer<QWindow> watchedNative_;
 };
-
-namespace gadget_layer {
-
-// Before a click or key joins the event queue, the windows the user let go of
-// report their moves (installed by InitGadgets).
-void ReportUserChangesFirst(const Event& event);
-
-}  // namespace gadget_layer

@@ -12,6 +12,10 @@ AppWindowRecord::~AppWindowRecord() {
   delete window.data();
 }
 
+void AppWindowRecord::ReportPendingUserChange() {
+  if (!window.isNull()) window->ReportPendingUserChange();
+}
+
 GadgetRecord* FindGadget(GadgetId id) {
   auto* record = static_cast<GadgetRecord*>(FindControl(id));
   return record != nullptr && !record->widget.isNull() ? record : nullptr;

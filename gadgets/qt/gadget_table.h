@@ -26,6 +26,7 @@ struct GadgetRecord : ControlEntry {
 
 struct AppWindowRecord : WindowEntry {
   ~AppWindowRecord() override;
+  void ReportPendingUserChange() override;
   QPointer<AppWindow> window;
 };
 

@@ -8,9 +8,7 @@
 #include <system_error>
 #include <vector>
 
-#include "gadgets/event_queue.h"
 #include "gadgets/gadgets.h"
-#include "gadgets/qt/app_window.h"
 #include "gadgets/qt/gadget_font.h"
 
 #ifdef BRINDLE_HAVE_XCB
@@ -69,7 +67,6 @@ bool InitGadgets(int& argc, char** argv) {
   QApplication::setFont(gadget_layer::ChooseGadgetFont());
   // The program decides when it ends; closing its last window is an event.
   QApplication::setQuitOnLastWindowClosed(false);
-  gadget_layer::SetBeforeQueue(gadget_layer::ReportUserChangesFirst);
   return true;
 }
 

@@ -1,29 +1,9 @@
-// WaitEvent on the toolkit's event loop, and the user's moves reported before
-// the clicks and keys that follow them.
+// WaitEvent on the toolkit's event loop.
 
 #include <QCoreApplication>
 #include <QEvent>
 
 #include "gadgets/event_queue.h"
-#include "gadgets/id_table.h"
-#include "gadgets/qt/app_window.h"
-#include "gadgets/qt/gadget_table.h"
-
-namespace gadget_layer {
-
-void ReportUserChangesFirst(const Event& event) {
-  if (event.kind == EventKind::MoveEvent || event.kind == EventKind::SizeEvent) return;
-  // A window the user let go of just before this click or key has not come
-  // to rest yet: report its move first, in the order the user acted (the
-  // program would otherwise act on a stale position, a page switch putting
-  // the window back where it was).
-  for (const auto& [id, entry] : AllWindows()) {
-    AppWindow* window = static_cast<const AppWindowRecord&>(*entry).window.data();
-    if (window != nullptr) window->ReportPendingUserChange();
-  }
-}
-
-}  // namespace gadget_layer
 
 Event WaitEvent() {
   using namespace gadget_layer;

@@ -16,6 +16,7 @@
 #include "gadgets/gadgets.h"
 #include "gadgets/id_table.h"
 #include "gadgets/menu_path.h"
+#include "gadgets/window_geometry.h"
 
 namespace gadget_layer {
 
@@ -34,14 +35,13 @@ struct WindowRecord : WindowEntry {
   MenuItemId helpItem = -1;     // chosen by F1 (SetHelpKey)
   bool escapeCloses = false;    // Esc asks to close (SetEscapeCloses)
   GadgetId defaultButton = -1;  // pressed by Enter (SetDefaultButton)
-  bool userMoving = false;      // between WM_ENTERSIZEMOVE and WM_EXITSIZEMOVE
-  bool programPlacing = false;  // inside the program's own SetWindowPos
-  // The outer corner and inner size last set by the program or reported.
-  RECT known{};
-  // The geometries the program gave the window since the user last moved it,
-  // newest last. Under Wine the window system confirms each of them late,
-  // one after another: those are echoes of the program's own, no user's.
-  std::vector<RECT> placed;
+  // Inside the system's move and size loop the user holds the window, which
+  // has not come to rest however long it stands still.
+  bool inMoveLoop = false;
+  // Tells the user's moves and resizes from the program's own, which under
+  // Wine the window system confirms late and in parts.
+  GeometryTracker tracker;
+  void ReportPendingUserChange() override;
 };
 
 // The fonts of the controls: captions and fields, links, the help text.

@@ -78,44 +78,40 @@ SIZE InnerSize(const WindowRecord& record) {
               (outer.bottom - outer.top) - (frame.bottom - frame.top)};
 }
 
-RECT Geometry(const WindowRecord& record) {
+// A move or resize counts once the window has stood still this long: a drag
+// by the window manager becomes one event, and its bursts are over.
+constexpr UINT kRestMilliseconds = 250;
+constexpr UINT_PTR kRestTimer = 1;
+
+WindowGeometry Geometry(const WindowRecord& record) {
   const RECT outer = OuterRect(record.hwnd);
   const SIZE inner = InnerSize(record);
-  return RECT{outer.left, outer.top, inner.cx, inner.cy};  // corner and size
+  return {outer.left, outer.top, inner.cx, inner.cy};
 }
 
-// The program has given the window its geometry.
-void Placed(WindowRecord& record) {
-  record.known = Geometry(record);
-  record.placed.push_back(record.known);
-  if (record.placed.size() > 4) record.placed.erase(record.placed.begin());
+// Carries out what the geometry tracker answered.
+void Carry(WindowRecord& record, const GeometryActions& actions) {
+  if (actions.askMove || actions.askSize) {
+    const WindowGeometry& known = record.tracker.Known();
+    const RECT frame = FrameFor(record.style, record.exStyle, false, record.hwnd);
+    UINT how = SWP_NOZORDER | SWP_NOACTIVATE;
+    if (!actions.askMove) how |= SWP_NOMOVE;
+    if (!actions.askSize) how |= SWP_NOSIZE;
+    ::SetWindowPos(record.hwnd, nullptr, known.left, known.top,
+                   known.width + (frame.right - frame.left),
+                   known.height + (frame.bottom - frame.top), how);
+  }
+  if (actions.restartRestTimer) ::SetTimer(record.hwnd, kRestTimer, kRestMilliseconds, nullptr);
+  if (actions.reportMove) QueueEvent(Event{EventKind::MoveEvent, record.id, -1});
+  if (actions.reportSize) QueueEvent(Event{EventKind::SizeEvent, record.id, -1});
 }
 
-// The user has let go of the window: a new corner or size is reported once.
-// A corner or size the program gave it before is a late echo of its own (the
-// window system may confirm a corner and a size apart), not reported.
-void ReportUserChange(WindowId id, WindowRecord& record) {
-  const RECT now = Geometry(record);
-  const auto programs = [&record](auto same) { return std::ranges::any_of(record.placed, same); };
-  const bool moved =
-      (now.left != record.known.left || now.top != record.known.top) &&
-      !programs([&now](const RECT& r) { return r.left == now.left && r.top == now.top; });
-  const bool sized =
-      (now.right != record.known.right || now.bottom != record.known.bottom) &&
-      !programs([&now](const RECT& r) { return r.right == now.right && r.bottom == now.bottom; });
-  if (!moved && !sized) return;
-  record.placed.clear();
-  record.known = now;
-  if (moved) QueueEvent(Event{EventKind::MoveEvent, id, -1});
-  if (sized) QueueEvent(Event{EventKind::SizeEvent, id, -1});
-}
-
-// The program's own SetWindowPos: what the window reports meanwhile is the
-// program's doing, never the user's.
-void PlaceAsProgram(WindowRecord& record, HWND after, int x, int y, int w, int h, UINT how) {
-  record.programPlacing = true;
-  ::SetWindowPos(record.hwnd, after, x, y, w, h, how);
-  record.programPlacing = false;
+void Observe(WindowRecord& record, GeometryInput input) {
+  // A minimized window stands off the screen, where no user put it.
+  if (!::IsWindowVisible(record.hwnd) || ::IsIconic(record.hwnd)) return;
+  // The system draws the frame around the corner it was given: no frame
+  // offset, so never misframed.
+  Carry(record, record.tracker.Observe(input, Geometry(record), {}));
 }
 
 HWND FirstTabStop(HWND hwnd) {
@@ -157,6 +153,10 @@ void ChildCommand(WindowId windowId, HWND control, WORD code) {
 }  // namespace
 
 namespace gadget_layer {
+
+void WindowRecord::ReportPendingUserChange() {
+  Observe(*this, GeometryInput::InputArrives);
+}
 
 UINT DpiOf(HWND hwnd) {
   using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
@@ -210,20 +210,23 @@ LRESULT CALLBACK AppWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
       return 0;
     }
     case WM_ENTERSIZEMOVE:
-      record->userMoving = true;
+      record->inMoveLoop = true;
       break;
     case WM_EXITSIZEMOVE:
-      record->userMoving = false;
-      ReportUserChange(id, *record);
+      record->inMoveLoop = false;
+      ::KillTimer(hwnd, kRestTimer);
+      Observe(*record, GeometryInput::CameToRest);
       break;
     case WM_WINDOWPOSCHANGED:
-      // Outside the move loop and the program's own calls, the window moved
-      // for the user by other means: the keyboard's window menu, a window
-      // manager (under Wine), a snap. Reported at once.
-      if (!record->userMoving && !record->programPlacing && !::IsIconic(hwnd)) {
-        ReportUserChange(id, *record);
-      }
+      // The program's own SetWindowPos, the user's drag, the keyboard's window
+      // menu, a window manager under Wine: the tracker tells them apart.
+      Observe(*record, GeometryInput::Reported);
       break;
+    case WM_TIMER:
+      if (wParam != kRestTimer) break;
+      ::KillTimer(hwnd, kRestTimer);
+      if (!record->inMoveLoop) Observe(*record, GeometryInput::CameToRest);
+      return 0;
     case WM_ACTIVATE:
       // The focus stays with the control that had it when the user comes back.
       if (LOWORD(wParam) == WA_INACTIVE) {
@@ -261,10 +264,12 @@ LRESULT CALLBACK AppWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     case WM_DPICHANGED: {
       // Moved to a monitor of another scale: take the size the system proposes.
       const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-      PlaceAsProgram(*record, nullptr, suggested->left, suggested->top,
-                     suggested->right - suggested->left, suggested->bottom - suggested->top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-      Placed(*record);
+      const RECT frame = FrameFor(record->style, record->exStyle, false, hwnd);
+      const WindowGeometry wanted{
+          suggested->left, suggested->top,
+          (suggested->right - suggested->left) - (frame.right - frame.left),
+          (suggested->bottom - suggested->top) - (frame.bottom - frame.top)};
+      Carry(*record, record->tracker.ProgramPlaces(wanted, Geometry(*record)));
       ScaleControls(id);
       return 0;
     }
@@ -300,16 +305,17 @@ bool CreateAppWindow(WindowId id, int x, int y, int width, int height, const std
     ::SendMessageW(record.hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
   }
   RememberWindow(id, std::move(made));
-  Placed(record);
+  record.tracker.ProgramCreates(Geometry(record));
   ::ShowWindow(record.hwnd, SW_SHOW);
   ::SetForegroundWindow(record.hwnd);
+  Observe(record, GeometryInput::Shown);
   return true;
 }
 
 void PlaceWindow(WindowId id, int x, int y, int width, int height) {
   WindowRecord* record = FindWindowRecord(id);
   if (record == nullptr) return;
-  const RECT known = record->known;
+  const WindowGeometry& known = record->tracker.Known();
   const UINT dpi = DpiOf(record->hwnd);
   const int w = ToPixels(ClampSize(width), dpi);
   const int h = ToPixels(ClampSize(height), dpi);
@@ -320,14 +326,10 @@ void PlaceWindow(WindowId id, int x, int y, int width, int height) {
   // The corner last reported or set is where the program believes the window
   // is: it stays where it stands, as the user may have moved it since. A new
   // corner must leave the title bar in reach.
-  UINT how = SWP_NOZORDER | SWP_NOACTIVATE;
-  if (corner.x == known.left && corner.y == known.top) {
-    how |= SWP_NOMOVE;
-  } else {
+  if (corner.x != known.left || corner.y != known.top) {
     corner = ReachablePoint(corner.x, corner.y, outerWidth, outerHeight, -frame.top);
   }
-  PlaceAsProgram(*record, nullptr, corner.x, corner.y, outerWidth, outerHeight, how);
-  Placed(*record);
+  Carry(*record, record->tracker.ProgramPlaces({corner.x, corner.y, w, h}, Geometry(*record)));
 }
 
 void SetWindowTitle(WindowId id, const std::string& title) {
@@ -371,7 +373,7 @@ bool WindowEnabled(WindowId id) {
 
 void SetWindowTopmost(WindowId id, bool on) {
   if (WindowRecord* record = FindWindowRecord(id)) {
-    PlaceAsProgram(*record, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+    ::SetWindowPos(record->hwnd, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
 }
@@ -428,11 +430,9 @@ void CreateMenuBar(WindowId windowId) {
   record->menuPath.Start(nullptr);
   // The window keeps its size; its client area gives the bar its height.
   const RECT outer = OuterRect(record->hwnd);
-  record->programPlacing = true;  // SetMenu resizes the inner area
   ::SetMenu(record->hwnd, record->menuBar);
-  PlaceAsProgram(*record, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+  ::SetWindowPos(record->hwnd, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  Placed(*record);
   if (old != nullptr) ::DestroyMenu(old);
   g_menuWindow = windowId;
 }
