@@ -52,6 +52,8 @@ GadgetRect GadgetGeometry(GadgetId id);
 // menu bar, controls included.
 unsigned PaintedColour(WindowId window, int x, int y);
 bool WindowActive(WindowId id);
+bool WindowEnabled(WindowId id);
+std::string WindowTitle(WindowId id);
 // Number of child controls the window holds (for checking that a page left nothing behind).
 int ControlCount(WindowId window);
 

@@ -69,13 +69,11 @@ bool WindowExists(WindowId id);
 // user put it, and the move is reported as a MoveEvent.
 void PlaceWindow(WindowId id, int x, int y, int width, int height);
 void SetWindowTitle(WindowId id, const std::string& title);
-std::string WindowTitle(WindowId id);
 int WindowLeft(WindowId id);  // outer position on the screen
 int WindowTop(WindowId id);
 int InnerWidth(WindowId id);
 int InnerHeight(WindowId id);  // includes the menu bar when the window has one
 void SetWindowEnabled(WindowId id, bool enabled);
-bool WindowEnabled(WindowId id);
 void SetWindowTopmost(WindowId id, bool on);
 void ActivateWindow(WindowId id);
 // Controls created from now on go into this window.

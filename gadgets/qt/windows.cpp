@@ -83,11 +83,6 @@ void SetWindowTitle(WindowId id, const std::string& title) {
   if (AppWindow* window = FindAppWindow(id)) window->setWindowTitle(QString::fromStdString(title));
 }
 
-std::string WindowTitle(WindowId id) {
-  AppWindow* window = FindAppWindow(id);
-  return window != nullptr ? window->windowTitle().toStdString() : std::string();
-}
-
 int WindowLeft(WindowId id) {
   AppWindow* window = FindAppWindow(id);
   return window != nullptr ? window->OuterCorner().x() : 0;
@@ -111,11 +106,6 @@ int InnerHeight(WindowId id) {
 
 void SetWindowEnabled(WindowId id, bool enabled) {
   if (AppWindow* window = FindAppWindow(id)) window->setEnabled(enabled);
-}
-
-bool WindowEnabled(WindowId id) {
-  AppWindow* window = FindAppWindow(id);
-  return window != nullptr && window->isEnabled();
 }
 
 void SetWindowTopmost(WindowId id, bool on) {

@@ -337,11 +337,6 @@ void SetWindowTitle(WindowId id, const std::string& title) {
     ::SetWindowTextW(record->hwnd, Wide(title).c_str());
 }
 
-std::string WindowTitle(WindowId id) {
-  WindowRecord* record = FindWindowRecord(id);
-  return record != nullptr ? WindowText(record->hwnd) : std::string();
-}
-
 int WindowLeft(WindowId id) {
   WindowRecord* record = FindWindowRecord(id);
   return record != nullptr ? static_cast<int>(OuterRect(record->hwnd).left) : 0;
@@ -364,11 +359,6 @@ int InnerHeight(WindowId id) {
 
 void SetWindowEnabled(WindowId id, bool enabled) {
   if (WindowRecord* record = FindWindowRecord(id)) ::EnableWindow(record->hwnd, enabled);
-}
-
-bool WindowEnabled(WindowId id) {
-  WindowRecord* record = FindWindowRecord(id);
-  return record != nullptr && ::IsWindowEnabled(record->hwnd);
 }
 
 void SetWindowTopmost(WindowId id, bool on) {
