@@ -62,8 +62,8 @@ void DestroyAppWindow(WindowId id);
 bool WindowExists(WindowId id);
 // Moves and sizes a window without activating or raising it. Width and height
 // are the inner area without a menu bar, so a caller whose window has one adds
-// MenuBarHeight() itself. A window without a sizing
-// border keeps the new size fixed. Not reported as a MoveEvent or SizeEvent.
+// MenuBarHeight() itself. A window without a sizing border keeps the new size
+// fixed. Not reported as a MoveEvent or SizeEvent.
 // A corner equal to the one last reported (or set) does not undo a move the
 // user has just made and that is not reported yet: the window stays where the
 // user put it, and the move is reported as a MoveEvent.
@@ -125,8 +125,8 @@ void SetEnterGadget(WindowId window, GadgetId gadget);
 
 // --- Keyboard ---------------------------------------------------------------
 // Menu titles, submenus and items get an underlined access letter of the
-// layer's choosing (the first one free in their menu), without changing their texts:
-// Alt and a title's letter open its menu. Tab and Shift+Tab need no call.
+// layer's choosing (the first one free in their menu), without changing their
+// texts: Alt and a title's letter open its menu. Tab and Shift+Tab need no call.
 
 // F1 in the window chooses this item of its menu bar, as a click on it does.
 void SetHelpKey(WindowId window, MenuItemId item);
