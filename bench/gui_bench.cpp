@@ -78,13 +78,13 @@ void BM_PageSwitch(benchmark::State& state) {
   StartOn(other);
   for (auto _ : state) {
     const Clock::time_point start = Clock::now();
-    DispatchEvent(Event{EventKind::MenuEvent, 0, CalculatorItem(calculator), GadgetAction::None});
+    DispatchEvent(Event{EventKind::MenuEvent, 0, CalculatorItem(calculator)});
     ProcessPendingEvents();
     state.SetIterationTime(Seconds(start, Clock::now()));
     ShowCalculator(other);
     Settle();
   }
-  DispatchEvent(Event{EventKind::MenuEvent, 0, CalculatorItem(calculator), GadgetAction::None});
+  DispatchEvent(Event{EventKind::MenuEvent, 0, CalculatorItem(calculator)});
   if (WindowTitle(0) != FindCalculator(calculator)->frame.title ||
       InnerWidth(0) != kPageWidths[calculator]) {
     state.SkipWithError("the page switch did not show the calculator");
@@ -180,7 +180,7 @@ void BM_CalcPress(benchmark::State& state) {
     TypeIn(example);
     Settle();
     const Clock::time_point start = Clock::now();
-    DispatchEvent(Event{EventKind::GadgetEvent, 0, example.button, GadgetAction::Click});
+    DispatchEvent(Event{EventKind::GadgetEvent, 0, example.button});
     state.SetIterationTime(Seconds(start, Clock::now()));
   }
   if (GetText(example.result) != example.shown || MessageBoxCount() != 0)
