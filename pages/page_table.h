@@ -21,15 +21,15 @@ enum class Step {
   kCheckBox,
   kComboBox,
   kTextArea,  // a read-only text of several lines, its caption in `name`
-  kCheck,    // checks the check box `id`
-  kToolTip,  // gives control `id` a new tool tip, replacing the one it had
+  kCheck,     // checks the check box `id`
+  kToolTip,   // gives control `id` a new tool tip, replacing the one it had
 };
 
 // The entries a drop-down is filled with.
 enum class Entries {
   kNone,
   kListed,     // the row's own `listed` entries
-  kUnits,      // "Fractions", "Decimal"
+  kUnits,      // "Fractions", "Decimal", then the coarser fractions modes
   kConverter,  // the converter's units
 };
 
@@ -53,7 +53,7 @@ struct ControlRow {
   std::string_view name = {};
   Entries entries = Entries::kNone;
   int selected = -1;  // drop-down entry selected after filling, or kSelectUnitsMode
-  std::string_view selectedEntry = {};         // or the entry with this text
+  std::string_view selectedEntry = {};            // or the entry with this text
   std::span<const std::string_view> listed = {};  // the entries of Entries::kListed
   // The caption shown beside an edit field or drop-down, by which its
   // calculation and the command line know it, where it is not its `name`.
@@ -167,7 +167,8 @@ constexpr ControlRow Kept(ControlRow row) {
   row.kept = true;
   return row;
 }
-// The units drop-down, "Fractions" and "Decimal", showing the program's units choice.
+// The units drop-down ("Fractions", "Decimal", "Fractions 1/32", ...), showing
+// the program's units choice.
 constexpr ControlRow UnitsDropDown(GadgetId id, Rect r, std::string_view toolTip,
                                    std::string_view name) {
   return DropDown(id, r, toolTip, name, Entries::kUnits, kSelectUnitsMode);
