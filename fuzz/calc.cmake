@@ -2,3 +2,4 @@
 foreach(name triangle circle square bend converter)
   brindle_fuzzer(calc_${name}_fuzzer ${CMAKE_CURRENT_SOURCE_DIR}/calc_${name}_fuzzer.cpp calc)
 endforeach()
+brindle_fuzzer(tape_math_fuzzer ${CMAKE_CURRENT_SOURCE_DIR}/tape_math_fuzzer.cpp calc)
