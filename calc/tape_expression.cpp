@@ -45,7 +45,7 @@ struct Operand {
 class Reader {
  public:
   Reader(std::string_view text, std::optional<TapeValue> ans)
-      : text_(text), tokens_(ShopTokens(text)), ans_(ans) {}
+      : tokens_(ShopTokens(text)), ans_(ans) {}
 
   TapeReading Read() {
     TapeReading reading;
@@ -132,8 +132,8 @@ class Reader {
       } else if (a.power != b.power) {
         Fail("Cannot " + std::string(op.text == "+" ? "add " : "subtract ") +
              std::string(kKindNames[b.power]) + (op.text == "+" ? " to " : " from ") +
-             std::string(kKindNames[a.power]) + " (the " + Quoted(op) + " " + Where(op) +
-             "). Give a length its mark: 2\" or 2'.");
+             std::string(kKindNames[a.power]) + " (the " + Quoted(op) + " " + Where(op) + ")." +
+             (a.power + b.power == 1 ? " Give a length its mark: 2\" or 2'." : ""));
         break;
       }
       a.amount = op.text == "+" ? a.amount + b.amount : a.amount - b.amount;
@@ -321,7 +321,6 @@ class Reader {
     return inches;
   }
 
-  std::string_view text_;
   std::vector<ShopToken> tokens_;
   std::optional<TapeValue> ans_;
   size_t next_ = 0;
