@@ -69,7 +69,12 @@ class Reader {
   static std::string Where(const ShopToken& token) {
     return "at character " + std::to_string(token.at + 1);
   }
-  std::string Quoted(const ShopToken& token) const { return "\"" + std::string(token.text) + "\""; }
+  static std::string Quoted(const ShopToken& token) {
+    std::string text(1, '"');
+    text.append(token.text);
+    text += '"';
+    return text;
+  }
 
   const ShopToken* Peek(size_t ahead = 0) const {
     return next_ + ahead < tokens_.size() ? &tokens_[next_ + ahead] : nullptr;
