@@ -6,3 +6,6 @@ endforeach()
 # The converter: two drop-down bytes, then the text.
 brindle_fuzzer(calc_converter_fuzzer ${CMAKE_CURRENT_SOURCE_DIR}/calc_converter_fuzzer.cpp calc
                SEEDS converter DICTIONARY shop_text)
+# Tape math: a control byte (Round To), the expression, "|", the tape.
+brindle_fuzzer(tape_math_fuzzer ${CMAKE_CURRENT_SOURCE_DIR}/tape_math_fuzzer.cpp calc
+               SEEDS shop_text DICTIONARY shop_text)

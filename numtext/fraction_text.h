@@ -5,10 +5,11 @@
 #include <string>
 #include <string_view>
 
-// Whole part, a blank and the fraction in lowest terms, or the whole part alone.
-// A negative value is written as "-" and the text of its magnitude; a value
-// whose magnitude shows as "0" is written "0".
-std::string FormatFraction(float value);
+// Whole part, a blank and the fraction in lowest terms, or the whole part alone,
+// to the nearest 1/marksPerInch (a power of two from 2 to 64; halves of a mark
+// round away from zero). A negative value is written as "-" and the text of
+// its magnitude; a value whose magnitude shows as "0" is written "0".
+std::string FormatFraction(float value, int marksPerInch = 64);
 
 // Reads "W N/D", "W-N/D", "N/D", "W" or a plain decimal. A whole part written
 // with a leading "-" takes the fraction away from it. A denominator of 0.1 or

@@ -4,7 +4,7 @@
 #include "numtext/number_text.h"
 
 std::string FormatLength(float value, UnitsMode mode) {
-  return IsFractions(mode) ? FormatFraction(value) : FormatNumber(value, 4);
+  return IsFractions(mode) ? FormatFraction(value, MarksPerInch(mode)) : FormatNumber(value, 4);
 }
 
 float ParseLength(std::string_view text, UnitsMode mode) {

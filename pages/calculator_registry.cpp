@@ -9,13 +9,14 @@ extern const Calculator kBoltCircleCalculator;
 extern const Calculator kBoxCalculator;
 extern const Calculator kBenderCalculator;
 extern const Calculator kConversionsCalculator;
+extern const Calculator kTapeMathCalculator;
 
 namespace {
 
 // In the order of the Calculate menu.
 const Calculator* const kCalculators[] = {
     &kTriangleCalculator, &kBoltCircleCalculator,  &kBoxCalculator,
-    &kBenderCalculator,   &kConversionsCalculator,
+    &kBenderCalculator,   &kConversionsCalculator, &kTapeMathCalculator,
 };
 
 // The Help menu has listed the first five topics in an order of its own.

@@ -32,5 +32,5 @@ int FirstEntry(const ControlRow& row, int unitsChoice) {
     return shown == entries.end() ? -1 : static_cast<int>(shown - entries.begin());
   }
   if (row.selected != kSelectUnitsMode) return row.selected;
-  return unitsChoice == kFractions || unitsChoice == kDecimal ? unitsChoice : -1;
+  return unitsChoice >= 0 && unitsChoice < kUnitsModeCount ? unitsChoice : -1;
 }

@@ -29,7 +29,7 @@ enum class Step {
 enum class Entries {
   kNone,
   kListed,     // the row's own `listed` entries
-  kUnits,      // "Fractions", "Decimal"
+  kUnits,      // "Fractions", "Decimal", then the coarser fractions modes
   kConverter,  // the converter's units
 };
 
@@ -167,7 +167,8 @@ constexpr ControlRow Kept(ControlRow row) {
   row.kept = true;
   return row;
 }
-// The units drop-down, "Fractions" and "Decimal", showing the program's units choice.
+// The units drop-down ("Fractions", "Decimal", "Fractions 1/32", ...), showing
+// the program's units choice.
 constexpr ControlRow UnitsDropDown(GadgetId id, Rect r, std::string_view toolTip,
                                    std::string_view name) {
   return DropDown(id, r, toolTip, name, Entries::kUnits, kSelectUnitsMode);

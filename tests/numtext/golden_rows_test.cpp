@@ -51,6 +51,11 @@ const std::map<std::string, std::string (*)(Text)> kOperations = {
     {"FormatLength in Decimal", [](Text a) { return FormatLength(Float(a), kDecimal); }},
     {"FormatLength in Fractions", [](Text a) { return FormatLength(Float(a), kFractions); }},
     {"FormatLength in mode 7", [](Text a) { return FormatLength(Float(a), UnitsModeOf(7)); }},
+    {"FormatLength in mode 5", [](Text a) { return FormatLength(Float(a), UnitsModeOf(5)); }},
+    {"FormatLength in mode 2", [](Text a) { return FormatLength(Float(a), UnitsModeOf(2)); }},
+    {"FormatLength in mode 3", [](Text a) { return FormatLength(Float(a), UnitsModeOf(3)); }},
+    {"FormatLength in mode 4", [](Text a) { return FormatLength(Float(a), UnitsModeOf(4)); }},
+    {"ParseLength in mode 3", [](Text a) { return Shortest(ParseLength(a, UnitsModeOf(3))); }},
     {"ParseLength in Decimal", [](Text a) { return Shortest(ParseLength(a, kDecimal)); }},
     {"ParseLength in Fractions", [](Text a) { return Shortest(ParseLength(a, kFractions)); }},
 };

@@ -39,7 +39,7 @@ void UsePage() {
     break;
   }
   for (GadgetId id : PageGadgets(ControlKind::ComboBox)) {
-    if (ComboItemCount(id) > 2) ChooseComboItem(id, 3);
+    if (id != kUnitsChoice && id != kBoltCircleUnitsChoice) ChooseComboItem(id, 3);
   }
 }
 

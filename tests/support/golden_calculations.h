@@ -47,6 +47,12 @@ inline const GoldenCalculation kGoldenCalculations[] = {
       "Radius1", "Radius2", "Radius3", "Radius4", "Thick", "Angle1", "Angle2", "Angle3", "Angle4"},
      {"Total"}},
     {"convert.txt", "Conversions", {"Convert", "From Format", "Target Format"}, {"Answer"}},
+    {"tape_math.txt",
+     "Tape Math",
+     {"Round To", "Expression", "Tape"},
+     {"Feet-Inch", "Inches", "Decimal Inches", "Millimeters", "Rounding Error", "Number",
+      "Square Inches", "Square Feet", "Square Meters", "Cubic Inches", "Cubic Feet", "Liters",
+      "Tape"}},
 };
 
 // One golden row as a request: the fields it types, and the answer it expects.

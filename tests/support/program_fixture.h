@@ -30,7 +30,8 @@ inline const std::map<std::string, PageItem> kPageItems = {{"Triangle", kTriangl
                                                            {"Bolt Circle", kBoltCircle},
                                                            {"Bender", kBender},
                                                            {"Box", kBox},
-                                                           {"Conversions", kConversions}};
+                                                           {"Conversions", kConversions},
+                                                           {"Tape Math", PageItem{5}}};
 
 // A window's outer corner and inner size (menu bar included).
 inline std::array<int, 4> Frame(WindowId w) {
