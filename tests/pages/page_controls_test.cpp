@@ -102,4 +102,21 @@ TEST_F(PageControlsTest, EachMenuChoiceShowsItsPageAsItFirstOpens) {
   }
 }
 
+// A kept field (the tape of Tape Math) outlives a switch to another page and
+// back, and not the program.
+TEST_F(PageControlsTest, AKeptFieldOutlivesAPageSwitchButNotTheProgram) {
+  const PageItem tapeMath = kPageItems.at("Tape Math");
+  StartOn(tapeMath);
+  Do("Expression=1/2 + 1/4");
+  Do("Calc");
+  const std::string tape = GetText(Named("Tape"));
+  EXPECT_NE(tape, "");
+  Choose(CalculatorItem(kTriangle));
+  Choose(CalculatorItem(tapeMath));
+  EXPECT_EQ(GetText(Named("Tape")), tape);
+  EndProgram();
+  StartOn(tapeMath);
+  EXPECT_EQ(GetText(Named("Tape")), "");
+}
+
 }  // namespace
