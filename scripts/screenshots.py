@@ -30,11 +30,12 @@ SHOTS = [
     ("Bend Calculator", 2, 0,
      ["", "", "", "1/4", "2", "3", "3", "2", "1", *QUARTER, "", "90", "90", "90", "90"],
      ["Return"], "bender.png"),
-    # From "Fraction Feet" (second) to "Decimal Inch" (fifth), then back to the
+    # From "Fraction Feet" (second) to "Decimal Inch" (sixth), then back to the
     # value for Enter.
     ("Unit Converter", 4, 0, ["1 1/2"],
-     ["Tab", "Home", "Down", "Tab", "Tab", "Home", "Down", "Down", "Down", "Down", "shift+Tab",
-      "shift+Tab", "shift+Tab", "Return"], "converter.png"),
+     ["Tab", "Home", "Down", "Tab", "Tab", "Home", *["Down"] * 5, "shift+Tab", "shift+Tab",
+      "shift+Tab", "Return"], "converter.png"),
+    ("Tape Math", 5, 0, ["(4'-8 3/8\" + 4'-7 1/2\") / 2"], ["Return"], "tape_math.png"),
 ]
 
 
