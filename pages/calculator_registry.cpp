@@ -9,13 +9,15 @@ extern const Calculator kBoltCircleCalculator;
 extern const Calculator kBoxCalculator;
 extern const Calculator kBenderCalculator;
 extern const Calculator kConversionsCalculator;
+extern const Calculator kMetalWeightCalculator;
+extern const Calculator kWeldMetalCalculator;
 
 namespace {
 
 // In the order of the Calculate menu.
 const Calculator* const kCalculators[] = {
-    &kTriangleCalculator, &kBoltCircleCalculator,  &kBoxCalculator,
-    &kBenderCalculator,   &kConversionsCalculator,
+    &kTriangleCalculator,    &kBoltCircleCalculator,  &kBoxCalculator,       &kBenderCalculator,
+    &kConversionsCalculator, &kMetalWeightCalculator, &kWeldMetalCalculator,
 };
 
 // The Help menu has listed the first five topics in an order of its own.
