@@ -20,11 +20,10 @@
 // The first five calculators by their ids, which are their values of CalcW.
 enum PageItem : MenuItemId { kTriangle = 0, kCircle = 1, kBender = 2, kSquare = 3, kConverter = 4 };
 inline constexpr PageItem kAllPages[] = {kTriangle, kCircle, kBender, kSquare, kConverter};
-inline const std::map<std::string, PageItem> kPageItems = {{"Triangle", kTriangle},
-                                                           {"Bolt Circle", kCircle},
-                                                           {"Bender", kBender},
-                                                           {"Box", kSquare},
-                                                           {"Conversions", kConverter}};
+inline const std::map<std::string, PageItem> kPageItems = {
+    {"Triangle", kTriangle},    {"Bolt Circle", kCircle},    {"Bender", kBender},
+    {"Box", kSquare},           {"Conversions", kConverter}, {"Metal Weight", PageItem{6}},
+    {"Weld Metal", PageItem{7}}};
 
 // A window's outer corner and inner size (menu bar included).
 inline std::array<int, 4> Frame(WindowId w) {
