@@ -9,6 +9,12 @@
 
 namespace {
 
+// An edit field that opens with `text` in it.
+constexpr ControlRow Showing(ControlRow row, std::string_view text) {
+  row.text = text;
+  return row;
+}
+
 constexpr PageFrame kMetalWeightFrame{
     .title = "Metal Weight", .width = 630, .height = 404, .enterGadget = kCalcButton};
 
@@ -55,7 +61,7 @@ constexpr ControlRow kMetalWeightRows[] = {
     Label(139, {280, 262, 125, 20}, "Length"),
     Field(30, {410, 262, 130, 20}, "Length of each piece: 20', 240, 6096 mm", "Length"),
     Label(140, {10, 290, 125, 20}, "Quantity"),
-    Field(31, {140, 290, 130, 20}, "Number of pieces", "Quantity"),
+    Showing(Field(31, {140, 290, 130, 20}, "Number of pieces", "Quantity"), "1"),
     Label(141, {280, 290, 125, 20}, "Price per Pound"),
     Field(32, {410, 290, 130, 20}, "Price per pound (optional)", "Price per Pound"),
     Label(142, {10, 318, 125, 20}, "Cross Section"),

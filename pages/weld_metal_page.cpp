@@ -7,6 +7,12 @@
 
 namespace {
 
+// An edit field that opens with `text` in it.
+constexpr ControlRow Showing(ControlRow row, std::string_view text) {
+  row.text = text;
+  return row;
+}
+
 constexpr PageFrame kWeldMetalFrame{
     .title = "Weld Metal", .width = 630, .height = 348, .enterGadget = kCalcButton};
 
@@ -34,7 +40,7 @@ constexpr ControlRow kWeldMetalRows[] = {
     Label(129, {280, 122, 125, 20}, "Weld Length"),
     Field(19, {410, 122, 130, 20}, "Length of each weld", "Weld Length"),
     Label(130, {10, 150, 125, 20}, "Number of Welds"),
-    Field(20, {140, 150, 130, 20}, "How many such welds", "Number of Welds"),
+    Showing(Field(20, {140, 150, 130, 20}, "How many such welds", "Number of Welds"), "1"),
     Label(131, {10, 178, 125, 20}, "Process"),
     DropDownListing(21, {140, 178, 130, 20}, "The welding process", "Process", kProcessNames, 1),
     Label(132, {280, 178, 125, 20}, "Efficiency %"),
