@@ -33,7 +33,7 @@ namespace {
 // The settings file of the program under test, in a directory of its own.
 std::string g_settingsPath;
 
-enum CalculatorId : int { kTriangle = 0, kCircle = 1, kBender = 2, kSquare = 3, kConverter = 4 };
+enum CalculatorId : int { kTriangle = 0, kBoltCircle = 1, kBender = 2, kBox = 3, kConversions = 4 };
 
 constexpr GadgetId kCalcButton = 22;
 constexpr GadgetId kConvertButton = 4;
@@ -78,13 +78,13 @@ void BM_PageSwitch(benchmark::State& state) {
   StartOn(other);
   for (auto _ : state) {
     const Clock::time_point start = Clock::now();
-    DispatchEvent(Event{EventKind::MenuEvent, 0, CalculatorItem(calculator), GadgetAction::None});
+    DispatchEvent(Event{EventKind::MenuEvent, 0, CalculatorItem(calculator)});
     ProcessPendingEvents();
     state.SetIterationTime(Seconds(start, Clock::now()));
     ShowCalculator(other);
     Settle();
   }
-  DispatchEvent(Event{EventKind::MenuEvent, 0, CalculatorItem(calculator), GadgetAction::None});
+  DispatchEvent(Event{EventKind::MenuEvent, 0, CalculatorItem(calculator)});
   if (WindowTitle(0) != FindCalculator(calculator)->frame.title ||
       InnerWidth(0) != kPageWidths[calculator]) {
     state.SkipWithError("the page switch did not show the calculator");
@@ -93,7 +93,7 @@ void BM_PageSwitch(benchmark::State& state) {
 }
 BENCHMARK(BM_PageSwitch)
     ->ArgName("calculator")
-    ->DenseRange(kTriangle, kConverter)
+    ->DenseRange(kTriangle, kConversions)
     ->UseManualTime()
     ->Iterations(100)
     ->Repetitions(10)
@@ -131,7 +131,7 @@ struct WorkedExample {
 // One worked example per calculator, all in "Decimal" units.
 const WorkedExample kExamples[] = {
     {kTriangle, {{40, "2"}, {46, "120"}, {41, "3"}, {43, "1.5"}}, {}, kCalcButton, 42, "4.3589"},
-    {kCircle, {{51, "2"}, {56, "6"}, {62, "1"}}, {}, kCalcButton, 24, "10.3923"},
+    {kBoltCircle, {{51, "2"}, {56, "6"}, {62, "1"}}, {}, kCalcButton, 24, "10.3923"},
     {kBender,
      {{17, "2"},
       {18, "3"},
@@ -151,9 +151,9 @@ const WorkedExample kExamples[] = {
      kCalcButton,
      28,
      "12.9041"},
-    {kSquare, {{12, "3"}, {13, "4"}, {26, "1.5"}}, {}, kCalcButton, 17, "5.0000"},
+    {kBox, {{12, "3"}, {13, "4"}, {26, "1.5"}}, {}, kCalcButton, 17, "5.0000"},
     // 1 1/2 feet (fractions) to decimal inches.
-    {kConverter, {{1, "1 1/2"}}, {{2, 1}, {5, 4}}, kConvertButton, 7, "18.0000"},
+    {kConversions, {{1, "1 1/2"}}, {{2, 1}, {5, 4}}, kConvertButton, 7, "18.0000"},
 };
 
 const WorkedExample& ExampleFor(int calculator) {
@@ -180,7 +180,7 @@ void BM_CalcPress(benchmark::State& state) {
     TypeIn(example);
     Settle();
     const Clock::time_point start = Clock::now();
-    DispatchEvent(Event{EventKind::GadgetEvent, 0, example.button, GadgetAction::Click});
+    DispatchEvent(Event{EventKind::GadgetEvent, 0, example.button});
     state.SetIterationTime(Seconds(start, Clock::now()));
   }
   if (GetText(example.result) != example.shown || MessageBoxCount() != 0)
@@ -189,7 +189,7 @@ void BM_CalcPress(benchmark::State& state) {
 }
 BENCHMARK(BM_CalcPress)
     ->ArgName("calculator")
-    ->DenseRange(kTriangle, kConverter)
+    ->DenseRange(kTriangle, kConversions)
     ->UseManualTime()
     ->Iterations(2000)
     ->Repetitions(10)
@@ -218,7 +218,7 @@ void BM_CalcClick(benchmark::State& state) {
 }
 BENCHMARK(BM_CalcClick)
     ->ArgName("calculator")
-    ->DenseRange(kTriangle, kConverter)
+    ->DenseRange(kTriangle, kConversions)
     ->UseManualTime()
     ->Iterations(2000)
     ->Repetitions(10)

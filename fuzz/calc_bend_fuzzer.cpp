@@ -3,26 +3,29 @@
 #include <cmath>
 #include <cstdint>
 
-#include "calc/bend_calculation.h"
+#include "calc/bender_calculation.h"
 #include "fuzz/calc_fuzz_fields.h"
 #include "numtext/length_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const FuzzFields f = SplitFuzzBytes(data, size, 14);
-  const std::vector<std::string>& t = f.texts;
-  BendInput input{(f.control & 4) != 0,         {t[0], t[1], t[2], t[3], t[4]},
-                  {t[5], t[6], t[7], t[8]},     t[9],
-                  {t[10], t[11], t[12], t[13]}, FuzzUnitsMode(f.control)};
-  const std::string total = CalculateBend(input);
-  Require(!total.empty());
+  FieldTexts fields = FuzzFieldTexts(
+      f,
+      {"Distance1", "Distance2", "Distance3", "Distance4", "Distance5", "Radius1", "Radius2",
+       "Radius3", "Radius4", "Thick", "Angle1", "Angle2", "Angle3", "Angle4"},
+      "Units");
+  fields.push_back({"Hard", CheckText((f.control & 4) != 0)});
+  const CalcResult result = CalculateBender(fields);
+  Require(!result.message && !Written(result, "Total").empty());
 
   // The same distances without bends simply add up.
-  input.radii = {};
-  const std::string sum = CalculateBend(input);
+  for (FieldText& field : fields)
+    if (field.caption.starts_with("Radius")) field.text.clear();
+  const UnitsMode mode = FuzzUnitsMode(f.control);
   double expected = 0;
-  for (const std::string& d : input.distances)
-    expected += ParseLength(d, input.unitsMode);
-  const double shown = ParseLength(sum, input.unitsMode);
+  for (size_t i = 0; i < 5; ++i)
+    expected += ParseLength(f.texts[i], mode);
+  const double shown = ParseLength(Written(CalculateBender(fields), "Total"), mode);
   if (std::isfinite(expected) && std::fabs(expected) < 1e6) {
     Require(std::fabs(shown - expected) <= 1.0 / 128 + std::fabs(expected) * 1e-6);
   }

@@ -3,21 +3,25 @@
 #include <cmath>
 #include <cstdint>
 
-#include "calc/circle_calculation.h"
+#include "calc/bolt_circle_calculation.h"
 #include "fuzz/calc_fuzz_fields.h"
 #include "numtext/fraction_text.h"
 #include "numtext/number_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const FuzzFields f = SplitFuzzBytes(data, size, 5);
-  const CircleInput input{f.texts[0], f.texts[1], f.texts[2],
-                          f.texts[3], f.texts[4], FuzzUnitsMode(f.control)};
-  const auto result = CalculateCircle(input);
-  if (const auto* message = std::get_if<CalcMessage>(&result)) {
+  const CalcResult result = CalculateBoltCircle(
+      FuzzFieldTexts(f, {"Weight Ea", "Diameter", "Radius", "Holes", "Angle"}, "Units"));
+  if (const auto& message = result.message) {
     Require(message->title == "Circle Error" && message->text == "Radius or Diameter required");
+    Require(result.writes.empty());
     return 0;
   }
-  const CircleOutput& out = std::get<CircleOutput>(result);
+  struct {
+    std::string holes, angle, cord, weightTotal, diameter, radius, area, perimeter;
+  } out{Written(result, "Holes"),    Written(result, "Angle"),    Written(result, "Cord"),
+        Written(result, "Weight T"), Written(result, "Diameter"), Written(result, "Radius"),
+        Written(result, "Area"),     Written(result, "Perimiter")};
   for (const std::string* text :
        {&out.weightTotal, &out.diameter, &out.radius, &out.area, &out.perimeter}) {
     Require(!text->empty());
@@ -34,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string& w = out.weightTotal;
   Require(!IsNumberText(w) || (w.size() > 5 && w[w.size() - 5] == '.'));
   // The radius shown is half the diameter shown.
-  const bool fractions = IsFractions(input.unitsMode);
+  const bool fractions = IsFractions(FuzzUnitsMode(f.control));
   const double d = fractions ? ParseFraction(out.diameter) : ParseNumber(out.diameter);
   const double r = fractions ? ParseFraction(out.radius) : ParseNumber(out.radius);
   if (IsNumberText(out.diameter) && IsNumberText(out.radius) && d < 1e6)

@@ -5,10 +5,12 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "calc/calc_result.h"
 #include "numtext/length_text.h"
 
 struct FuzzFields {
@@ -38,6 +40,30 @@ inline FuzzFields SplitFuzzBytes(const uint8_t* data, size_t size, size_t fieldC
 inline UnitsMode FuzzUnitsMode(uint8_t control) {
   constexpr int kChoices[4] = {0, 1, -1, 7};
   return UnitsModeOf(kChoices[control & 3]);
+}
+
+// What the units drop-down hands over for the units index of FuzzUnitsMode:
+// an entry's text, or nothing selected.
+inline std::string FuzzUnitsEntry(uint8_t control) {
+  constexpr int kChoices[4] = {0, 1, -1, 7};
+  const int choice = kChoices[control & 3];
+  return choice == 0 || choice == 1 ? std::string(kUnitsModeNames[choice]) : std::string();
+}
+
+// The field texts a page hands its calculation: the split texts under
+// `captions` in order, and the units drop-down `units` from the control byte.
+inline FieldTexts FuzzFieldTexts(const FuzzFields& f, std::initializer_list<const char*> captions,
+                                 const char* units) {
+  FieldTexts fields{{units, FuzzUnitsEntry(f.control)}};
+  size_t i = 0;
+  for (const char* caption : captions)
+    fields.push_back({caption, f.texts.at(i++)});
+  return fields;
+}
+
+// The text written under `caption` ("" when none is).
+inline std::string Written(const CalcResult& result, std::string_view caption) {
+  return std::string(TextOf(result.writes, caption));
 }
 
 // False for the texts of infinities and NaN, which would read back as 0.

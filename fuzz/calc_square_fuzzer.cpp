@@ -3,22 +3,22 @@
 #include <cmath>
 #include <cstdint>
 
-#include "calc/square_calculation.h"
+#include "calc/box_calculation.h"
 #include "fuzz/calc_fuzz_fields.h"
 #include "numtext/fraction_text.h"
 #include "numtext/number_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const FuzzFields f = SplitFuzzBytes(data, size, 3);
-  const SquareInput input{f.texts[0], f.texts[1], f.texts[2], FuzzUnitsMode(f.control)};
-  const auto result = CalculateSquare(input);
-  if (!result) return 0;
-  for (const std::string* text :
-       {&result->diagonal, &result->angle, &result->area, &result->total, &result->perimeter}) {
-    Require(!text->empty());
-  }
+  const CalcResult result =
+      CalculateBox(FuzzFieldTexts(f, {"Width", "Height", "Weight Each"}, "Format"));
+  Require(!result.message);
+  if (result.IsNothing()) return 0;
+  for (const char* caption : {"Diagonal", "Angle", "Area", "Total", "Perimeter"})
+    Require(!Written(result, caption).empty());
+  const std::string shown = Written(result, "Angle");
   const double angle =
-      IsFractions(input.unitsMode) ? ParseFraction(result->angle) : ParseNumber(result->angle);
+      IsFractions(FuzzUnitsMode(f.control)) ? ParseFraction(shown) : ParseNumber(shown);
   if (!std::isnan(angle)) Require(std::fabs(angle) <= 90.0);
   return 0;
 }

@@ -21,22 +21,26 @@ bool IsTriangleMessage(const CalcMessage& m) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const FuzzFields f = SplitFuzzBytes(data, size, 7);
-  const TriangleInput input{f.texts[0], f.texts[1], f.texts[2], f.texts[3],
-                            f.texts[4], f.texts[5], f.texts[6], FuzzUnitsMode(f.control)};
-  const TriangleResult result = TriangleSolver(input);
-  if (result.error) {
-    Require(IsTriangleMessage(*result.error));
-    Require(result.solution == TriangleSolution{});
+  const CalcResult result = SolveTriangle(FuzzFieldTexts(
+      f, {"Side A", "Side B", "Side C", "Angle AB", "Angle BC", "Angle AC", "Unit Weight"},
+      "Units"));
+  if (result.message) {
+    Require(IsTriangleMessage(*result.message));
+    Require(result.writes.empty());
     return 0;
   }
-  const TriangleSolution& s = result.solution;
-  for (const std::string* text : {&s.sideA, &s.sideB, &s.sideC, &s.height, &s.perimeter, &s.angleAB,
-                                  &s.angleBC, &s.angleAC, &s.area, &s.totalWeight}) {
-    Require(!text->empty());
+  for (const char* caption : {"Side A", "Side B", "Side C", "Height", "Perimeter", "Angle AB",
+                              "Angle BC", "Angle AC", "Area", "Total Weight"}) {
+    Require(!Written(result, caption).empty());
   }
-  Require(s.acute != s.obtuse);
+  const bool acute = IsChecked(result.writes, "Acute");
+  const bool obtuse = IsChecked(result.writes, "Obtuse");
+  Require(acute != obtuse);
+  struct {
+    std::string angleAB, angleBC, angleAC;
+  } s{Written(result, "Angle AB"), Written(result, "Angle BC"), Written(result, "Angle AC")};
   // Decimal angles carry 4 decimals; degrees-minutes-seconds are whole seconds.
-  const bool fractions = IsFractions(input.unitsMode);
+  const bool fractions = IsFractions(FuzzUnitsMode(f.control));
   const double tolerance = fractions ? 3.0 / 3600 + 1e-4 : 1e-3;
   const auto read = [fractions](const std::string& t) {
     return fractions ? ParseAngleDms(t) : ParseNumber(t);
@@ -47,8 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Require(std::fabs(ab + bc + ac - 180.0) <= tolerance);
     // The boxes follow the angles shown (a shown 90 may hide a hair either way).
     const double largest = std::fmax(ab, std::fmax(bc, ac));
-    if (largest > 90.0 + tolerance) Require(s.obtuse);
-    if (largest < 90.0 - tolerance) Require(s.acute);
+    if (largest > 90.0 + tolerance) Require(obtuse);
+    if (largest < 90.0 - tolerance) Require(acute);
   }
   return 0;
 }

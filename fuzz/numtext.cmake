@@ -1,5 +1,4 @@
-brindle_fuzzer(parse_number_fuzzer ${CMAKE_CURRENT_SOURCE_DIR}/parse_number_fuzzer.cpp numtext)
-brindle_fuzzer(parse_integer_fuzzer ${CMAKE_CURRENT_SOURCE_DIR}/parse_integer_fuzzer.cpp numtext)
-brindle_fuzzer(parse_fraction_fuzzer ${CMAKE_CURRENT_SOURCE_DIR}/parse_fraction_fuzzer.cpp numtext)
-brindle_fuzzer(parse_angle_fuzzer ${CMAKE_CURRENT_SOURCE_DIR}/parse_angle_fuzzer.cpp numtext)
-brindle_fuzzer(parse_stock_length_fuzzer ${CMAKE_CURRENT_SOURCE_DIR}/parse_stock_length_fuzzer.cpp numtext)
+foreach(name number integer fraction angle stock_length)
+  brindle_fuzzer(parse_${name}_fuzzer ${CMAKE_CURRENT_SOURCE_DIR}/parse_${name}_fuzzer.cpp numtext
+                 SEEDS shop_text DICTIONARY shop_text)
+endforeach()

@@ -26,6 +26,10 @@ void ChooseMenuItem(WindowId window, MenuItemId item);
 // Clicks the window's close box.
 void ClickCloseBox(WindowId window);
 
+// Replaces what OpenUrl does, so that no browser opens; an empty function
+// restores the desktop handler.
+void SetOpenUrlHandler(std::function<void(const std::string&)> handler);
+
 // Lets the toolkit deliver what is pending (no waiting).
 void ProcessPendingEvents();
 // Takes the next queued event without waiting, if any.
@@ -48,6 +52,8 @@ GadgetRect GadgetGeometry(GadgetId id);
 // menu bar, controls included.
 unsigned PaintedColour(WindowId window, int x, int y);
 bool WindowActive(WindowId id);
+bool WindowEnabled(WindowId id);
+std::string WindowTitle(WindowId id);
 // Number of child controls the window holds (for checking that a page left nothing behind).
 int ControlCount(WindowId window);
 

@@ -8,9 +8,7 @@
 // Model: one global table of controls ("gadgets") keyed by id. Reads of an id
 // that names no control give 0 or "", and operations on it do nothing.
 
-#include <climits>
 #include <cstddef>
-#include <functional>
 #include <string>
 
 using WindowId = int;
@@ -21,14 +19,10 @@ enum class ControlKind { None, Label, EditField, Button, CheckBox, ComboBox, Tex
 
 enum class EventKind { None, GadgetEvent, MenuEvent, CloseEvent, MoveEvent, SizeEvent };
 
-// What happened to a gadget. Recorded for completeness; the program acts on the id alone.
-enum class GadgetAction { None, Click, Change, Enter };
-
 struct Event {
   EventKind kind = EventKind::None;
   WindowId window = -1;
   int item = -1;  // gadget id for a GadgetEvent, menu item id for a MenuEvent
-  GadgetAction action = GadgetAction::None;
 };
 
 // Window frame flags for CreateAppWindow.
@@ -45,9 +39,6 @@ enum GadgetFlag : unsigned {
   kSunken = 1u << 0,    // Label: sunken 3-D border
   kReadOnly = 1u << 1,  // EditField, TextArea: selectable and copyable, not editable
 };
-
-// PlaceWindow argument that keeps the current value.
-inline constexpr int kUnchanged = INT_MIN;
 
 // --- Start-up -------------------------------------------------------------
 
@@ -69,25 +60,22 @@ bool CreateAppWindow(WindowId id, int x, int y, int width, int height, const std
                      unsigned flags);
 void DestroyAppWindow(WindowId id);
 bool WindowExists(WindowId id);
-// Moves and sizes a window without activating or raising it; any argument may be
-// kUnchanged. Width and height are the inner area without a menu bar, so a caller
-// whose window has one adds MenuBarHeight() itself. A window without a sizing
-// border keeps the new size fixed. Not reported as a MoveEvent or SizeEvent.
+// Moves and sizes a window without activating or raising it. Width and height
+// are the inner area without a menu bar, so a caller whose window has one adds
+// MenuBarHeight() itself. A window without a sizing border keeps the new size
+// fixed. Not reported as a MoveEvent or SizeEvent.
 // A corner equal to the one last reported (or set) does not undo a move the
 // user has just made and that is not reported yet: the window stays where the
 // user put it, and the move is reported as a MoveEvent.
 void PlaceWindow(WindowId id, int x, int y, int width, int height);
 void SetWindowTitle(WindowId id, const std::string& title);
-std::string WindowTitle(WindowId id);
 int WindowLeft(WindowId id);  // outer position on the screen
 int WindowTop(WindowId id);
 int InnerWidth(WindowId id);
 int InnerHeight(WindowId id);  // includes the menu bar when the window has one
 void SetWindowEnabled(WindowId id, bool enabled);
-bool WindowEnabled(WindowId id);
 void SetWindowTopmost(WindowId id, bool on);
 void ActivateWindow(WindowId id);
-void SetSmartRefresh(WindowId id, bool on);
 // Controls created from now on go into this window.
 void UseWindowForControls(WindowId id);
 // Height of a one-line menu bar with the chosen font.
@@ -95,10 +83,14 @@ int MenuBarHeight();
 
 // --- Menus ----------------------------------------------------------------
 
-void CreateMenuBar(int menuId, WindowId window);
+void CreateMenuBar(WindowId window);
 void AddMenuTitle(const std::string& text);
 void AddMenuItem(MenuItemId item, const std::string& text);
 void AddMenuSeparator();
+// Opens a submenu titled `text` in the menu being built; items and separators
+// added after it go into the submenu until EndSubmenu().
+void AddSubmenu(const std::string& text);
+void EndSubmenu();
 
 // --- Controls ---------------------------------------------------------------
 // Positions are pixels in the window's inner area below its menu bar.
@@ -117,7 +109,7 @@ void CreateHyperlink(GadgetId id, int x, int y, int w, int h, const std::string&
 
 void SetText(GadgetId id, const std::string& text);
 std::string GetText(GadgetId id);
-void AddItem(GadgetId id, int position, const std::string& text);  // -1 appends
+void AddItem(GadgetId id, const std::string& text);  // appends an entry
 void SelectItem(GadgetId id, int value);  // ComboBox: index; CheckBox: 1 checks, 0 clears
 int SelectedItem(GadgetId id);            // ComboBox: index or -1; CheckBox: 1/0; other kinds: 0
 void SetToolTip(GadgetId id, const std::string& text);
@@ -132,9 +124,9 @@ void PlaceGadget(GadgetId id, int x, int y, int w, int h);
 void SetEnterGadget(WindowId window, GadgetId gadget);
 
 // --- Keyboard ---------------------------------------------------------------
-// Menu titles and items get an underlined access letter of the layer's
-// choosing (the first one free in their menu), without changing their texts:
-// Alt and a title's letter open its menu. Tab and Shift+Tab need no call.
+// Menu titles, submenus and items get an underlined access letter of the
+// layer's choosing (the first one free in their menu), without changing their
+// texts: Alt and a title's letter open its menu. Tab and Shift+Tab need no call.
 
 // F1 in the window chooses this item of its menu bar, as a click on it does.
 void SetHelpKey(WindowId window, MenuItemId item);
@@ -162,7 +154,3 @@ void ShowMessage(const std::string& title, const std::string& text);
 // Opens the address with the desktop's default handler, without waiting;
 // silent on failure.
 void OpenUrl(const std::string& address);
-
-// Replaces what OpenUrl does (tests use it so that no browser opens).
-// An empty function restores the desktop handler.
-void SetOpenUrlHandler(std::function<void(const std::string&)> handler);

@@ -15,7 +15,7 @@ constexpr PageFrame kBoltCircleFrame{.title = "Circle, Shapes and Bolt Circle",
 constexpr ControlRow kBoltCircleRows[] = {
     Label(50, {10, 10, 50, 20}, "Units"),
     Field(51, {70, 40, 80, 20}, "Radius of circle", "Radius"),
-    UnitsDropDown(kCircleUnitsChoice, {70, 10, 80, 20}, "Units to use", "Units"),
+    UnitsDropDown(kBoltCircleUnitsChoice, {70, 10, 80, 20}, "Units to use", "Units"),
     Label(53, {160, 40, 50, 20}, "Diameter"),
     Field(54, {220, 40, 80, 20}, "Diameter of circle", "Diameter"),
     Label(55, {10, 40, 50, 20}, "Radius"),

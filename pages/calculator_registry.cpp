@@ -41,6 +41,13 @@ std::span<const Calculator* const> TopHelpTopics() {
   return kTopHelpTopics;
 }
 
+std::vector<const Calculator*> CalculatorsIn(MenuGroup group) {
+  std::vector<const Calculator*> in;
+  for (const Calculator* calculator : kCalculators)
+    if (calculator->group == group) in.push_back(calculator);
+  return in;
+}
+
 const Calculator* FindCalculator(int id) {
   const auto found = std::ranges::find(kCalculators, id, &Calculator::id);
   return found == std::end(kCalculators) ? nullptr : *found;

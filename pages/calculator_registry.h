@@ -11,6 +11,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "calc/calc_result.h"
 #include "pages/page_table.h"
@@ -45,6 +46,8 @@ struct Calculator {
 std::span<const Calculator* const> Calculators();
 // The Help menu's order for the five topics at its top.
 std::span<const Calculator* const> TopHelpTopics();
+// The calculators of a menu group, in the order of the Calculate menu.
+std::vector<const Calculator*> CalculatorsIn(MenuGroup group);
 // The calculator with this CalcW value, or nullptr (a hand-edited settings
 // file may hold any number).
 const Calculator* FindCalculator(int id);

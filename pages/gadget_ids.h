@@ -18,12 +18,12 @@ inline constexpr GadgetId kFirstHelpGadget = 200;
 inline constexpr GadgetId kFirstAboutGadget = 300;
 
 // Controls that several pages have, or that the shell dispatches on.
-inline constexpr GadgetId kConvertButton = 4;       // the converter page's "Convert"
-inline constexpr GadgetId kCloseButton = 9;         // "Close" on every page: ends the program
-inline constexpr GadgetId kUnitsChoice = 15;        // units drop-down: triangle, bend and box pages
-inline constexpr GadgetId kCalcButton = 22;         // "Calc" or "Calculate": all but the converter
-inline constexpr GadgetId kCircleUnitsChoice = 52;  // units drop-down of the circle page
-inline constexpr GadgetId kHardBox = 69;            // the bend page's "Hard" and "Soft"
+inline constexpr GadgetId kConvertButton = 4;  // the converter page's "Convert"
+inline constexpr GadgetId kCloseButton = 9;    // "Close" on every page: ends the program
+inline constexpr GadgetId kUnitsChoice = 15;   // units drop-down: triangle, bend and box pages
+inline constexpr GadgetId kCalcButton = 22;    // "Calc" or "Calculate": all but the converter
+inline constexpr GadgetId kBoltCircleUnitsChoice = 52;  // units drop-down of the bolt circle page
+inline constexpr GadgetId kHardBox = 69;                // the bend page's "Hard" and "Soft"
 inline constexpr GadgetId kSoftBox = 70;
 inline constexpr GadgetId kHelpButton = 105;   // "Help" on every page
 inline constexpr GadgetId kClearButton = 106;  // "Clear": empties every edit field of the page

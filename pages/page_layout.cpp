@@ -48,7 +48,7 @@ void CreateControl(const ControlRow& row, const PagePlacement& at) {
   if (!row.toolTip.empty()) SetToolTip(row.id, std::string(row.toolTip));
   if (row.step == Step::kComboBox) {
     for (std::string_view entry : EntryTexts(row))
-      AddItem(row.id, -1, std::string(entry));
+      AddItem(row.id, std::string(entry));
     SelectItem(row.id, FirstEntry(row, at.unitsChoice));
   }
 }

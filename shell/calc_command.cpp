@@ -120,7 +120,7 @@ std::string JsonMessage(std::string_view title, std::string_view text) {
 // The answer as one JSON object, after `head` (the request's id, or nothing).
 std::string JsonAnswer(const Answer& answer, const std::string& head) {
   std::string json = "{" + head;
-  const auto member = [&json, &head](const std::string& name, const std::string& value) {
+  const auto member = [&json](const std::string& name, const std::string& value) {
     json += (json.size() > 1 ? ", " : "") + JsonString(name) + ": " + value;
   };
   if (!answer.problem.empty()) {

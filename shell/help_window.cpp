@@ -1,6 +1,8 @@
 #include "shell/help_window.h"
 
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "gadgets/gadgets.h"
 #include "pages/calculator_registry.h"
@@ -15,18 +17,25 @@ void OpenHelpWindow() {
                        kTitleBar | kCloseBox | kSizingBorder | kMinimizeBox | kMaximizeBox)) {
     return;
   }
-  CreateMenuBar(1, kHelpWindowId);
+  CreateMenuBar(kHelpWindowId);
   // One topic per calculator, the first five in the order the menu has
-  // always had, then Close.
+  // always had, then a submenu for each group that has calculators, then Close.
   AddMenuTitle("Help");
   for (const Calculator* topic : TopHelpTopics())
     AddMenuItem(HelpTopicItem(topic->id), std::string(topic->helpTitle));
+  for (size_t group = 1; group < std::size(kMenuGroupNames); ++group) {
+    const std::vector<const Calculator*> topics = CalculatorsIn(MenuGroup(group));
+    if (topics.empty()) continue;
+    AddSubmenu(std::string(kMenuGroupNames[group]));
+    for (const Calculator* topic : topics)
+      AddMenuItem(HelpTopicItem(topic->id), std::string(topic->helpTitle));
+    EndSubmenu();
+  }
   AddMenuSeparator();
   AddMenuItem(kCloseHelpItem, "Close");
   UseWindowForControls(kHelpWindowId);
   CreateTextArea(kHelpTextArea, 0, 0, s.helpW, s.helpH - MenuBarHeight(), kReadOnly);
   SetAccessibleName(kHelpTextArea, "Help text");
-  SetSmartRefresh(kHelpWindowId, true);
   SetEscapeCloses(kHelpWindowId);
   UseWindowForControls(kMainWindowId);
 }

@@ -1,6 +1,8 @@
 #include "shell/main_window.h"
 
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "gadgets/gadgets.h"
 #include "pages/page_layout.h"
@@ -18,11 +20,17 @@ const Calculator* Shown() {
 // group that has calculators, then Exit.
 void AddCalculateMenu() {
   AddMenuTitle("Calculate");
-  for (const Calculator* calculator : Calculators()) {
-    if (calculator->group == MenuGroup::kTop)
-      AddMenuItem(CalculatorItem(calculator->id), std::string(calculator->menuText));
-  }
+  for (const Calculator* calculator : CalculatorsIn(MenuGroup::kTop))
+    AddMenuItem(CalculatorItem(calculator->id), std::string(calculator->menuText));
   AddMenuSeparator();
+  for (size_t group = 1; group < std::size(kMenuGroupNames); ++group) {
+    const std::vector<const Calculator*> calculators = CalculatorsIn(MenuGroup(group));
+    if (calculators.empty()) continue;
+    AddSubmenu(std::string(kMenuGroupNames[group]));
+    for (const Calculator* calculator : calculators)
+      AddMenuItem(CalculatorItem(calculator->id), std::string(calculator->menuText));
+    EndSubmenu();
+  }
   AddMenuItem(kExitItem, "Exit");
 }
 
@@ -34,7 +42,7 @@ void OpenMainWindow() {
                        kTitleBar | kCloseBox)) {
     return;
   }
-  CreateMenuBar(0, kMainWindowId);
+  CreateMenuBar(kMainWindowId);
   AddCalculateMenu();
   AddMenuTitle("Help");
   AddMenuItem(kHelpItem, "Help");

@@ -38,7 +38,7 @@ constexpr Row kGadgetTable[] = {
     {kCloseButton, nullptr},
     {kUnitsChoice, [] { ChooseUnits(kUnitsChoice); }},
     {kCalcButton, RunCalculation},
-    {kCircleUnitsChoice, [] { ChooseUnits(kCircleUnitsChoice); }},
+    {kBoltCircleUnitsChoice, [] { ChooseUnits(kBoltCircleUnitsChoice); }},
     {kHardBox, [] { ChooseMaterial(true); }},
     {kSoftBox, [] { ChooseMaterial(false); }},
     {kWebsiteLink, OpenAuthorWebSite},

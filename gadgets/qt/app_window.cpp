@@ -5,7 +5,7 @@
 #include <QWindow>
 #include <algorithm>
 
-#include "gadgets/qt/event_queue.h"
+#include "gadgets/event_queue.h"
 
 namespace {
 
@@ -162,15 +162,15 @@ void AppWindow::Observe(gadget_layer::GeometryInput input) {
 void AppWindow::Carry(const gadget_layer::GeometryActions& actions) {
   Ask(actions.askMove, actions.askSize);
   if (actions.restartRestTimer) restTimer_.start();
-  if (actions.reportMove) gadget_layer::QueueEvent(Event{EventKind::MoveEvent, id_, -1, {}});
-  if (actions.reportSize) gadget_layer::QueueEvent(Event{EventKind::SizeEvent, id_, -1, {}});
+  if (actions.reportMove) gadget_layer::QueueEvent(Event{EventKind::MoveEvent, id_, -1});
+  if (actions.reportSize) gadget_layer::QueueEvent(Event{EventKind::SizeEvent, id_, -1});
 }
 
 void AppWindow::closeEvent(QCloseEvent* event) {
   // The program decides whether the window closes. A disabled window takes no
   // input, its close box included.
   event->ignore();
-  if (isEnabled()) gadget_layer::QueueEvent(Event{EventKind::CloseEvent, id_, -1, {}});
+  if (isEnabled()) gadget_layer::QueueEvent(Event{EventKind::CloseEvent, id_, -1});
 }
 
 void AppWindow::moveEvent(QMoveEvent* event) {

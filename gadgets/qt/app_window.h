@@ -30,7 +30,6 @@ class AppWindow : public QWidget {
   std::map<MenuItemId, QPointer<QAction>>& MenuItems() { return menuItems_; }
 
   GadgetId enterGadget = -1;
-  bool smartRefresh = false;
 
   // The outer corner and inner size the program knows: asked for, or last
   // reported.

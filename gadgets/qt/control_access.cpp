@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
+#include "gadgets/gadget_rules.h"
 #include "gadgets/qt/app_window.h"
 #include "gadgets/qt/controls.h"
 #include "gadgets/qt/drop_down.h"
@@ -119,13 +120,12 @@ std::string GetText(GadgetId id) {
   return {};
 }
 
-void AddItem(GadgetId id, int position, const std::string& text) {
+void AddItem(GadgetId id, const std::string& text) {
   auto* combo = GadgetAs<QComboBox>(id, ControlKind::ComboBox);
   if (combo == nullptr) return;
   // A new entry selects nothing by itself: an empty drop-down stays unselected.
   const bool noneSelected = combo->currentIndex() < 0;
-  if (position < 0 || position > combo->count()) position = combo->count();
-  combo->insertItem(position, ToQt(text));
+  combo->addItem(ToQt(text));
   if (noneSelected) combo->setCurrentIndex(-1);
 }
 
@@ -166,19 +166,6 @@ void SetAccessibleName(GadgetId id, const std::string& name) {
   if (record == nullptr) return;
   record->namedByProgram = true;
   record->widget->setAccessibleName(ToQt(name));
-}
-
-bool GadgetExists(GadgetId id) {
-  return FindGadget(id) != nullptr;
-}
-
-ControlKind GadgetKind(GadgetId id) {
-  GadgetRecord* record = FindGadget(id);
-  return record != nullptr ? record->kind : ControlKind::None;
-}
-
-void DestroyGadget(GadgetId id) {
-  DeleteGadget(id);
 }
 
 void PlaceGadget(GadgetId id, int x, int y, int w, int h) {

@@ -10,9 +10,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <memory>
+
+#include "gadgets/event_queue.h"
+#include "gadgets/gadget_rules.h"
 #include "gadgets/qt/app_window.h"
 #include "gadgets/qt/drop_down.h"
-#include "gadgets/qt/event_queue.h"
 #include "gadgets/qt/gadget_font.h"
 #include "gadgets/qt/hyperlink.h"
 
@@ -29,7 +32,7 @@ struct Box {
 QWidget* PrepareSlot(GadgetId id) {
   AppWindow* window = FindAppWindow(ControlWindow());
   if (window == nullptr) return nullptr;
-  DeleteGadget(id);
+  ForgetControl(id);
   return window->ClientArea();
 }
 
@@ -38,27 +41,22 @@ W* Install(GadgetId id, ControlKind kind, W* widget, Box box) {
   widget->setGeometry(ClampCoordinate(box.x), ClampCoordinate(box.y), ClampSize(box.w),
                       ClampSize(box.h));
   widget->show();
-  // The first control that takes the focus has it when the window shows or a
-  // new page is laid out in it, as in any desktop program: the user types
-  // into the first field at once.
   QWidget* window = widget->window();
-  if (widget->focusPolicy() != Qt::NoFocus &&
-      (window->focusWidget() == nullptr || window->focusWidget() == window)) {
+  if (TakesFirstFocus(kind, window->focusWidget() != nullptr && window->focusWidget() != window)) {
     widget->setFocus(Qt::OtherFocusReason);
   }
-  GadgetRecord record;
-  record.widget = widget;
-  record.kind = kind;
-  record.window = ControlWindow();
-  RememberGadget(id, std::move(record));
-  UpdateDefaultAccessibleName(*FindGadget(id));
+  auto record = std::make_unique<GadgetRecord>();
+  record->widget = widget;
+  record->kind = kind;
+  record->window = ControlWindow();
+  UpdateDefaultAccessibleName(static_cast<GadgetRecord&>(RememberControl(id, std::move(record))));
   return widget;
 }
 
 // Handlers only queue events: nothing is ever deleted from inside one.
-auto Queuer(GadgetId id, GadgetAction action) {
+auto Queuer(GadgetId id) {
   const WindowId window = ControlWindow();
-  return [window, id, action] { QueueGadgetEvent(window, id, action); };
+  return [window, id] { QueueGadgetEvent(window, id); };
 }
 
 }  // namespace
@@ -90,13 +88,11 @@ void CreateEditField(GadgetId id, int x, int y, int w, int h, const std::string&
       palette.setBrush(group, QPalette::Base, palette.brush(group, QPalette::Window));
     edit->setPalette(palette);
   }
-  QObject::connect(edit, &QLineEdit::textEdited, edit, Queuer(id, GadgetAction::Change));
+  QObject::connect(edit, &QLineEdit::textEdited, edit, Queuer(id));
   const WindowId windowId = ControlWindow();
   QObject::connect(edit, &QLineEdit::returnPressed, edit, [windowId] {
-    AppWindow* window = FindAppWindow(windowId);
-    if (window == nullptr || window->enterGadget < 0) return;
-    if (FindGadget(window->enterGadget) == nullptr) return;
-    QueueGadgetEvent(windowId, window->enterGadget, GadgetAction::Enter);
+    if (AppWindow* window = FindAppWindow(windowId))
+      QueueGadgetEvent(windowId, window->enterGadget);
   });
   Install(id, ControlKind::EditField, edit, {x, y, w, h});
 }
@@ -106,7 +102,7 @@ void CreateButton(GadgetId id, int x, int y, int w, int h, const std::string& ca
   if (area == nullptr) return;
   auto* button = new QPushButton(ToQt(caption), area);
   button->setAutoDefault(false);
-  QObject::connect(button, &QPushButton::clicked, button, Queuer(id, GadgetAction::Click));
+  QObject::connect(button, &QPushButton::clicked, button, Queuer(id));
   Install(id, ControlKind::Button, button, {x, y, w, h});
 }
 
@@ -115,7 +111,7 @@ void CreateCheckBox(GadgetId id, int x, int y, int w, int h, const std::string& 
   if (area == nullptr) return;
   auto* box = new QCheckBox(ToQt(caption), area);
   // clicked comes from the user only; SelectItem's setChecked does not send it.
-  QObject::connect(box, &QCheckBox::clicked, box, Queuer(id, GadgetAction::Click));
+  QObject::connect(box, &QCheckBox::clicked, box, Queuer(id));
   Install(id, ControlKind::CheckBox, box, {x, y, w, h});
 }
 
@@ -125,7 +121,7 @@ void CreateComboBox(GadgetId id, int x, int y, int w, int h) {
   auto* combo = new DropDown(area);
   // activated is the user's choice, the same entry chosen again included;
   // entries added or selected by the program do not send it.
-  QObject::connect(combo, &QComboBox::activated, combo, Queuer(id, GadgetAction::Change));
+  QObject::connect(combo, &QComboBox::activated, combo, Queuer(id));
   Install(id, ControlKind::ComboBox, combo, {x, y, w, h});
 }
 
@@ -153,6 +149,6 @@ void CreateHyperlink(GadgetId id, int x, int y, int w, int h, const std::string&
   QWidget* area = PrepareSlot(id);
   if (area == nullptr) return;
   auto* link = new Hyperlink(ToQt(text), colour, area);
-  link->onClick = Queuer(id, GadgetAction::Click);
+  link->onClick = Queuer(id);
   Install(id, ControlKind::Hyperlink, link, {x, y, w, h});
 }

@@ -3,6 +3,8 @@
 #include <QAbstractItemView>
 #include <QStyle>
 
+#include "gadgets/gadget_rules.h"
+
 DropDown::DropDown(QWidget* parent) : QComboBox(parent) {
   setEditable(false);
   // Show as many entries as fit in the height limit; showPopup cuts the rest
@@ -17,15 +19,12 @@ void DropDown::showPopup() {
   QWidget* list = view()->window();
   if (list == this->window()) return;
   QRect frame = list->geometry();
-  // Cut it to the height limit on the side away from the control; the view
-  // scrolls to the entries left out.
-  if (frame.height() > kMaxListHeight) {
-    if (frame.center().y() < mapToGlobal(rect().center()).y()) {
-      frame.setTop(frame.bottom() + 1 - kMaxListHeight);  // opened upwards: keep the bottom
-    } else {
-      frame.setHeight(kMaxListHeight);
-    }
-  }
+  // Cut to the height limit; the view scrolls to the entries left out.
+  const bool upwards = frame.center().y() < mapToGlobal(rect().center()).y();
+  const gadget_layer::ListSpan cut =
+      gadget_layer::CutListToHeight({frame.top(), frame.height()}, upwards);
+  frame.setTop(cut.top);
+  frame.setHeight(cut.height);
   // Wide enough for the longest entry ("Fraction Fahrenheit"), even where the
   // closed control is narrower.
   const int scrollBar = frame.height() < list->geometry().height()

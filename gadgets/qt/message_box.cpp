@@ -1,45 +1,14 @@
-#include "gadgets/qt/message_box.h"
+// Message boxes: a title, a text and "OK", modal for every window of the program.
 
 #include <QApplication>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
 #include <QSpacerItem>
-#include <QTimer>
 
 #include "gadgets/gadgets.h"
 #include "gadgets/qt/gadget_table.h"
-
-namespace gadget_layer {
-namespace {
-
-// Kept in a function so that the testing library may set it while static
-// objects are still being constructed.
-std::function<void(QMessageBox&)>& Watcher() {
-  static std::function<void(QMessageBox&)> watcher;
-  return watcher;
-}
-
-QPointer<QMessageBox> g_openBox;
-int g_boxesShown = 0;
-
-}  // namespace
-
-void SetMessageBoxWatcher(std::function<void(QMessageBox&)> watcher) {
-  Watcher() = std::move(watcher);
-}
-
-QMessageBox* OpenMessageBox() {
-  return g_openBox.data();
-}
-
-int MessageBoxesShown() {
-  return g_boxesShown;
-}
-
-}  // namespace gadget_layer
 
 void ShowMessage(const std::string& title, const std::string& text) {
   using namespace gadget_layer;
@@ -67,14 +36,5 @@ void ShowMessage(const std::string& title, const std::string& text) {
     grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
                   grid->rowCount(), 0, 1, grid->columnCount());
   }
-  g_openBox = &box;
-  ++g_boxesShown;
-  if (Watcher()) {
-    // Runs inside the box's own loop, once it is showing.
-    QTimer::singleShot(0, &box, [&box] {
-      if (Watcher()) Watcher()(box);
-    });
-  }
   box.exec();
-  g_openBox = nullptr;
 }

@@ -5,27 +5,12 @@
 #include <QUrl>
 
 #include "gadgets/gadgets.h"
-
-namespace {
-
-std::function<void(const std::string&)>& UrlHandler() {
-  static std::function<void(const std::string&)> handler;
-  return handler;
-}
-
-}  // namespace
+#include "gadgets/open_url_hook.h"
 
 void OpenUrl(const std::string& address) {
-  if (UrlHandler()) {
-    UrlHandler()(address);
-    return;
-  }
+  if (const auto& hook = gadget_layer::UrlOpenerHook()) return hook(address);
   if (QGuiApplication::instance() == nullptr) return;
   // "example.org" has no scheme: read it as a web address. The desktop starts
   // its handler on its own; nothing waits for it and a failure stays silent.
   QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromStdString(address)));
-}
-
-void SetOpenUrlHandler(std::function<void(const std::string&)> handler) {
-  UrlHandler() = std::move(handler);
 }

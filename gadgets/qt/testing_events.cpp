@@ -5,8 +5,8 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "gadgets/event_queue.h"
 #include "gadgets/gadget_testing.h"
-#include "gadgets/qt/event_queue.h"
 
 void ProcessPendingEvents() {
   if (QCoreApplication::instance() == nullptr) return;

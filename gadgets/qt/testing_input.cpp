@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QStringList>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 #include <cstdio>
 #include <utility>
@@ -17,7 +18,6 @@
 #include "gadgets/gadget_testing.h"
 #include "gadgets/qt/app_window.h"
 #include "gadgets/qt/gadget_table.h"
-#include "gadgets/qt/message_box.h"
 #include "gadgets/qt/testing_support.h"
 
 using namespace gadget_layer;
@@ -28,6 +28,8 @@ std::function<void(const MessageBoxView&)>& PendingHandler() {
   static std::function<void(const MessageBoxView&)> handler;
   return handler;
 }
+
+int g_boxesShown = 0;
 
 MessageBoxView ViewOf(const QMessageBox& box) {
   MessageBoxView view;
@@ -59,6 +61,25 @@ void WatchMessageBox(QMessageBox& box) {
                  view.text.c_str());
   }
   ClickOk(box);
+}
+
+// Sees every message box of the program as it is shown, and looks into it
+// from inside the box's own loop.
+class MessageBoxWatcher : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    auto* box = qobject_cast<QMessageBox*>(watched);
+    if (box != nullptr && event->type() == QEvent::Show) {
+      ++g_boxesShown;
+      QTimer::singleShot(0, box, [box] { WatchMessageBox(*box); });
+    }
+    return false;
+  }
+};
+
+void InstallMessageBoxWatcher() {
+  QCoreApplication::instance()->installEventFilter(new MessageBoxWatcher(qApp));
 }
 
 // The window system's window holding the control, or null.
@@ -160,9 +181,14 @@ void ClickCloseBox(WindowId windowId) {
 
 namespace gadget_testing {
 
-// Once, before main (testing_hooks.cpp).
+// Once, before main (testing_hooks.cpp): the watcher is installed as soon as
+// the application object exists.
 void EnsureTestHooks() {
-  gadget_layer::SetMessageBoxWatcher(WatchMessageBox);
+  if (QCoreApplication::instance() != nullptr) {
+    InstallMessageBoxWatcher();
+  } else {
+    qAddPreRoutine(InstallMessageBoxWatcher);
+  }
 }
 
 }  // namespace gadget_testing
@@ -172,5 +198,5 @@ void OnNextMessageBox(std::function<void(const MessageBoxView&)> handler) {
 }
 
 int MessageBoxCount() {
-  return gadget_layer::MessageBoxesShown();
+  return g_boxesShown;
 }

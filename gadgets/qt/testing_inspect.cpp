@@ -66,6 +66,16 @@ bool WindowActive(WindowId id) {
   return window != nullptr && window->isActiveWindow();
 }
 
+bool WindowEnabled(WindowId id) {
+  AppWindow* window = FindAppWindow(id);
+  return window != nullptr && window->isEnabled();
+}
+
+std::string WindowTitle(WindowId id) {
+  AppWindow* window = FindAppWindow(id);
+  return window != nullptr ? window->windowTitle().toStdString() : std::string();
+}
+
 int ControlCount(WindowId id) {
   AppWindow* window = FindAppWindow(id);
   if (window == nullptr) return 0;

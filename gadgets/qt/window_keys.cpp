@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include "gadgets/event_queue.h"
 #include "gadgets/gadgets.h"
 #include "gadgets/qt/app_window.h"
-#include "gadgets/qt/event_queue.h"
 #include "gadgets/qt/gadget_table.h"
 
 using namespace gadget_layer;
@@ -38,8 +38,7 @@ void SetDefaultButton(WindowId windowId, GadgetId button) {
   pushButton->setDefault(true);  // drawn as the button Enter presses
   for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
     auto* enter = new QShortcut(QKeySequence(key), window);
-    QObject::connect(enter, &QShortcut::activated, window, [windowId, button] {
-      if (FindGadget(button) != nullptr) QueueGadgetEvent(windowId, button, GadgetAction::Enter);
-    });
+    QObject::connect(enter, &QShortcut::activated, window,
+                     [windowId, button] { QueueGadgetEvent(windowId, button); });
   }
 }

@@ -5,8 +5,10 @@
 #include <QScreen>
 #include <QWindow>
 #include <algorithm>
+#include <memory>
 #include <vector>
 
+#include "gadgets/gadget_rules.h"
 #include "gadgets/gadgets.h"
 #include "gadgets/qt/app_window.h"
 #include "gadgets/qt/gadget_font.h"
@@ -49,7 +51,6 @@ QPoint ReachableCorner(const AppWindow* window, QPoint corner, QSize inner) {
 bool CreateAppWindow(WindowId id, int x, int y, int width, int height, const std::string& title,
                      unsigned flags) {
   if (QApplication::instance() == nullptr) return false;
-  DeleteAppWindow(id);
   auto* window = new AppWindow(id, flags);
   window->setWindowTitle(QString::fromStdString(title));
   width = ClampSize(width);
@@ -60,28 +61,19 @@ bool CreateAppWindow(WindowId id, int x, int y, int width, int height, const std
   const QPoint corner =
       ReachableCorner(window, QPoint(ClampCoordinate(x), ClampCoordinate(y)), QSize(width, height));
   window->move(corner);
-  RememberAppWindow(id, window);
-  SetControlWindow(id);
+  auto record = std::make_unique<AppWindowRecord>();
+  record->window = window;
+  RememberWindow(id, std::move(record));
   window->Created(corner, QSize(width, height));
   return true;
-}
-
-void DestroyAppWindow(WindowId id) {
-  DeleteAppWindow(id);
-}
-
-bool WindowExists(WindowId id) {
-  return FindAppWindow(id) != nullptr;
 }
 
 void PlaceWindow(WindowId id, int x, int y, int width, int height) {
   AppWindow* window = FindAppWindow(id);
   if (window == nullptr) return;
   const gadget_layer::WindowGeometry& known = window->Known();
-  const QSize size(width == kUnchanged ? known.width : ClampSize(width),
-                   height == kUnchanged ? known.height : ClampSize(height));
-  QPoint corner(x == kUnchanged ? known.left : ClampCoordinate(x),
-                y == kUnchanged ? known.top : ClampCoordinate(y));
+  const QSize size(ClampSize(width), ClampSize(height));
+  QPoint corner(ClampCoordinate(x), ClampCoordinate(y));
   // Where the window stands stays; a new corner must leave the title bar in reach.
   if (corner != QPoint(known.left, known.top)) corner = ReachableCorner(window, corner, size);
   window->Place(corner.x(), corner.y(), size.width(), size.height());
@@ -89,11 +81,6 @@ void PlaceWindow(WindowId id, int x, int y, int width, int height) {
 
 void SetWindowTitle(WindowId id, const std::string& title) {
   if (AppWindow* window = FindAppWindow(id)) window->setWindowTitle(QString::fromStdString(title));
-}
-
-std::string WindowTitle(WindowId id) {
-  AppWindow* window = FindAppWindow(id);
-  return window != nullptr ? window->windowTitle().toStdString() : std::string();
 }
 
 int WindowLeft(WindowId id) {
@@ -121,11 +108,6 @@ void SetWindowEnabled(WindowId id, bool enabled) {
   if (AppWindow* window = FindAppWindow(id)) window->setEnabled(enabled);
 }
 
-bool WindowEnabled(WindowId id) {
-  AppWindow* window = FindAppWindow(id);
-  return window != nullptr && window->isEnabled();
-}
-
 void SetWindowTopmost(WindowId id, bool on) {
   if (AppWindow* window = FindAppWindow(id)) window->SetTopmost(on);
 }
@@ -135,16 +117,6 @@ void ActivateWindow(WindowId id) {
   if (window == nullptr) return;
   window->raise();
   window->activateWindow();
-}
-
-void SetSmartRefresh(WindowId id, bool on) {
-  // The toolkit paints every window into a back buffer and shows it whole, so
-  // a resize never shows a half-erased window; the setting is only kept.
-  if (AppWindow* window = FindAppWindow(id)) window->smartRefresh = on;
-}
-
-void UseWindowForControls(WindowId id) {
-  SetControlWindow(id);
 }
 
 int MenuBarHeight() {

@@ -9,6 +9,7 @@
 #include <oleacc.h>
 
 #include <algorithm>
+#include <memory>
 
 #include "gadgets/gadgets.h"
 #include "gadgets/win32/win32_state.h"
@@ -16,9 +17,6 @@
 using namespace gadget_layer;
 
 namespace {
-
-// The list of a drop-down is cut to this height; it scrolls to the rest.
-constexpr int kMaxListHeight = 350;
 
 // A control's place as laid out, and as it stands at a monitor's scale.
 RECT LogicalRect(int x, int y, int w, int h) {
@@ -35,7 +33,7 @@ HWND Install(GadgetId id, ControlKind kind, const wchar_t* windowClass, const st
              DWORD style, DWORD exStyle, int x, int y, int w, int h, FontKind font) {
   WindowRecord* window = FindWindowRecord(ControlWindow());
   if (window == nullptr) return nullptr;
-  DeleteGadget(id);
+  ForgetControl(id);
   const UINT dpi = DpiOf(window->hwnd);
   const RECT logical = LogicalRect(x, y, w, h), at = PixelRect(logical, dpi);
   HWND hwnd = ::CreateWindowExW(exStyle, windowClass, text.c_str(), WS_CHILD | WS_VISIBLE | style,
@@ -43,18 +41,18 @@ HWND Install(GadgetId id, ControlKind kind, const wchar_t* windowClass, const st
                                 ::GetModuleHandleW(nullptr), nullptr);
   if (hwnd == nullptr) return nullptr;
   ::SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontAt(font, dpi)), FALSE);
-  GadgetRecord record;
-  record.hwnd = hwnd;
-  record.kind = kind;
-  record.font = font;
-  record.logical = logical;
-  record.window = ControlWindow();
-  Gadgets()[id] = record;
+  auto record = std::make_unique<GadgetRecord>();
+  record->hwnd = hwnd;
+  record->kind = kind;
+  record->font = font;
+  record->logical = logical;
+  record->window = ControlWindow();
+  RememberControl(id, std::move(record));
   RememberGadgetWindow(hwnd, id);
-  // The first control that takes the focus has it when the window shows or a
-  // new page is laid out in it: the user types into the first field at once.
+  // Focus goes to a control of the window in the foreground only: SetFocus
+  // would bring a window in the background forward.
   HWND focus = ::GetFocus();
-  if ((style & WS_TABSTOP) && (focus == nullptr || !::IsChild(window->hwnd, focus)) &&
+  if (TakesFirstFocus(kind, focus != nullptr && ::IsChild(window->hwnd, focus)) &&
       ::GetForegroundWindow() == window->hwnd) {
     ::SetFocus(hwnd);
   }
@@ -219,14 +217,12 @@ std::string GetText(GadgetId id) {
   }
 }
 
-void AddItem(GadgetId id, int position, const std::string& text) {
+void AddItem(GadgetId id, const std::string& text) {
   GadgetRecord* record = FindGadget(id);
   if (record == nullptr || record->kind != ControlKind::ComboBox) return;
-  const LRESULT count = ::SendMessageW(record->hwnd, CB_GETCOUNT, 0, 0);
-  const WPARAM at =
-      position < 0 || position > count ? static_cast<WPARAM>(-1) : static_cast<WPARAM>(position);
   const std::wstring entry = Wide(text);
-  ::SendMessageW(record->hwnd, CB_INSERTSTRING, at, reinterpret_cast<LPARAM>(entry.c_str()));
+  ::SendMessageW(record->hwnd, CB_INSERTSTRING, static_cast<WPARAM>(-1),
+                 reinterpret_cast<LPARAM>(entry.c_str()));
   FitComboList(record->hwnd);
 }
 
@@ -285,19 +281,6 @@ void SetAccessibleName(GadgetId id, const std::string& name) {
                           PROPID_ACC_NAME, wide.data());
 }
 
-bool GadgetExists(GadgetId id) {
-  return FindGadget(id) != nullptr;
-}
-
-ControlKind GadgetKind(GadgetId id) {
-  GadgetRecord* record = FindGadget(id);
-  return record != nullptr ? record->kind : ControlKind::None;
-}
-
-void DestroyGadget(GadgetId id) {
-  DeleteGadget(id);
-}
-
 void PlaceGadget(GadgetId id, int x, int y, int w, int h) {
   GadgetRecord* record = FindGadget(id);
   if (record == nullptr) return;
@@ -344,7 +327,8 @@ int WidestText(const std::vector<std::wstring>& texts, HFONT font) {
 }
 
 void ScaleControls(WindowId window) {
-  for (auto& [id, record] : Gadgets()) {
+  for (const auto& [id, entry] : AllControls()) {
+    auto& record = static_cast<GadgetRecord&>(*entry);
     if (record.window != window) continue;
     const UINT dpi = DpiOf(record.hwnd);
     const RECT at = PixelRect(record.logical, dpi);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "gadgets/gadgets.h"
+#include "gadgets/open_url_hook.h"
 #include "gadgets/win32/win32_state.h"
 
 using namespace gadget_layer;
@@ -81,11 +82,6 @@ HFONT MakeFont(const wchar_t* face, LONG pixels, bool underline, BYTE pitch) {
   return ::CreateFontIndirectW(&font);
 }
 
-std::function<void(const std::string&)>& UrlHandler() {
-  static std::function<void(const std::string&)> handler;
-  return handler;
-}
-
 }  // namespace
 
 namespace gadget_layer {
@@ -130,6 +126,7 @@ bool InitGadgets(int& /*argc*/, char** /*argv*/) {
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = AppWindowClass();
   if (::RegisterClassExW(&windowClass) == 0) return false;
+  SetBeforeQueue(WakeForEvent);
   done = true;
   return true;
 }
@@ -152,9 +149,10 @@ void SetProgramIcon(const unsigned char* png, std::size_t size) {
                                           0x00030000, 0, 0, LR_DEFAULTCOLOR);
   if (icon == nullptr) return;
   g_icon = icon;
-  for (const auto& [id, window] : Windows()) {
-    ::SendMessageW(window.hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    ::SendMessageW(window.hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+  for (const auto& [id, entry] : AllWindows()) {
+    HWND hwnd = static_cast<const WindowRecord&>(*entry).hwnd;
+    ::SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    ::SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
   }
 }
 
@@ -164,10 +162,11 @@ void ShowMessage(const std::string& title, const std::string& text) {
   HWND foreground = ::GetForegroundWindow();
   HWND owner = WindowIdOf(foreground) >= 0 ? foreground : nullptr;
   std::vector<HWND> disabled;
-  for (const auto& [id, window] : Windows()) {
-    if (window.hwnd != owner && ::IsWindowEnabled(window.hwnd)) {
-      ::EnableWindow(window.hwnd, FALSE);
-      disabled.push_back(window.hwnd);
+  for (const auto& [id, entry] : AllWindows()) {
+    HWND hwnd = static_cast<const WindowRecord&>(*entry).hwnd;
+    if (hwnd != owner && ::IsWindowEnabled(hwnd)) {
+      ::EnableWindow(hwnd, FALSE);
+      disabled.push_back(hwnd);
     }
   }
   ::MessageBoxW(owner, Wide(text).c_str(), Wide(title).c_str(), MB_OK | MB_APPLMODAL);
@@ -177,16 +176,9 @@ void ShowMessage(const std::string& title, const std::string& text) {
 }
 
 void OpenUrl(const std::string& address) {
-  if (UrlHandler()) {
-    UrlHandler()(address);
-    return;
-  }
+  if (const auto& hook = UrlOpenerHook()) return hook(address);
   // "example.org" has no scheme: read it as a web address. The desktop starts
   // its handler on its own; nothing waits for it and a failure stays silent.
   const std::string url = address.find("://") == std::string::npos ? "http://" + address : address;
   ::ShellExecuteW(nullptr, L"open", Wide(url).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-}
-
-void SetOpenUrlHandler(std::function<void(const std::string&)> handler) {
-  UrlHandler() = std::move(handler);
 }

@@ -51,7 +51,7 @@ bool ProgramKey(const MSG& message) {
   switch (message.wParam) {
     case VK_F1:
       if (window->helpItem < 0) return false;
-      QueueEvent(Event{EventKind::MenuEvent, id, window->helpItem, GadgetAction::None});
+      QueueEvent(Event{EventKind::MenuEvent, id, window->helpItem});
       return true;
     case VK_ESCAPE: {
       // An open drop-down list closes first.
@@ -61,12 +61,12 @@ bool ProgramKey(const MSG& message) {
         return false;
       }
       // The same request as the close box: the program decides.
-      QueueEvent(Event{EventKind::CloseEvent, id, -1, {}});
+      QueueEvent(Event{EventKind::CloseEvent, id, -1});
       return true;
     }
     case VK_RETURN:
       if (window->defaultButton < 0 || FindGadget(window->defaultButton) == nullptr) return false;
-      QueueGadgetEvent(id, window->defaultButton, GadgetAction::Enter);
+      QueueGadgetEvent(id, window->defaultButton);
       return true;
     default:
       return false;

@@ -1,9 +1,12 @@
-// The Win32 gadget layer's tables, its event queue and WaitEvent.
+// The Win32 gadget layer's records of windows and controls, its menu
+// commands, and WaitEvent.
 
 #include "gadgets/win32/win32_state.h"
 
 #include <algorithm>
-#include <deque>
+#include <map>
+
+#include "gadgets/utf.h"
 
 namespace gadget_layer {
 namespace {
@@ -11,11 +14,6 @@ namespace {
 std::map<HWND, GadgetId>& GadgetWindows() {
   static std::map<HWND, GadgetId> table;
   return table;
-}
-
-std::deque<Event>& Queue() {
-  static std::deque<Event> queue;
-  return queue;
 }
 
 struct MenuCommand {
@@ -28,26 +26,15 @@ std::map<WORD, MenuCommand>& MenuCommands() {
   return commands;
 }
 
-WindowId g_controlWindow = -1;
-
 }  // namespace
 
 std::wstring Wide(std::string_view utf8) {
-  if (utf8.empty()) return {};
-  const int size = static_cast<int>(std::min<std::size_t>(utf8.size(), 1u << 30));
-  const int n = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(std::max(n, 0)), L'\0');
-  if (n > 0) ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), n);
-  return wide;
+  const std::u16string wide = Utf16(utf8);
+  return std::wstring(wide.begin(), wide.end());
 }
 
 std::string Utf8(std::wstring_view wide) {
-  if (wide.empty()) return {};
-  const int size = static_cast<int>(std::min<std::size_t>(wide.size(), 1u << 29));
-  const int n = ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
-  std::string utf8(static_cast<std::size_t>(std::max(n, 0)), '\0');
-  if (n > 0) ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), n, nullptr, nullptr);
-  return utf8;
+  return Utf8(std::u16string(wide.begin(), wide.end()));
 }
 
 std::string WindowText(HWND hwnd) {
@@ -59,33 +46,42 @@ std::string WindowText(HWND hwnd) {
   return Utf8(text);
 }
 
-std::map<WindowId, WindowRecord>& Windows() {
-  static std::map<WindowId, WindowRecord> windows;
-  return windows;
+WindowRecord::~WindowRecord() {
+  std::erase_if(MenuCommands(), [this](const auto& entry) { return entry.second.window == id; });
+  if (toolTips != nullptr) ::DestroyWindow(toolTips);
+  ::DestroyWindow(hwnd);  // its menu goes with it
 }
 
 WindowRecord* FindWindowRecord(WindowId id) {
-  auto it = Windows().find(id);
-  return it != Windows().end() ? &it->second : nullptr;
+  return static_cast<WindowRecord*>(FindWindowEntry(id));
 }
 
 WindowId WindowIdOf(HWND hwnd) {
   if (hwnd == nullptr) return -1;
   HWND root = ::GetAncestor(hwnd, GA_ROOT);
-  for (const auto& [id, record] : Windows()) {
-    if (record.hwnd == root) return id;
+  for (const auto& [id, entry] : AllWindows()) {
+    if (static_cast<const WindowRecord&>(*entry).hwnd == root) return id;
   }
   return -1;
 }
 
-std::map<GadgetId, GadgetRecord>& Gadgets() {
-  static std::map<GadgetId, GadgetRecord> gadgets;
-  return gadgets;
+GadgetRecord::~GadgetRecord() {
+  GadgetWindows().erase(hwnd);
+  if (WindowRecord* owner = FindWindowRecord(window)) {
+    if (owner->toolTips != nullptr) {
+      TOOLINFOW tool{};
+      tool.cbSize = sizeof tool;
+      tool.hwnd = owner->hwnd;
+      tool.uId = reinterpret_cast<UINT_PTR>(hwnd);
+      ::SendMessageW(owner->toolTips, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    if (owner->lastFocus == hwnd) owner->lastFocus = nullptr;
+  }
+  ::DestroyWindow(hwnd);
 }
 
 GadgetRecord* FindGadget(GadgetId id) {
-  auto it = Gadgets().find(id);
-  return it != Gadgets().end() ? &it->second : nullptr;
+  return static_cast<GadgetRecord*>(FindControl(id));
 }
 
 GadgetId GadgetIdOf(HWND hwnd) {
@@ -95,38 +91,6 @@ GadgetId GadgetIdOf(HWND hwnd) {
 
 void RememberGadgetWindow(HWND hwnd, GadgetId id) {
   GadgetWindows()[hwnd] = id;
-}
-
-void ForgetGadgetWindow(HWND hwnd) {
-  GadgetWindows().erase(hwnd);
-}
-
-void DeleteGadget(GadgetId id) {
-  auto it = Gadgets().find(id);
-  if (it == Gadgets().end()) return;
-  const GadgetRecord record = it->second;
-  Gadgets().erase(it);
-  ForgetGadgetWindow(record.hwnd);
-  DropGadgetEvents(id);
-  if (WindowRecord* window = FindWindowRecord(record.window)) {
-    if (window->toolTips != nullptr) {
-      TOOLINFOW tool{};
-      tool.cbSize = sizeof tool;
-      tool.hwnd = window->hwnd;
-      tool.uId = reinterpret_cast<UINT_PTR>(record.hwnd);
-      ::SendMessageW(window->toolTips, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    }
-    if (window->lastFocus == record.hwnd) window->lastFocus = nullptr;
-  }
-  ::DestroyWindow(record.hwnd);
-}
-
-WindowId ControlWindow() {
-  return g_controlWindow;
-}
-
-void SetControlWindow(WindowId id) {
-  g_controlWindow = id;
 }
 
 WORD MenuCommandFor(WindowId window, MenuItemId item) {
@@ -159,28 +123,11 @@ bool& ProgramSetsText() {
   return setting;
 }
 
-void QueueEvent(const Event& event) {
+void WakeForEvent(const Event& /*event*/) {
   // An event may be queued while GetMessageW sleeps in WaitEvent, from a
   // message the system sends the window (a move by the window manager under
   // Wine): a message of no meaning wakes it to hand the event out.
-  if (Queue().empty()) ::PostThreadMessageW(::GetCurrentThreadId(), WM_NULL, 0, 0);
-  Queue().push_back(event);
-}
-
-void QueueGadgetEvent(WindowId window, GadgetId gadget, GadgetAction action) {
-  QueueEvent(Event{EventKind::GadgetEvent, window, gadget, action});
-}
-
-void DropGadgetEvents(GadgetId gadget) {
-  std::erase_if(Queue(), [gadget](const Event& e) {
-    return e.kind == EventKind::GadgetEvent && e.item == gadget;
-  });
-}
-
-void DropWindowEvents(WindowId window) {
-  std::erase_if(Queue(), [window](const Event& e) { return e.window == window; });
-  std::erase_if(MenuCommands(),
-                [window](const auto& entry) { return entry.second.window == window; });
+  if (!EventsQueued()) ::PostThreadMessageW(::GetCurrentThreadId(), WM_NULL, 0, 0);
 }
 
 }  // namespace gadget_layer
@@ -196,9 +143,7 @@ bool EnterInEditField(const MSG& message) {
   if (field == nullptr || field->kind != ControlKind::EditField) return false;
   const WindowRecord* window = FindWindowRecord(field->window);
   if (window == nullptr || window->enterGadget < 0) return false;
-  if (FindGadget(window->enterGadget) != nullptr) {
-    QueueGadgetEvent(field->window, window->enterGadget, GadgetAction::Enter);
-  }
+  QueueGadgetEvent(field->window, window->enterGadget);
   return true;
 }
 
@@ -207,11 +152,7 @@ bool EnterInEditField(const MSG& message) {
 Event WaitEvent() {
   using namespace gadget_layer;
   for (;;) {
-    if (!Queue().empty()) {
-      Event event = Queue().front();
-      Queue().pop_front();
-      return event;
-    }
+    if (std::optional<Event> event = TakeQueuedEvent()) return *event;
     // Sleeps until the system has a message for the program.
     MSG message;
     const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);

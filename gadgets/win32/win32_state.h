@@ -1,57 +1,60 @@
 #pragma once
-// Inside the Win32 gadget layer only: the tables that map the program's window
-// and gadget ids to native windows, the queue of events that WaitEvent hands
-// out, and the conversions between the program's UTF-8 and Windows' UTF-16.
+// Inside the Win32 gadget layer only: the native windows kept for the program's
+// window and gadget ids in the layer's id table, and the helpers the window
+// and control operations share.
 
 #include <windows.h>
 // windows.h first: the others build on it.
 #include <commctrl.h>
 
-#include <algorithm>
-#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "gadgets/event_queue.h"
+#include "gadgets/gadget_rules.h"
 #include "gadgets/gadgets.h"
+#include "gadgets/id_table.h"
+#include "gadgets/menu_path.h"
+#include "gadgets/window_geometry.h"
 
 namespace gadget_layer {
 
-struct WindowRecord {
+struct WindowRecord : WindowEntry {
+  // Destroys the window with its menu and tool tips.
+  ~WindowRecord() override;
+  WindowId id = -1;
   HWND hwnd = nullptr;
   DWORD style = 0;
   DWORD exStyle = 0;
   HMENU menuBar = nullptr;
-  HMENU menuTitle = nullptr;  // the drop-down that AddMenuItem adds to
+  MenuPath<HMENU> menuPath;  // the menu that AddMenuItem adds to
   HWND toolTips = nullptr;
   HWND lastFocus = nullptr;  // given back when the window is activated again
   GadgetId enterGadget = -1;
   MenuItemId helpItem = -1;     // chosen by F1 (SetHelpKey)
   bool escapeCloses = false;    // Esc asks to close (SetEscapeCloses)
   GadgetId defaultButton = -1;  // pressed by Enter (SetDefaultButton)
-  bool smartRefresh = false;
-  bool userMoving = false;      // between WM_ENTERSIZEMOVE and WM_EXITSIZEMOVE
-  bool programPlacing = false;  // inside the program's own SetWindowPos
-  // The outer corner and inner size last set by the program or reported.
-  RECT known{};
-  // The geometries the program gave the window since the user last moved it,
-  // newest last. Under Wine the window system confirms each of them late,
-  // one after another: those are echoes of the program's own, no user's.
-  std::vector<RECT> placed;
+  // Inside the system's move and size loop the user holds the window, which
+  // has not come to rest however long it stands still.
+  bool inMoveLoop = false;
+  // Tells the user's moves and resizes from the program's own, which under
+  // Wine the window system confirms late and in parts.
+  GeometryTracker tracker;
+  void ReportPendingUserChange() override;
 };
 
 // The fonts of the controls: captions and fields, links, the help text.
 enum class FontKind { Gadget, Link, TextArea };
 
-struct GadgetRecord {
+struct GadgetRecord : ControlEntry {
+  // Destroys the control.
+  ~GadgetRecord() override;
   HWND hwnd = nullptr;
-  ControlKind kind = ControlKind::None;
   FontKind font = FontKind::Gadget;
   // Where the program put it, in pixels of a 96 DPI screen, as laid out; the
   // control stands there scaled to its window's monitor (x, y, w, h).
   RECT logical{};
-  WindowId window = -1;
-  std::string toolTip;
   std::string accessibleName;
   unsigned colour = 0;  // Hyperlink: 0xRRGGBB
   // TextArea: the text last given by the program, handed back by GetText while
@@ -59,23 +62,16 @@ struct GadgetRecord {
   std::string textAreaText;
 };
 
+// The program's UTF-8 as Windows' UTF-16, and back (gadgets/utf.h).
 std::wstring Wide(std::string_view utf8);
 std::string Utf8(std::wstring_view wide);
 std::string WindowText(HWND hwnd);
 
 WindowRecord* FindWindowRecord(WindowId id);
 WindowId WindowIdOf(HWND hwnd);  // the top-level window's id, or -1
-std::map<WindowId, WindowRecord>& Windows();
 GadgetRecord* FindGadget(GadgetId id);
 GadgetId GadgetIdOf(HWND hwnd);  // -1 when the control is none of the program's
-std::map<GadgetId, GadgetRecord>& Gadgets();
-void ForgetGadgetWindow(HWND hwnd);
 void RememberGadgetWindow(HWND hwnd, GadgetId id);
-// Destroys the control and frees the id; queued events of it are dropped.
-void DeleteGadget(GadgetId id);
-
-WindowId ControlWindow();
-void SetControlWindow(WindowId id);
 
 // Menu item commands: WM_COMMAND numbers of their own, so that they never meet
 // a control's notification or the dialog manager's IDOK and IDCANCEL.
@@ -92,18 +88,8 @@ bool ProgramKey(const MSG& message);
 // True while SetText changes a control, whose notifications are then no event.
 bool& ProgramSetsText();
 
-void QueueEvent(const Event& event);
-void QueueGadgetEvent(WindowId window, GadgetId gadget, GadgetAction action);
-void DropGadgetEvents(GadgetId gadget);
-void DropWindowEvents(WindowId window);
-
-// Positions and sizes beyond these are no real screen's.
-inline int ClampCoordinate(int v) {
-  return std::clamp(v, -(1 << 20), 1 << 20);
-}
-inline int ClampSize(int v) {
-  return std::clamp(v, 0, 1 << 15);
-}
+// Wakes WaitEvent for an event queued while it sleeps (installed by InitGadgets).
+void WakeForEvent(const Event& event);
 
 // A drop-down's entry (empty for an index that names none), and all of them.
 std::string ComboEntry(HWND combo, LRESULT index);

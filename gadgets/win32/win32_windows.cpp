@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -77,44 +78,40 @@ SIZE InnerSize(const WindowRecord& record) {
               (outer.bottom - outer.top) - (frame.bottom - frame.top)};
 }
 
-RECT Geometry(const WindowRecord& record) {
+// A move or resize counts once the window has stood still this long: a drag
+// by the window manager becomes one event, and its bursts are over.
+constexpr UINT kRestMilliseconds = 250;
+constexpr UINT_PTR kRestTimer = 1;
+
+WindowGeometry Geometry(const WindowRecord& record) {
   const RECT outer = OuterRect(record.hwnd);
   const SIZE inner = InnerSize(record);
-  return RECT{outer.left, outer.top, inner.cx, inner.cy};  // corner and size
+  return {outer.left, outer.top, inner.cx, inner.cy};
 }
 
-// The program has given the window its geometry.
-void Placed(WindowRecord& record) {
-  record.known = Geometry(record);
-  record.placed.push_back(record.known);
-  if (record.placed.size() > 4) record.placed.erase(record.placed.begin());
+// Carries out what the geometry tracker answered.
+void Carry(WindowRecord& record, const GeometryActions& actions) {
+  if (actions.askMove || actions.askSize) {
+    const WindowGeometry& known = record.tracker.Known();
+    const RECT frame = FrameFor(record.style, record.exStyle, false, record.hwnd);
+    UINT how = SWP_NOZORDER | SWP_NOACTIVATE;
+    if (!actions.askMove) how |= SWP_NOMOVE;
+    if (!actions.askSize) how |= SWP_NOSIZE;
+    ::SetWindowPos(record.hwnd, nullptr, known.left, known.top,
+                   known.width + (frame.right - frame.left),
+                   known.height + (frame.bottom - frame.top), how);
+  }
+  if (actions.restartRestTimer) ::SetTimer(record.hwnd, kRestTimer, kRestMilliseconds, nullptr);
+  if (actions.reportMove) QueueEvent(Event{EventKind::MoveEvent, record.id, -1});
+  if (actions.reportSize) QueueEvent(Event{EventKind::SizeEvent, record.id, -1});
 }
 
-// The user has let go of the window: a new corner or size is reported once.
-// A corner or size the program gave it before is a late echo of its own (the
-// window system may confirm a corner and a size apart), not reported.
-void ReportUserChange(WindowId id, WindowRecord& record) {
-  const RECT now = Geometry(record);
-  const auto programs = [&record](auto same) { return std::ranges::any_of(record.placed, same); };
-  const bool moved =
-      (now.left != record.known.left || now.top != record.known.top) &&
-      !programs([&now](const RECT& r) { return r.left == now.left && r.top == now.top; });
-  const bool sized =
-      (now.right != record.known.right || now.bottom != record.known.bottom) &&
-      !programs([&now](const RECT& r) { return r.right == now.right && r.bottom == now.bottom; });
-  if (!moved && !sized) return;
-  record.placed.clear();
-  record.known = now;
-  if (moved) QueueEvent(Event{EventKind::MoveEvent, id, -1, {}});
-  if (sized) QueueEvent(Event{EventKind::SizeEvent, id, -1, {}});
-}
-
-// The program's own SetWindowPos: what the window reports meanwhile is the
-// program's doing, never the user's.
-void PlaceAsProgram(WindowRecord& record, HWND after, int x, int y, int w, int h, UINT how) {
-  record.programPlacing = true;
-  ::SetWindowPos(record.hwnd, after, x, y, w, h, how);
-  record.programPlacing = false;
+void Observe(WindowRecord& record, GeometryInput input) {
+  // A minimized window stands off the screen, where no user put it.
+  if (!::IsWindowVisible(record.hwnd) || ::IsIconic(record.hwnd)) return;
+  // The system draws the frame around the corner it was given: no frame
+  // offset, so never misframed.
+  Carry(record, record.tracker.Observe(input, Geometry(record), {}));
 }
 
 HWND FirstTabStop(HWND hwnd) {
@@ -128,16 +125,16 @@ void ChildCommand(WindowId windowId, HWND control, WORD code) {
   switch (record->kind) {
     case ControlKind::Button:
     case ControlKind::CheckBox:
-      if (code == BN_CLICKED) QueueGadgetEvent(windowId, id, GadgetAction::Click);
+      if (code == BN_CLICKED) QueueGadgetEvent(windowId, id);
       break;
     case ControlKind::Hyperlink:
-      if (code == STN_CLICKED) QueueGadgetEvent(windowId, id, GadgetAction::Click);
+      if (code == STN_CLICKED) QueueGadgetEvent(windowId, id);
       break;
     case ControlKind::EditField:
       // The control tells of the program's own SetText too; only the user's
       // typing counts.
       if (code == EN_CHANGE && !ProgramSetsText()) {
-        QueueGadgetEvent(windowId, id, GadgetAction::Change);
+        QueueGadgetEvent(windowId, id);
       }
       break;
     case ControlKind::ComboBox:
@@ -145,7 +142,7 @@ void ChildCommand(WindowId windowId, HWND control, WORD code) {
       // or with the arrow keys on the closed control.
       if (code == CBN_SELENDOK ||
           (code == CBN_SELCHANGE && ::SendMessageW(control, CB_GETDROPPEDSTATE, 0, 0) == 0)) {
-        QueueGadgetEvent(windowId, id, GadgetAction::Change);
+        QueueGadgetEvent(windowId, id);
       }
       break;
     default:
@@ -156,6 +153,10 @@ void ChildCommand(WindowId windowId, HWND control, WORD code) {
 }  // namespace
 
 namespace gadget_layer {
+
+void WindowRecord::ReportPendingUserChange() {
+  Observe(*this, GeometryInput::InputArrives);
+}
 
 UINT DpiOf(HWND hwnd) {
   using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
@@ -195,34 +196,37 @@ LRESULT CALLBACK AppWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     case WM_CLOSE:
       // The program decides whether the window closes. A disabled window
       // takes no input, its close box included.
-      if (::IsWindowEnabled(hwnd)) QueueEvent(Event{EventKind::CloseEvent, id, -1, {}});
+      if (::IsWindowEnabled(hwnd)) QueueEvent(Event{EventKind::CloseEvent, id, -1});
       return 0;
     case WM_COMMAND: {
       MenuItemId item = -1;
       WindowId menuWindow = -1;
       if (lParam == 0 && HIWORD(wParam) == 0 &&
           MenuItemOfCommand(LOWORD(wParam), menuWindow, item)) {
-        QueueEvent(Event{EventKind::MenuEvent, menuWindow, item, GadgetAction::None});
+        QueueEvent(Event{EventKind::MenuEvent, menuWindow, item});
       } else if (lParam != 0) {
         ChildCommand(id, reinterpret_cast<HWND>(lParam), HIWORD(wParam));
       }
       return 0;
     }
     case WM_ENTERSIZEMOVE:
-      record->userMoving = true;
+      record->inMoveLoop = true;
       break;
     case WM_EXITSIZEMOVE:
-      record->userMoving = false;
-      ReportUserChange(id, *record);
+      record->inMoveLoop = false;
+      ::KillTimer(hwnd, kRestTimer);
+      Observe(*record, GeometryInput::CameToRest);
       break;
     case WM_WINDOWPOSCHANGED:
-      // Outside the move loop and the program's own calls, the window moved
-      // for the user by other means: the keyboard's window menu, a window
-      // manager (under Wine), a snap. Reported at once.
-      if (!record->userMoving && !record->programPlacing && !::IsIconic(hwnd)) {
-        ReportUserChange(id, *record);
-      }
+      // The program's own SetWindowPos, the user's drag, the keyboard's window
+      // menu, a window manager under Wine: the tracker tells them apart.
+      Observe(*record, GeometryInput::Reported);
       break;
+    case WM_TIMER:
+      if (wParam != kRestTimer) break;
+      ::KillTimer(hwnd, kRestTimer);
+      if (!record->inMoveLoop) Observe(*record, GeometryInput::CameToRest);
+      return 0;
     case WM_ACTIVATE:
       // The focus stays with the control that had it when the user comes back.
       if (LOWORD(wParam) == WA_INACTIVE) {
@@ -260,10 +264,12 @@ LRESULT CALLBACK AppWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     case WM_DPICHANGED: {
       // Moved to a monitor of another scale: take the size the system proposes.
       const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-      PlaceAsProgram(*record, nullptr, suggested->left, suggested->top,
-                     suggested->right - suggested->left, suggested->bottom - suggested->top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-      Placed(*record);
+      const RECT frame = FrameFor(record->style, record->exStyle, false, hwnd);
+      const WindowGeometry wanted{
+          suggested->left, suggested->top,
+          (suggested->right - suggested->left) - (frame.right - frame.left),
+          (suggested->bottom - suggested->top) - (frame.bottom - frame.top)};
+      Carry(*record, record->tracker.ProgramPlaces(wanted, Geometry(*record)));
       ScaleControls(id);
       return 0;
     }
@@ -278,7 +284,9 @@ LRESULT CALLBACK AppWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
 bool CreateAppWindow(WindowId id, int x, int y, int width, int height, const std::string& title,
                      unsigned flags) {
   DestroyAppWindow(id);
-  WindowRecord record;
+  auto made = std::make_unique<WindowRecord>();
+  WindowRecord& record = *made;
+  record.id = id;
   record.style = StyleFor(flags);
   record.exStyle = WS_EX_CONTROLPARENT;
   width = ToPixels(ClampSize(width), DpiOf(nullptr));
@@ -296,69 +304,37 @@ bool CreateAppWindow(WindowId id, int x, int y, int width, int height, const std
     ::SendMessageW(record.hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     ::SendMessageW(record.hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
   }
-  Windows()[id] = record;
-  WindowRecord& stored = Windows()[id];
-  Placed(stored);
-  SetControlWindow(id);
+  RememberWindow(id, std::move(made));
+  record.tracker.ProgramCreates(Geometry(record));
   ::ShowWindow(record.hwnd, SW_SHOW);
   ::SetForegroundWindow(record.hwnd);
+  Observe(record, GeometryInput::Shown);
   return true;
-}
-
-void DestroyAppWindow(WindowId id) {
-  WindowRecord* record = FindWindowRecord(id);
-  if (record == nullptr) return;
-  std::vector<GadgetId> controls;
-  for (const auto& [gadget, control] : Gadgets()) {
-    if (control.window == id) controls.push_back(gadget);
-  }
-  for (GadgetId gadget : controls)
-    DeleteGadget(gadget);
-  HWND hwnd = record->hwnd;
-  HWND tips = record->toolTips;
-  Windows().erase(id);
-  DropWindowEvents(id);
-  if (tips != nullptr) ::DestroyWindow(tips);
-  ::DestroyWindow(hwnd);  // its menu goes with it
-}
-
-bool WindowExists(WindowId id) {
-  return FindWindowRecord(id) != nullptr;
 }
 
 void PlaceWindow(WindowId id, int x, int y, int width, int height) {
   WindowRecord* record = FindWindowRecord(id);
   if (record == nullptr) return;
-  const RECT known = record->known;
+  const WindowGeometry& known = record->tracker.Known();
   const UINT dpi = DpiOf(record->hwnd);
-  const int w = width == kUnchanged ? known.right : ToPixels(ClampSize(width), dpi);
-  const int h = height == kUnchanged ? known.bottom : ToPixels(ClampSize(height), dpi);
+  const int w = ToPixels(ClampSize(width), dpi);
+  const int h = ToPixels(ClampSize(height), dpi);
   const RECT frame = FrameFor(record->style, record->exStyle, false, record->hwnd);
   const int outerWidth = w + (frame.right - frame.left);
   const int outerHeight = h + (frame.bottom - frame.top);
-  POINT corner{x == kUnchanged ? known.left : ClampCoordinate(x),
-               y == kUnchanged ? known.top : ClampCoordinate(y)};
+  POINT corner{ClampCoordinate(x), ClampCoordinate(y)};
   // The corner last reported or set is where the program believes the window
   // is: it stays where it stands, as the user may have moved it since. A new
   // corner must leave the title bar in reach.
-  UINT how = SWP_NOZORDER | SWP_NOACTIVATE;
-  if (corner.x == known.left && corner.y == known.top) {
-    how |= SWP_NOMOVE;
-  } else {
+  if (corner.x != known.left || corner.y != known.top) {
     corner = ReachablePoint(corner.x, corner.y, outerWidth, outerHeight, -frame.top);
   }
-  PlaceAsProgram(*record, nullptr, corner.x, corner.y, outerWidth, outerHeight, how);
-  Placed(*record);
+  Carry(*record, record->tracker.ProgramPlaces({corner.x, corner.y, w, h}, Geometry(*record)));
 }
 
 void SetWindowTitle(WindowId id, const std::string& title) {
   if (WindowRecord* record = FindWindowRecord(id))
     ::SetWindowTextW(record->hwnd, Wide(title).c_str());
-}
-
-std::string WindowTitle(WindowId id) {
-  WindowRecord* record = FindWindowRecord(id);
-  return record != nullptr ? WindowText(record->hwnd) : std::string();
 }
 
 int WindowLeft(WindowId id) {
@@ -385,14 +361,9 @@ void SetWindowEnabled(WindowId id, bool enabled) {
   if (WindowRecord* record = FindWindowRecord(id)) ::EnableWindow(record->hwnd, enabled);
 }
 
-bool WindowEnabled(WindowId id) {
-  WindowRecord* record = FindWindowRecord(id);
-  return record != nullptr && ::IsWindowEnabled(record->hwnd);
-}
-
 void SetWindowTopmost(WindowId id, bool on) {
   if (WindowRecord* record = FindWindowRecord(id)) {
-    PlaceAsProgram(*record, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+    ::SetWindowPos(record->hwnd, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
 }
@@ -403,16 +374,6 @@ void ActivateWindow(WindowId id) {
   if (::IsIconic(record->hwnd)) ::ShowWindow(record->hwnd, SW_RESTORE);
   ::SetForegroundWindow(record->hwnd);
   ::BringWindowToTop(record->hwnd);
-}
-
-void SetSmartRefresh(WindowId id, bool on) {
-  // The desktop composes every window off the screen and shows it whole, so a
-  // resize never shows a half-erased window; the setting is only kept.
-  if (WindowRecord* record = FindWindowRecord(id)) record->smartRefresh = on;
-}
-
-void UseWindowForControls(WindowId id) {
-  SetControlWindow(id);
 }
 
 int MenuBarHeight() {
@@ -440,21 +401,28 @@ std::vector<std::string> MenuTexts(HMENU menu) {
   return texts;
 }
 
+// A new drop-down menu under `text` at the end of `menu` (a menu bar or a
+// menu), its access letter marked among the others there.
+HMENU AppendPopup(HMENU menu, const std::string& text) {
+  const std::wstring marked = Wide(MarkAccessLetter(text, MenuTexts(menu)));
+  HMENU popup = ::CreatePopupMenu();
+  ::AppendMenuW(menu, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(popup), marked.c_str());
+  return popup;
+}
+
 }  // namespace
 
-void CreateMenuBar(int /*menuId*/, WindowId windowId) {
+void CreateMenuBar(WindowId windowId) {
   WindowRecord* record = FindWindowRecord(windowId);
   if (record == nullptr) return;
   HMENU old = record->menuBar;
   record->menuBar = ::CreateMenu();
-  record->menuTitle = nullptr;
+  record->menuPath.Start(nullptr);
   // The window keeps its size; its client area gives the bar its height.
   const RECT outer = OuterRect(record->hwnd);
-  record->programPlacing = true;  // SetMenu resizes the inner area
   ::SetMenu(record->hwnd, record->menuBar);
-  PlaceAsProgram(*record, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+  ::SetWindowPos(record->hwnd, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  Placed(*record);
   if (old != nullptr) ::DestroyMenu(old);
   g_menuWindow = windowId;
 }
@@ -462,23 +430,31 @@ void CreateMenuBar(int /*menuId*/, WindowId windowId) {
 void AddMenuTitle(const std::string& text) {
   WindowRecord* record = FindWindowRecord(g_menuWindow);
   if (record == nullptr || record->menuBar == nullptr) return;
-  const std::wstring marked = Wide(MarkAccessLetter(text, MenuTexts(record->menuBar)));
-  record->menuTitle = ::CreatePopupMenu();
-  ::AppendMenuW(record->menuBar, MF_POPUP | MF_STRING,
-                reinterpret_cast<UINT_PTR>(record->menuTitle), marked.c_str());
+  record->menuPath.Start(AppendPopup(record->menuBar, text));
   ::DrawMenuBar(record->hwnd);
+}
+
+void AddSubmenu(const std::string& text) {
+  WindowRecord* record = FindWindowRecord(g_menuWindow);
+  if (record != nullptr && record->menuPath.Current() != nullptr)
+    record->menuPath.OpenSubmenu(AppendPopup(record->menuPath.Current(), text));
+}
+
+void EndSubmenu() {
+  if (WindowRecord* record = FindWindowRecord(g_menuWindow)) record->menuPath.EndSubmenu();
 }
 
 void AddMenuItem(MenuItemId item, const std::string& text) {
   WindowRecord* record = FindWindowRecord(g_menuWindow);
-  if (record == nullptr || record->menuTitle == nullptr) return;
-  const std::wstring marked = Wide(MarkAccessLetter(text, MenuTexts(record->menuTitle)));
-  ::AppendMenuW(record->menuTitle, MF_STRING, MenuCommandFor(g_menuWindow, item), marked.c_str());
+  if (record == nullptr || record->menuPath.Current() == nullptr) return;
+  HMENU menu = record->menuPath.Current();
+  const std::wstring marked = Wide(MarkAccessLetter(text, MenuTexts(menu)));
+  ::AppendMenuW(menu, MF_STRING, MenuCommandFor(g_menuWindow, item), marked.c_str());
 }
 
 void AddMenuSeparator() {
   WindowRecord* record = FindWindowRecord(g_menuWindow);
-  if (record != nullptr && record->menuTitle != nullptr) {
-    ::AppendMenuW(record->menuTitle, MF_SEPARATOR, 0, nullptr);
+  if (record != nullptr && record->menuPath.Current() != nullptr) {
+    ::AppendMenuW(record->menuPath.Current(), MF_SEPARATOR, 0, nullptr);
   }
 }

@@ -24,16 +24,15 @@ std::vector<Event> TakeAllEvents() {
   return events;
 }
 
-// Events as text, "gadget 3 22 click", "menu 0 6", "close 0 -1" (kind, window,
-// item, action if any), so that a whole list compares and prints.
+// Events as text, "gadget 3 22", "menu 0 6", "close 0 -1" (kind, window,
+// item), so that a whole list compares and prints.
 using Reports = std::vector<std::string>;
 Reports Reported(const std::vector<Event>& events) {
   static const char* const kKinds[] = {"none", "gadget", "menu", "close", "move", "size"};
-  static const char* const kActions[] = {"", " click", " change", " enter"};
   Reports reports;
   for (const Event& e : events) {
     reports.push_back(kKinds[static_cast<int>(e.kind)] + (" " + std::to_string(e.window)) + " " +
-                      std::to_string(e.item) + kActions[static_cast<int>(e.action)]);
+                      std::to_string(e.item));
   }
   return reports;
 }
@@ -78,12 +77,16 @@ TEST_F(EventsTest, EachActionQueuesItsEvents) {
   OpenWindow(2);
   CreateButton(105, 10, 10, 50, 30, "Help");
   OpenWindow(3);
-  CreateMenuBar(0, 3);
+  CreateMenuBar(3);
   AddMenuTitle("Calculate");
   AddMenuItem(3, "Box");
   AddMenuItem(2, "Bender");
   AddMenuItem(5, "Exit");
   AddMenuTitle("Help");
+  AddSubmenu("Notes");
+  AddMenuItem(7, "Shop");
+  AddMenuSeparator();
+  EndSubmenu();
   AddMenuItem(6, "R&D notes");
   // Created in an order that differs from their places on screen.
   CreateButton(22, 330, 250, 50, 30, "Calc");
@@ -94,8 +97,8 @@ TEST_F(EventsTest, EachActionQueuesItsEvents) {
   CreateLabel(29, 10, 170, 40, 20, "Units");
   CreateTextArea(108, 150, 10, 200, 100, kReadOnly);
   CreateEditField(41, 10, 10, 90, 20, "", kReadOnly);
-  AddItem(15, -1, "Fractions");
-  AddItem(15, -1, "Decimal");
+  AddItem(15, "Fractions");
+  AddItem(15, "Decimal");
   EXPECT_EQ(SelectedItem(15), -1) << "the program filled it, the user chose nothing";
   EXPECT_EQ(SelectedItem(40), 0);
   SetToolTip(15, "Units");
@@ -107,20 +110,21 @@ TEST_F(EventsTest, EachActionQueuesItsEvents) {
   const std::pair<std::function<void()>, Reports> rows[] = {
       {[] { SelectItem(15, 0); }, {}},
       {ShowBoxAndTryInput, {}},
-      {[] { ClickGadget(22); }, {"gadget 3 22 click"}},
-      {[] { ClickGadget(69); }, {"gadget 3 69 click"}},
-      {[] { ChooseComboItem(15, 1); }, {"gadget 3 15 change"}},
-      {[] { ChooseComboItem(15, 1); }, {"gadget 3 15 change"}},  // the same entry again
-      {[] { ClickGadget(99); }, {"gadget 3 99 click"}},
+      {[] { ClickGadget(22); }, {"gadget 3 22"}},
+      {[] { ClickGadget(69); }, {"gadget 3 69"}},
+      {[] { ChooseComboItem(15, 1); }, {"gadget 3 15"}},
+      {[] { ChooseComboItem(15, 1); }, {"gadget 3 15"}},  // the same entry again
+      {[] { ClickGadget(99); }, {"gadget 3 99"}},
       {[] { ClickGadget(29); }, {}},   // a label
       {[] { ClickGadget(108); }, {}},  // a text area
-      {[] { TypeText(40, "3 1/2"); }, Reports(5, "gadget 3 40 change")},
-      {[] { PressKey(3, TestKey::Enter); }, {"gadget 3 22 enter"}},
+      {[] { TypeText(40, "3 1/2"); }, Reports(5, "gadget 3 40")},
+      {[] { PressKey(3, TestKey::Enter); }, {"gadget 3 22"}},
       {[] { EXPECT_EQ(GetText(40), "3 1/2"); }, {}},
       {[] { TypeText(41, "12"); }, {}},  // read-only: it takes the focus, not the typing
       {[] { EXPECT_EQ(GetText(41), ""); }, {}},
-      {[] { PressKey(3, TestKey::Enter); }, {"gadget 3 22 enter"}},
+      {[] { PressKey(3, TestKey::Enter); }, {"gadget 3 22"}},
       {[] { ChooseMenuItem(3, 3); }, {"menu 3 3"}},
+      {[] { ChooseMenuItem(3, 7); }, {"menu 3 7"}},  // in a submenu
       {[] { ChooseMenuItem(3, 42); }, {}},
       {[] { ClickCloseBox(3); }, {"close 3 -1"}},  // which leaves the window open
       {[] { SetWindowEnabled(3, false); }, {}},
@@ -128,17 +132,16 @@ TEST_F(EventsTest, EachActionQueuesItsEvents) {
       {[] { SetWindowEnabled(3, true); }, {}},
       {[] {  // the program's own changes
          SetText(40, "12"), SetText(22, "Calculate"), SetText(99, "example.com");
-         SelectItem(69, 0), AddItem(15, -1, "Meters"), SetText(108, "help");
+         SelectItem(69, 0), AddItem(15, "Meters"), SetText(108, "help");
        },
        {}},
-      {[] { ClickGadget(69); }, {"gadget 3 69 click"}},
+      {[] { ClickGadget(69); }, {"gadget 3 69"}},
       {[] { EXPECT_EQ(SelectedItem(69), 1) << "the platform toggles it"; }, {}},
       {[] { SetEnterGadget(3, -1); }, {}},
       {[] { PressKey(3, TestKey::Enter); }, {}},
       {[] {  // what WaitEvent hands out, one after another
          ClickGadget(22), ClickGadget(69);
-         EXPECT_EQ(Reported({WaitEvent(), WaitEvent()}),
-                   (Reports{"gadget 3 22 click", "gadget 3 69 click"}));
+         EXPECT_EQ(Reported({WaitEvent(), WaitEvent()}), (Reports{"gadget 3 22", "gadget 3 69"}));
        },
        {}},
       // A click on a control replaced, and a click and a close box in a window

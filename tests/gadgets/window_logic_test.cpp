@@ -1,6 +1,7 @@
-// The gadget layer's decisions free of the toolkit, without a window system:
+// The gadget layer's core, free of the toolkit, without a window system:
 // golden event sequences for telling the user's moves from the program's,
-// golden corners for keeping a title bar within reach, and menus' access letters.
+// golden corners for keeping a title bar within reach, menus' access letters,
+// and UTF-8 against UTF-16.
 
 #include <cstdio>
 #include <sstream>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "gadgets/access_letter.h"
+#include "gadgets/utf.h"
 #include "gadgets/window_geometry.h"
 #include "gadgets/window_placement.h"
 #include "tests/golden_rows.h"
@@ -109,6 +111,25 @@ TEST(AccessLetters, GoldenMenus) {
       shown += (shown.empty() ? "" : "; ") + text;
     return shown;
   });
+}
+
+// "0033 00BD".
+std::u16string ReadUnits(const std::string& hex) {
+  std::u16string units;
+  std::istringstream words(hex);
+  for (std::string word; words >> word;)
+    units += static_cast<char16_t>(std::stoul(word, nullptr, 16));
+  return units;
+}
+
+TEST(Utf, GoldenTexts) {
+  for (const GoldenRow& row : ReadGolden("utf16.txt", {2, 3})) {
+    SCOPED_TRACE(row.where);
+    if (row.size() == 3) {
+      EXPECT_TRUE(Utf16(row[0]) == ReadUnits(row[1]));
+    }
+    EXPECT_EQ(Utf8(ReadUnits(row[row.size() - 2])), row.back());
+  }
 }
 
 }  // namespace

@@ -18,11 +18,18 @@
 #include "shell/program.h"
 
 // The first five calculators by their ids, which are their values of CalcW.
-enum PageItem : MenuItemId { kTriangle = 0, kCircle = 1, kBender = 2, kSquare = 3, kConverter = 4 };
-inline constexpr PageItem kAllPages[] = {kTriangle, kCircle, kBender, kSquare, kConverter};
+enum PageItem : MenuItemId {
+  kTriangle = 0,
+  kBoltCircle = 1,
+  kBender = 2,
+  kBox = 3,
+  kConversions = 4
+};
+inline constexpr PageItem kAllPages[] = {kTriangle, kBoltCircle, kBender, kBox, kConversions};
 inline const std::map<std::string, PageItem> kPageItems = {
-    {"Triangle", kTriangle},    {"Bolt Circle", kCircle},    {"Bender", kBender},
-    {"Box", kSquare},           {"Conversions", kConverter}, {"Metal Weight", PageItem{6}},
+    {"Triangle", kTriangle},       {"Bolt Circle", kBoltCircle},
+    {"Bender", kBender},           {"Box", kBox},
+    {"Conversions", kConversions}, {"Metal Weight", PageItem{6}},
     {"Weld Metal", PageItem{7}}};
 
 // A window's outer corner and inner size (menu bar included).

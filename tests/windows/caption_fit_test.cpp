@@ -27,10 +27,10 @@ TEST(Captions, FitTheirControlsAtEveryScale) {
   const auto path = std::filesystem::temp_directory_path() / "brindle-captions.ini";
   StartProgram(path.string());
   for (MenuItemId page = 0; page < 5; ++page) {
-    DispatchEvent(Event{EventKind::MenuEvent, kMainWindowId, page, GadgetAction::None});
+    DispatchEvent(Event{EventKind::MenuEvent, kMainWindowId, page});
     ExpectCaptionsFit("page " + std::to_string(page));
   }
-  DispatchEvent(Event{EventKind::MenuEvent, kMainWindowId, 8, GadgetAction::None});  // About
+  DispatchEvent(Event{EventKind::MenuEvent, kMainWindowId, 8});  // About
   ExpectCaptionsFit("the about window");
   EndProgram();
   std::filesystem::remove(path);

@@ -1,0 +1,10 @@
+// Opening addresses in tests: the handler sees the address instead of a browser.
+
+#include <utility>
+
+#include "gadgets/gadget_testing.h"
+#include "gadgets/open_url_hook.h"
+
+void SetOpenUrlHandler(std::function<void(const std::string&)> handler) {
+  gadget_layer::UrlOpenerHook() = std::move(handler);
+}
