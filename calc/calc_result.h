@@ -39,9 +39,13 @@ inline std::string CheckText(bool on) {
 struct CalcResult {
   FieldTexts writes;                   // in the order they are written
   std::optional<CalcMessage> message;  // shown instead; then nothing is written
+  // Input fields that do not apply to the values given (a dimension the shape
+  // chosen does not have): the page blanks and disables them, and enables
+  // every other input.
+  std::vector<std::string> disabled;
 
-  static CalcResult Written(FieldTexts writes) { return {std::move(writes), std::nullopt}; }
-  static CalcResult Message(CalcMessage message) { return {{}, std::move(message)}; }
+  static CalcResult Written(FieldTexts writes) { return {std::move(writes), std::nullopt, {}}; }
+  static CalcResult Message(CalcMessage message) { return {{}, std::move(message), {}}; }
   bool IsNothing() const { return writes.empty() && !message; }
   bool operator==(const CalcResult&) const = default;
 };

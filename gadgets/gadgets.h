@@ -113,6 +113,8 @@ void AddItem(GadgetId id, const std::string& text);  // appends an entry
 void SelectItem(GadgetId id, int value);  // ComboBox: index; CheckBox: 1 checks, 0 clears
 int SelectedItem(GadgetId id);            // ComboBox: index or -1; CheckBox: 1/0; other kinds: 0
 void SetToolTip(GadgetId id, const std::string& text);
+// A disabled control is shown greyed and takes no input or focus.
+void SetGadgetEnabled(GadgetId id, bool enabled);
 // The name a screen reader announces for the control.
 void SetAccessibleName(GadgetId id, const std::string& name);
 bool GadgetExists(GadgetId id);

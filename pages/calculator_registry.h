@@ -40,6 +40,11 @@ struct Calculator {
   std::span<const std::string_view> outputs;
   // Run by the page's Calc (or Convert) button and by Enter in its fields.
   Calculation calculate;
+  // Where the page's fields depend on its choices: run when the page opens
+  // and whenever one of its drop-downs changes, with the page's inputs. What
+  // it writes (a value that follows from a choice) is written, and the
+  // inputs it names disabled are blanked and disabled. None for most pages.
+  Calculation arrange = nullptr;
 };
 
 // Every calculator, in the order of the Calculate menu.

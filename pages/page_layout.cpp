@@ -1,5 +1,6 @@
 #include "pages/page_layout.h"
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <utility>
@@ -91,6 +92,7 @@ void LayOutPage(const Calculator& calculator, const PagePlacement& at) {
     if (row.kept && kept != KeptTexts().end()) SetText(row.id, kept->second);
   }
   SetEnterGadget(kMainWindowId, frame.enterGadget);
+  ArrangePage(calculator);
 }
 
 void RemovePage(const Calculator& calculator) {
@@ -111,19 +113,48 @@ void ClearPage(const Calculator& calculator) {
   }
 }
 
-void RunCalculation(const Calculator& calculator) {
+namespace {
+
+FieldTexts ReadInputs(const Calculator& calculator) {
   FieldTexts fields;
   for (std::string_view caption : calculator.inputs) {
     if (const ControlRow* row = ControlCaptioned(calculator, caption))
       fields.push_back({std::string(caption), ReadControl(*row)});
   }
-  const CalcResult result = calculator.calculate(fields);
-  if (result.message) {
-    ShowMessage(result.message->title, result.message->text);
-    return;
-  }
+  return fields;
+}
+
+void WriteResult(const Calculator& calculator, const CalcResult& result) {
   for (const FieldText& write : result.writes) {
     if (const ControlRow* row = ControlCaptioned(calculator, write.caption))
       WriteControl(*row, write.text);
   }
+}
+
+}  // namespace
+
+void ChoiceChanged(const Calculator& calculator, GadgetId changed) {
+  const auto row = std::ranges::find(calculator.rows, changed, &ControlRow::id);
+  if (row != calculator.rows.end() && row->step == Step::kComboBox) ArrangePage(calculator);
+}
+
+void ArrangePage(const Calculator& calculator) {
+  if (!calculator.arrange) return;
+  const CalcResult result = calculator.arrange(ReadInputs(calculator));
+  for (std::string_view caption : calculator.inputs) {
+    const ControlRow* input = ControlCaptioned(calculator, caption);
+    const bool off = std::ranges::count(result.disabled, caption) > 0;
+    if (off && input->step == Step::kEditField) SetText(input->id, "");
+    SetGadgetEnabled(input->id, !off);
+  }
+  WriteResult(calculator, result);
+}
+
+void RunCalculation(const Calculator& calculator) {
+  const CalcResult result = calculator.calculate(ReadInputs(calculator));
+  if (result.message) {
+    ShowMessage(result.message->title, result.message->text);
+    return;
+  }
+  WriteResult(calculator, result);
 }

@@ -24,6 +24,13 @@ void ForgetKeptTexts();
 // Empties every edit field of the page, result fields included.
 void ClearPage(const Calculator& calculator);
 
+// Runs the calculator's arrangement, if it has one: blanks and disables the
+// inputs that do not apply to the page's choices, enables the others, and
+// writes what follows from the choices. Laying a page out arranges it.
+void ArrangePage(const Calculator& calculator);
+// Arranges the page again when `changed` is one of its drop-downs.
+void ChoiceChanged(const Calculator& calculator, GadgetId changed);
+
 // Reads the page's fields, drop-downs and check boxes, runs the calculation
 // and writes what it answers into the page, or shows its message box and
 // writes nothing.

@@ -21,8 +21,8 @@ enum class Step {
   kCheckBox,
   kComboBox,
   kTextArea,  // a read-only text of several lines, its caption in `name`
-  kCheck,    // checks the check box `id`
-  kToolTip,  // gives control `id` a new tool tip, replacing the one it had
+  kCheck,     // checks the check box `id`
+  kToolTip,   // gives control `id` a new tool tip, replacing the one it had
 };
 
 // The entries a drop-down is filled with.
@@ -53,7 +53,7 @@ struct ControlRow {
   std::string_view name = {};
   Entries entries = Entries::kNone;
   int selected = -1;  // drop-down entry selected after filling, or kSelectUnitsMode
-  std::string_view selectedEntry = {};         // or the entry with this text
+  std::string_view selectedEntry = {};            // or the entry with this text
   std::span<const std::string_view> listed = {};  // the entries of Entries::kListed
   // The caption shown beside an edit field or drop-down, by which its
   // calculation and the command line know it, where it is not its `name`.

@@ -65,6 +65,10 @@ void ShowCalculator(int calculatorId) {
   LayOutCalculator();
 }
 
+void ArrangeShownPage(int changed) {
+  if (const Calculator* calculator = Shown()) ChoiceChanged(*calculator, changed);
+}
+
 void RunCalculation() {
   if (const Calculator* calculator = Shown()) RunCalculation(*calculator);
 }

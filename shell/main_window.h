@@ -8,6 +8,8 @@ void ShowCalculator(int calculatorId);
 // Lays out the page of the calculator shown (CalcW); an id that names no
 // calculator lays out nothing.
 void LayOutCalculator();
+// Lets the page shown follow a change of its drop-down `changed`.
+void ArrangeShownPage(int changed);
 // Runs the calculation of the calculator shown, if there is one.
 void RunCalculation();
 // Empties every edit field of the page shown, result fields included.

@@ -114,6 +114,7 @@ bool DispatchEvent(const Event& event) {
       break;
     case EventKind::GadgetEvent:
       next = Dispatch(kGadgetTable, event.item);
+      if (next == Next::Continue) ArrangeShownPage(event.item);
       break;
     case EventKind::CloseEvent:
       next = DispatchClose(event.window);

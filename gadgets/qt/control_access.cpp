@@ -161,6 +161,10 @@ void SetToolTip(GadgetId id, const std::string& text) {
   UpdateDefaultAccessibleName(*record);
 }
 
+void SetGadgetEnabled(GadgetId id, bool enabled) {
+  if (QWidget* widget = GadgetWidget(id)) widget->setEnabled(enabled);
+}
+
 void SetAccessibleName(GadgetId id, const std::string& name) {
   GadgetRecord* record = FindGadget(id);
   if (record == nullptr) return;

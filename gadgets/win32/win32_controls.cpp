@@ -260,6 +260,10 @@ void SetToolTip(GadgetId id, const std::string& text) {
   SetToolTipText(*record);
 }
 
+void SetGadgetEnabled(GadgetId id, bool enabled) {
+  if (const GadgetRecord* record = FindGadget(id)) ::EnableWindow(record->hwnd, enabled);
+}
+
 void SetAccessibleName(GadgetId id, const std::string& name) {
   GadgetRecord* record = FindGadget(id);
   if (record == nullptr) return;
