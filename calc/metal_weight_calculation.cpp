@@ -160,8 +160,8 @@ CalcResult CalculateMetalWeight(const FieldTexts& fields) {
   });
 }
 
-Arrangement ArrangeMetalWeight(const FieldTexts& fields) {
-  Arrangement arrangement;
+CalcResult ArrangeMetalWeight(const FieldTexts& fields) {
+  CalcResult arrangement;
   const std::span<const std::string_view> used = MetalWeightDimensions(TextOf(fields, "Shape"));
   for (std::string_view caption : kDimensions) {
     if (std::ranges::find(used, caption) == used.end()) arrangement.disabled.emplace_back(caption);

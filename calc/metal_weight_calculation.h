@@ -11,7 +11,6 @@
 
 #include <span>
 #include <string_view>
-#include <vector>
 
 #include "calc/calc_result.h"
 
@@ -27,10 +26,6 @@ CalcResult CalculateMetalWeight(const FieldTexts& fields);
 
 // What the page shows as its shape or material changes, before Calc: the
 // density of the material and a pipe's outside diameter and wall as writes,
-// and the fields that do not apply to the shape and material chosen.
-struct Arrangement {
-  FieldTexts writes;
-  std::vector<std::string> disabled;
-  bool operator==(const Arrangement&) const = default;
-};
-Arrangement ArrangeMetalWeight(const FieldTexts& fields);
+// and the fields that do not apply to the shape and material chosen as
+// disabled.
+CalcResult ArrangeMetalWeight(const FieldTexts& fields);

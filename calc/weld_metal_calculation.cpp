@@ -123,8 +123,8 @@ CalcResult CalculateWeldMetal(const FieldTexts& fields) {
   });
 }
 
-Arrangement ArrangeWeldMetal(const FieldTexts& fields) {
-  Arrangement arrangement;
+CalcResult ArrangeWeldMetal(const FieldTexts& fields) {
+  CalcResult arrangement;
   const std::span<const std::string_view> used = WeldJointDimensions(TextOf(fields, "Joint"));
   for (std::string_view caption : kDimensions) {
     if (std::ranges::find(used, caption) == used.end()) arrangement.disabled.emplace_back(caption);

@@ -13,7 +13,6 @@
 #include <string_view>
 
 #include "calc/calc_result.h"
-#include "calc/metal_weight_calculation.h"
 
 // The joints, as the Joint drop-down lists them.
 inline constexpr std::string_view kJointNames[] = {
@@ -27,4 +26,4 @@ CalcResult CalculateWeldMetal(const FieldTexts& fields);
 // What the page shows as its joint, process or material changes: the
 // process's efficiency and the material's density, and the sizes that the
 // joint does not use.
-Arrangement ArrangeWeldMetal(const FieldTexts& fields);
+CalcResult ArrangeWeldMetal(const FieldTexts& fields);

@@ -159,4 +159,5 @@ extern const Calculator kMetalWeightCalculator{
     .inputs = kMetalWeightInputs,
     .outputs = kMetalWeightOutputs,
     .calculate = CalculateMetalWeight,
+    .arrange = ArrangeMetalWeight,
 };

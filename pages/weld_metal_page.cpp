@@ -140,4 +140,5 @@ extern const Calculator kWeldMetalCalculator{
     .inputs = kWeldMetalInputs,
     .outputs = kWeldMetalOutputs,
     .calculate = CalculateWeldMetal,
+    .arrange = ArrangeWeldMetal,
 };
