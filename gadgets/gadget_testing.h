@@ -40,6 +40,8 @@ bool WaitUntil(const std::function<bool()>& done, int ms = 2000);
 // Inspection.
 GadgetId FocusedGadget();  // -1 when no gadget has the focus
 bool GadgetReadOnly(GadgetId id);
+// Whether the control takes input: false once SetGadgetEnabled turned it off.
+bool GadgetEnabled(GadgetId id);
 std::string ToolTipOf(GadgetId id);
 std::string AccessibleNameOf(GadgetId id);
 int ComboItemCount(GadgetId id);

@@ -10,13 +10,15 @@ extern const Calculator kBoxCalculator;
 extern const Calculator kBenderCalculator;
 extern const Calculator kConversionsCalculator;
 extern const Calculator kTapeMathCalculator;
+extern const Calculator kMetalWeightCalculator;
+extern const Calculator kWeldMetalCalculator;
 
 namespace {
 
 // In the order of the Calculate menu.
 const Calculator* const kCalculators[] = {
-    &kTriangleCalculator, &kBoltCircleCalculator,  &kBoxCalculator,
-    &kBenderCalculator,   &kConversionsCalculator, &kTapeMathCalculator,
+    &kTriangleCalculator,    &kBoltCircleCalculator, &kBoxCalculator,         &kBenderCalculator,
+    &kConversionsCalculator, &kTapeMathCalculator,   &kMetalWeightCalculator, &kWeldMetalCalculator,
 };
 
 // The Help menu has listed the first five topics in an order of its own.

@@ -26,6 +26,11 @@ bool GadgetReadOnly(GadgetId id) {
   return false;
 }
 
+bool GadgetEnabled(GadgetId id) {
+  GadgetRecord* record = FindGadget(id);
+  return record != nullptr && record->widget != nullptr && record->widget->isEnabled();
+}
+
 std::string ToolTipOf(GadgetId id) {
   GadgetRecord* record = FindGadget(id);
   return record != nullptr ? record->toolTip : std::string();

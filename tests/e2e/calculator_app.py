@@ -18,13 +18,15 @@ import xsession as x
 NOBODY = 65534  # the unprivileged user and group the read-only runs use
 
 # Menu titles and their items in the order they stand (the arrow keys skip
-# separators), and the title of the page each "Calculate" item shows.
+# separators; a group's submenu is one item), and the title of the page each
+# "Calculate" item shows.
 MAIN_MENUS = {
-    "Calculate": ("Triangle", "Bolt Circle", "Box", "Bender", "Conversions", "Fractions", "Exit"),
+    "Calculate": ("Triangle", "Bolt Circle", "Box", "Bender", "Conversions", "Fractions",
+                  "Material", "Exit"),
     "Help": ("Help", "Website", "About"),
 }
 HELP_MENUS = {"Help": ("Conversions", "Squares", "Triangles", "Circles", "Bender", "Fractions",
-                       "Close")}
+                       "Material", "Close")}
 PAGE_TITLES = {"Triangle": "Triangles", "Bolt Circle": "Circle, Shapes and Bolt Circle",
                "Box": "Rectangle and Squares", "Bender": "Bend Calculator",
                "Conversions": "Unit Converter"}

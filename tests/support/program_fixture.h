@@ -26,12 +26,11 @@ enum PageItem : MenuItemId {
   kConversions = 4
 };
 inline constexpr PageItem kAllPages[] = {kTriangle, kBoltCircle, kBender, kBox, kConversions};
-inline const std::map<std::string, PageItem> kPageItems = {{"Triangle", kTriangle},
-                                                           {"Bolt Circle", kBoltCircle},
-                                                           {"Bender", kBender},
-                                                           {"Box", kBox},
-                                                           {"Conversions", kConversions},
-                                                           {"Tape Math", PageItem{5}}};
+inline const std::map<std::string, PageItem> kPageItems = {
+    {"Triangle", kTriangle},       {"Bolt Circle", kBoltCircle},
+    {"Bender", kBender},           {"Box", kBox},
+    {"Conversions", kConversions}, {"Tape Math", PageItem{5}},
+    {"Metal Weight", PageItem{6}}, {"Weld Metal", PageItem{7}}};
 
 // A window's outer corner and inner size (menu bar included).
 inline std::array<int, 4> Frame(WindowId w) {

@@ -8,7 +8,9 @@
 #include <string>
 
 #include "gadgets/win32/testing_captions.h"
+#include "pages/calculator_registry.h"
 #include "pages/gadget_ids.h"
+#include "shell/menu_items.h"
 #include "shell/program.h"
 
 namespace {
@@ -26,11 +28,11 @@ void ExpectCaptionsFit(const std::string& where) {
 TEST(Captions, FitTheirControlsAtEveryScale) {
   const auto path = std::filesystem::temp_directory_path() / "brindle-captions.ini";
   StartProgram(path.string());
-  for (MenuItemId page = 0; page < 5; ++page) {
-    DispatchEvent(Event{EventKind::MenuEvent, kMainWindowId, page});
-    ExpectCaptionsFit("page " + std::to_string(page));
+  for (const Calculator* calculator : Calculators()) {
+    DispatchEvent(Event{EventKind::MenuEvent, kMainWindowId, CalculatorItem(calculator->id)});
+    ExpectCaptionsFit(std::string(calculator->menuText));
   }
-  DispatchEvent(Event{EventKind::MenuEvent, kMainWindowId, 8});  // About
+  DispatchEvent(Event{EventKind::MenuEvent, kMainWindowId, kAboutItem});
   ExpectCaptionsFit("the about window");
   EndProgram();
   std::filesystem::remove(path);

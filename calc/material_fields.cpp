@@ -1,0 +1,137 @@
+#include "calc/material_fields.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <utility>
+
+#include "calc/material_tables.h"
+#include "numtext/fraction_text.h"
+#include "numtext/number_text.h"
+#include "numtext/stock_text.h"
+
+namespace {
+
+// Pounds per cubic inch in one of each density unit: a pound is 0.45359237 kg
+// and an inch 0.0254 m exactly.
+struct DensityUnit {
+  std::string_view name;
+  double poundsPerCubicInch;
+};
+constexpr double kKilogramsPerCubicMeter = 0.0254 * 0.0254 * 0.0254 / 0.45359237;
+constexpr DensityUnit kDensityUnits[] = {
+    {"", 1.0},
+    {"lb/in3", 1.0},
+    {"lb/ft3", 1.0 / 1728.0},
+    {"kg/m3", kKilogramsPerCubicMeter},
+    {"g/cm3", kKilogramsPerCubicMeter * 1000.0},
+};
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+std::string Lower(std::string_view text) {
+  std::string lower(text);
+  std::ranges::transform(lower, lower.begin(), [](unsigned char c) {
+    return static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
+  });
+  return lower;
+}
+
+}  // namespace
+
+MaterialFields::MaterialFields(const FieldTexts& fields, std::string title)
+    : fields_(fields), title_(std::move(title)), mode_(UnitsModeNamed(TextOf(fields, "Units"))) {}
+
+void MaterialFields::Fail(std::string text) {
+  if (!message_) message_ = CalcMessage{title_, std::move(text)};
+}
+
+double MaterialFields::Checked(std::string_view caption, double value, bool zeroAllowed) {
+  if (Failed()) return 0.0;
+  const std::string name(caption);
+  if (std::isnan(value) || std::isinf(value)) {
+    Fail(name + " is too large");
+  } else if (value < 0.0) {
+    Fail(name + " cannot be negative");
+  } else if (value == 0.0 && !zeroAllowed) {
+    Fail(name + " required");
+  }
+  return Failed() ? 0.0 : value;
+}
+
+double MaterialFields::ReadLength(std::string_view caption, bool zeroAllowed) {
+  const std::string_view text = TrimBlanks(Text(caption));
+  if (text.empty()) return Checked(caption, 0.0, zeroAllowed);
+  const std::optional<double> inches = ParseStockLength(text, mode_);
+  // A number with a unit the page does not know; a text that does not start
+  // as a number counts as empty, as in every field.
+  const bool number = IsDigit(text[0]) || (text.size() > 1 && IsDigit(text[1]) &&
+                                           (text[0] == '.' || text[0] == '-' || text[0] == '+'));
+  if (!inches && number) {
+    Fail(std::string(caption) + ": type a length such as 2 1/2, 4' 2\", 20 ft, 508 mm or 6.1 m");
+    return 0.0;
+  }
+  return Checked(caption, inches.value_or(0.0), zeroAllowed);
+}
+
+double MaterialFields::Length(std::string_view caption) {
+  return ReadLength(caption, false);
+}
+
+double MaterialFields::LengthOrZero(std::string_view caption) {
+  return ReadLength(caption, true);
+}
+
+double MaterialFields::Number(std::string_view caption) {
+  return Checked(caption, ParseDecimalField(Text(caption)), false);
+}
+
+double MaterialFields::Count(std::string_view caption) {
+  const std::string_view text = TrimBlanks(Text(caption));
+  if (text.empty()) return 1.0;
+  const int64_t count = ParseInteger(text);
+  if (count < 1) {
+    Fail(std::string(caption) + " must be a whole number of 1 or more");
+    return 0.0;
+  }
+  return static_cast<double>(count);
+}
+
+std::optional<double> MaterialFields::Price(std::string_view caption) {
+  std::string_view text = TrimBlanks(Text(caption));
+  if (text.empty()) return std::nullopt;
+  if (text.front() == '$') text.remove_prefix(1);
+  const double price = ParseDecimalField(text);
+  if (std::isnan(price) || std::isinf(price)) {
+    Fail(std::string(caption) + " is too large");
+  } else if (price < 0.0) {
+    Fail(std::string(caption) + " cannot be negative");
+  }
+  return price;
+}
+
+double MaterialFields::Density() {
+  const std::string_view name = Text("Material");
+  const Material* material = FindMaterial(name);
+  if (material == nullptr) {
+    Fail("Material required");
+    return 0.0;
+  }
+  if (material->name != kCustomMaterial) return material->poundsPerCubicInch;
+  const std::string_view text = TrimBlanks(Text("Custom Density"));
+  const size_t unitAt = text.find_first_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
+  const std::string unit = Lower(TrimBlanks(text.substr(std::min(unitAt, text.size()))));
+  const auto found = std::ranges::find(kDensityUnits, unit, &DensityUnit::name);
+  if (found == std::end(kDensityUnits)) {
+    Fail("Custom Density must be lb/in3, or a number with lb/in3, lb/ft3, kg/m3 or g/cm3");
+    return 0.0;
+  }
+  const double value = ParseDecimalField(TrimBlanks(text.substr(0, unitAt)));
+  return Checked("Custom Density", value * found->poundsPerCubicInch, false);
+}
+
+std::string FourDecimals(double value) {
+  return FormatDecimal(value, 4);
+}
