@@ -9,6 +9,8 @@
 
 #include "pages/calculator_registry.h"
 
+using namespace brindle;
+
 namespace {
 
 void BM_Calculate(benchmark::State& state, const char* calculator, FieldTexts fields) {

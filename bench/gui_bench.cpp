@@ -28,6 +28,8 @@
 #include "shell/program.h"
 #include "shell/settings_file.h"
 
+using namespace brindle;
+
 namespace {
 
 // The settings file of the program under test, in a directory of its own.

@@ -12,6 +12,8 @@
 #include "numtext/fraction_text.h"
 #include "numtext/number_text.h"
 
+using namespace brindle;
+
 namespace {
 
 // Values a calculator page writes: lengths, angles, areas, a few ties and negatives.

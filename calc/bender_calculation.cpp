@@ -7,6 +7,8 @@
 #include "numtext/number_model.h"
 #include "numtext/number_text.h"
 
+namespace brindle {
+
 namespace {
 
 constexpr double kHardDivisor = 2.0;
@@ -54,3 +56,5 @@ CalcResult CalculateBender(const FieldTexts& fields) {
     total += a;
   return CalcResult::Written({{"Total", FormatLength(Single(total), mode)}});
 }
+
+}  // namespace brindle

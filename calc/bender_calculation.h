@@ -10,4 +10,8 @@
 
 #include "calc/calc_result.h"
 
+namespace brindle {
+
 CalcResult CalculateBender(const FieldTexts& fields);
+
+}  // namespace brindle

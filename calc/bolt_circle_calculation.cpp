@@ -9,6 +9,8 @@
 #include "numtext/number_model.h"
 #include "numtext/number_text.h"
 
+namespace brindle {
+
 namespace {
 
 constexpr double kFullTurn = 360.0;
@@ -92,3 +94,5 @@ CalcResult CalculateBoltCircle(const FieldTexts& fields) {
       {"Perimiter", FormatLength(perimeter, mode)},
   });
 }
+
+}  // namespace brindle

@@ -11,4 +11,8 @@
 
 #include "calc/calc_result.h"
 
+namespace brindle {
+
 CalcResult CalculateBoltCircle(const FieldTexts& fields);
+
+}  // namespace brindle

@@ -7,6 +7,8 @@
 #include "numtext/number_model.h"
 #include "numtext/number_text.h"
 
+namespace brindle {
+
 CalcResult CalculateBox(const FieldTexts& fields) {
   const float weightEach = ParseDecimalField(TextOf(fields, "Weight Each"));
   const UnitsMode mode = UnitsModeNamed(TextOf(fields, "Format"));
@@ -31,3 +33,5 @@ CalcResult CalculateBox(const FieldTexts& fields) {
       {"Perimeter", FormatLength(perimeter, mode)},
   });
 }
+
+}  // namespace brindle

@@ -9,4 +9,8 @@
 
 #include "calc/calc_result.h"
 
+namespace brindle {
+
 CalcResult CalculateBox(const FieldTexts& fields);
+
+}  // namespace brindle

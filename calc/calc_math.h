@@ -6,6 +6,8 @@
 
 #include "numtext/number_model.h"
 
+namespace brindle {
+
 // A side, radius, diameter or angle counts as typed only above a hundredth.
 inline constexpr float kGivenThreshold = 0.01f;
 inline bool IsGiven(float value) {
@@ -21,3 +23,5 @@ inline double Root(double x) {
 inline float Squared(float x) {
   return Single(std::pow(static_cast<double>(x), 2.0));
 }
+
+}  // namespace brindle

@@ -3,8 +3,12 @@
 
 #include <string>
 
+namespace brindle {
+
 struct CalcMessage {
   std::string title;
   std::string text;
   bool operator==(const CalcMessage&) const = default;
 };
+
+}  // namespace brindle

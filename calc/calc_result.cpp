@@ -2,7 +2,11 @@
 
 #include <algorithm>
 
+namespace brindle {
+
 std::string_view TextOf(const FieldTexts& fields, std::string_view caption) {
   const auto field = std::ranges::find(fields, caption, &FieldText::caption);
   return field == fields.end() ? std::string_view() : std::string_view(field->text);
 }
+
+}  // namespace brindle

@@ -17,6 +17,8 @@
 #include "calc/calc_message.h"
 #include "numtext/length_text.h"
 
+namespace brindle {
+
 struct FieldText {
   std::string caption;
   std::string text;
@@ -52,3 +54,5 @@ struct CalcResult {
 
 // A calculation as the registry holds it.
 using Calculation = CalcResult (*)(const FieldTexts& fields);
+
+}  // namespace brindle

@@ -15,6 +15,8 @@
 
 #include "numtext/number_model.h"
 
+namespace brindle {
+
 // Sine, cosine and tangent of an angle in degrees: the angle is brought to
 // radians in single precision, the function itself runs in double.
 inline double SinDegrees(double degrees) {
@@ -50,3 +52,5 @@ inline float ArcTangent(double y, double x) {
 // No trigonometry in calc/ but the helpers above.
 #pragma GCC poison sin cos tan asin acos atan atan2
 #pragma GCC poison sinf cosf tanf asinf acosf atanf atan2f sinl cosl tanl asinl acosl atanl atan2l
+
+}  // namespace brindle

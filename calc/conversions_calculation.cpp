@@ -4,6 +4,8 @@
 
 #include "calc/unit_conversion.h"
 
+namespace brindle {
+
 namespace {
 
 // A unit's place in the unit table, or -1 for a name it does not hold
@@ -20,3 +22,5 @@ CalcResult CalculateConversions(const FieldTexts& fields) {
   const int to = UnitNamed(TextOf(fields, "Target Format"));
   return CalcResult::Written({{"Answer", ConvertUnit(TextOf(fields, "Convert"), from, to)}});
 }
+
+}  // namespace brindle

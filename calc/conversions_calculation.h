@@ -4,4 +4,8 @@
 
 #include "calc/calc_result.h"
 
+namespace brindle {
+
 CalcResult CalculateConversions(const FieldTexts& fields);
+
+}  // namespace brindle

@@ -10,6 +10,8 @@
 #include "numtext/number_text.h"
 #include "numtext/stock_text.h"
 
+namespace brindle {
+
 namespace {
 
 // Pounds per cubic inch in one of each density unit: a pound is 0.45359237 kg
@@ -135,3 +137,5 @@ double MaterialFields::Density() {
 std::string FourDecimals(double value) {
   return FormatDecimal(value, 4);
 }
+
+}  // namespace brindle

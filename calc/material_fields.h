@@ -11,6 +11,8 @@
 #include "calc/calc_result.h"
 #include "numtext/length_text.h"
 
+namespace brindle {
+
 class MaterialFields {
  public:
   MaterialFields(const FieldTexts& fields, std::string title);
@@ -50,3 +52,5 @@ class MaterialFields {
 
 // Weights, areas, volumes and prices: four decimals in every units mode.
 std::string FourDecimals(double value);
+
+}  // namespace brindle

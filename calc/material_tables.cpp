@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
+namespace brindle {
+
 namespace {
 template <typename Row, size_t N>
 const Row* Named(const Row (&rows)[N], std::string_view name) {
@@ -40,3 +42,5 @@ std::optional<PipeSize> FindPipe(std::string_view nominalSize, std::string_view 
 const WeldingProcess* FindWeldingProcess(std::string_view name) {
   return Named(kProcesses, name);
 }
+
+}  // namespace brindle

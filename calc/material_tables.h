@@ -11,6 +11,8 @@
 #include <span>
 #include <string_view>
 
+namespace brindle {
+
 struct Material {
   std::string_view name;
   double poundsPerCubicInch;  // 0 for "Custom", whose density the user types
@@ -134,3 +136,5 @@ inline constexpr auto kProcessNames = NamesOf(kProcesses);
 inline constexpr std::string_view kGaugeNames[] = {
     "3",  "4",  "5",  "6",  "7",  "8",  "9",  "10", "11", "12", "13", "14", "15", "16",
     "17", "18", "19", "20", "21", "22", "23", "24", "25", "26", "27", "28", "29", "30"};
+
+}  // namespace brindle

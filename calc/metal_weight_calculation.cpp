@@ -8,6 +8,8 @@
 #include "calc/material_fields.h"
 #include "calc/material_tables.h"
 
+namespace brindle {
+
 namespace {
 
 enum class Shape {
@@ -179,3 +181,5 @@ CalcResult ArrangeMetalWeight(const FieldTexts& fields) {
   };
   return arrangement;
 }
+
+}  // namespace brindle

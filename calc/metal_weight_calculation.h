@@ -14,6 +14,8 @@
 
 #include "calc/calc_result.h"
 
+namespace brindle {
+
 // The shapes, as the Shape drop-down lists them.
 inline constexpr std::string_view kShapeNames[] = {
     "Plate / Flat Bar", "Round Bar",        "Square Bar", "Hex Bar", "Round Tube",
@@ -29,3 +31,5 @@ CalcResult CalculateMetalWeight(const FieldTexts& fields);
 // and the fields that do not apply to the shape and material chosen as
 // disabled.
 CalcResult ArrangeMetalWeight(const FieldTexts& fields);
+
+}  // namespace brindle

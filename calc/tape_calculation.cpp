@@ -10,6 +10,8 @@
 #include "numtext/fraction_text.h"
 #include "numtext/number_text.h"
 
+namespace brindle {
+
 namespace {
 
 constexpr double kMillimetersPerInch = 25.4;
@@ -161,3 +163,5 @@ CalcResult CalculateTapeMath(const FieldTexts& fields) {
   writes.push_back({"Tape", std::move(newTape)});
   return CalcResult::Written(std::move(writes));
 }
+
+}  // namespace brindle

@@ -8,6 +8,8 @@
 #include "numtext/number_text.h"
 #include "numtext/shop_tokens.h"
 
+namespace brindle {
+
 namespace {
 
 constexpr double kInchesPerFoot = 12;
@@ -345,3 +347,5 @@ TapeReading ReadTapeExpression(std::string_view text, std::optional<TapeValue> a
   }
   return Reader(text, ans).Read();
 }
+
+}  // namespace brindle

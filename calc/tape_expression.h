@@ -15,6 +15,8 @@
 #include <string>
 #include <string_view>
 
+namespace brindle {
+
 // Powers of the inch: 0 plain, 1 a length, 2 an area, 3 a volume.
 struct TapeValue {
   double amount = 0;
@@ -38,3 +40,5 @@ inline constexpr double kLargestTapeAmount = 1e11;
 // Reads and works out the expression; `ans` is what "ans" stands for, none
 // before the first result.
 TapeReading ReadTapeExpression(std::string_view text, std::optional<TapeValue> ans);
+
+}  // namespace brindle

@@ -4,6 +4,8 @@
 #include "calc/calc_trig.h"
 #include "numtext/number_model.h"
 
+namespace brindle {
+
 // Every named value below is stored in single precision; each line is one step
 // computed in double, sine, cosine and tangent included (calc/calc_trig.h);
 // arc sine, arc cosine and arc tangent are rounded before Degrees().
@@ -180,3 +182,5 @@ CalcMessage TwoTrianglesMessage() {
 CalcMessage NotEnoughInformationMessage() {
   return {"Math Triangle Error", "Not enough information"};
 }
+
+}  // namespace brindle

@@ -8,6 +8,8 @@
 
 #include "calc/calc_message.h"
 
+namespace brindle {
+
 // The six parts of a triangle: sides A, B, C and the angles named after the
 // two sides meeting at each corner.
 enum TrianglePart { kSideA, kSideB, kSideC, kAngleAB, kAngleBC, kAngleAC, kTrianglePartCount };
@@ -39,3 +41,5 @@ CalcMessage SidesTooLargeMessage();
 CalcMessage AnglesTooLargeMessage();
 CalcMessage TwoTrianglesMessage();
 CalcMessage NotEnoughInformationMessage();
+
+}  // namespace brindle

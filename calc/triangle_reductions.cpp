@@ -5,6 +5,8 @@
 #include "calc/triangle_cases.h"
 #include "numtext/number_model.h"
 
+namespace brindle {
+
 // The everyday triangles the seven cases leave out: two angles with a side that
 // is not between them (the third angle puts the side between two known ones),
 // and two sides with an angle that is not between them (the third side, when
@@ -97,3 +99,5 @@ const std::array<TriangleCase, 12> kMoreTriangleCases = {
     kSidesAndAngle<kSideB, kSideA, kAngleAC>,   kSidesAndAngle<kSideB, kSideC, kAngleAC>,
     kSidesAndAngle<kSideC, kSideA, kAngleAB>,   kSidesAndAngle<kSideC, kSideB, kAngleAB>,
 };
+
+}  // namespace brindle

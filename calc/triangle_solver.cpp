@@ -12,6 +12,8 @@
 #include "numtext/number_model.h"
 #include "numtext/number_text.h"
 
+namespace brindle {
+
 namespace {
 
 constexpr float kRightAngle = 90.0f;
@@ -110,3 +112,5 @@ CalcResult SolveTriangle(const FieldTexts& fields) {
   }
   return CalcResult::Message(NotEnoughInformationMessage());
 }
+
+}  // namespace brindle

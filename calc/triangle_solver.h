@@ -14,4 +14,8 @@
 
 #include "calc/calc_result.h"
 
+namespace brindle {
+
 CalcResult SolveTriangle(const FieldTexts& fields);
+
+}  // namespace brindle

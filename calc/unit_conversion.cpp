@@ -10,6 +10,8 @@
 #include "numtext/number_model.h"
 #include "numtext/number_text.h"
 
+namespace brindle {
+
 namespace {
 
 // Every family holds its values in one base unit between reading and writing:
@@ -373,3 +375,5 @@ std::string ConvertUnit(std::string_view text, int from, int to) {
   if (source.family != target.family) return "Invalid";
   return Write(Apply(target.fromBase, Apply(source.toBase, Read(text, source))), target);
 }
+
+}  // namespace brindle

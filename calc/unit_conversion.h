@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+namespace brindle {
+
 // The units by index: the first 23 as the converter has always numbered them,
 // the shop units (torque, pressure, area, volume, gas flow and the rest) after
 // them.
@@ -26,3 +28,5 @@ extern const std::array<UnitGroup, kUnitFamilyCount> kUnitGroups;
 
 // `from` and `to` are unit indices (-1 when nothing is selected).
 std::string ConvertUnit(std::string_view text, int from, int to);
+
+}  // namespace brindle

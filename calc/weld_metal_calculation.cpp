@@ -9,6 +9,8 @@
 #include "numtext/number_text.h"
 #include "numtext/stock_text.h"
 
+namespace brindle {
+
 namespace {
 
 enum class Joint { kFillet, kSingleV, kSingleBevel, kDoubleV, kSquareGroove };
@@ -139,3 +141,5 @@ CalcResult ArrangeWeldMetal(const FieldTexts& fields) {
   };
   return arrangement;
 }
+
+}  // namespace brindle

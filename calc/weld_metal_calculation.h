@@ -14,6 +14,8 @@
 
 #include "calc/calc_result.h"
 
+namespace brindle {
+
 // The joints, as the Joint drop-down lists them.
 inline constexpr std::string_view kJointNames[] = {
     "Fillet", "Single-V Groove", "Single-Bevel Groove", "Double-V Groove", "Square Groove"};
@@ -27,3 +29,5 @@ CalcResult CalculateWeldMetal(const FieldTexts& fields);
 // process's efficiency and the material's density, and the sizes that the
 // joint does not use.
 CalcResult ArrangeWeldMetal(const FieldTexts& fields);
+
+}  // namespace brindle

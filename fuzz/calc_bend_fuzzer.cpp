@@ -7,6 +7,8 @@
 #include "fuzz/calc_fuzz_fields.h"
 #include "numtext/length_text.h"
 
+using namespace brindle;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const FuzzFields f = SplitFuzzBytes(data, size, 14);
   FieldTexts fields = FuzzFieldTexts(

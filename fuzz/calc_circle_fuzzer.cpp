@@ -8,6 +8,8 @@
 #include "numtext/fraction_text.h"
 #include "numtext/number_text.h"
 
+using namespace brindle;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const FuzzFields f = SplitFuzzBytes(data, size, 5);
   const CalcResult result = CalculateBoltCircle(

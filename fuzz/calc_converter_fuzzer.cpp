@@ -8,6 +8,8 @@
 #include "calc/unit_conversion.h"
 #include "fuzz/calc_fuzz_fields.h"
 
+using namespace brindle;
+
 namespace {
 
 // Length 0, weight 1, temperature 2, angle 3, force 4, torque 5, pressure 6,

@@ -13,6 +13,8 @@
 #include "calc/calc_result.h"
 #include "numtext/length_text.h"
 
+using namespace brindle;
+
 struct FuzzFields {
   uint8_t control = 0;
   std::vector<std::string> texts;

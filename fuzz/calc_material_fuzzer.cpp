@@ -11,6 +11,8 @@
 #include "calc/weld_metal_calculation.h"
 #include "fuzz/calc_fuzz_fields.h"
 
+using namespace brindle;
+
 namespace {
 
 constexpr std::string_view kMetalTyped[] = {

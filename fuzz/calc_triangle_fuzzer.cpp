@@ -8,6 +8,8 @@
 #include "numtext/angle_text.h"
 #include "numtext/number_text.h"
 
+using namespace brindle;
+
 namespace {
 
 bool IsTriangleMessage(const CalcMessage& m) {

@@ -7,6 +7,8 @@
 
 #include "numtext/fraction_text.h"
 
+using namespace brindle;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   const float value = ParseFraction(text);

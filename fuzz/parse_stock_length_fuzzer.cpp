@@ -11,6 +11,8 @@
 #include "numtext/number_text.h"
 #include "numtext/stock_text.h"
 
+using namespace brindle;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   for (UnitsMode mode : {kFractions, kDecimal})

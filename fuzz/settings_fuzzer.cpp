@@ -15,6 +15,8 @@
 #include "shell/settings_file.h"
 #include "shell/settings_text.h"
 
+using namespace brindle;
+
 namespace {
 
 void Check(bool ok, const char* what) {

@@ -10,6 +10,8 @@
 #include "calc/tape_expression.h"
 #include "fuzz/calc_fuzz_fields.h"
 
+using namespace brindle;
+
 namespace {
 
 constexpr std::string_view kRoundTo[] = {"1/2", "1/4", "1/8", "1/16", "1/32", "1/64", "", "1/3"};

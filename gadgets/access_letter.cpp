@@ -1,5 +1,7 @@
 #include "gadgets/access_letter.h"
 
+namespace brindle {
+
 namespace gadget_layer {
 namespace {
 
@@ -39,3 +41,5 @@ std::string MarkAccessLetter(std::string_view text, const std::vector<std::strin
 }
 
 }  // namespace gadget_layer
+
+}  // namespace brindle

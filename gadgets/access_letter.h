@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+namespace brindle {
+
 namespace gadget_layer {
 
 // `text` as a menu shows it, "&" marking its access letter: the first letter
@@ -16,3 +18,5 @@ namespace gadget_layer {
 std::string MarkAccessLetter(std::string_view text, const std::vector<std::string>& neighbours);
 
 }  // namespace gadget_layer
+
+}  // namespace brindle

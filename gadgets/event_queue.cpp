@@ -4,6 +4,8 @@
 
 #include "gadgets/id_table.h"
 
+namespace brindle {
+
 namespace gadget_layer {
 namespace {
 
@@ -59,3 +61,5 @@ void DropWindowEvents(WindowId window) {
 }
 
 }  // namespace gadget_layer
+
+}  // namespace brindle

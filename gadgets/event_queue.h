@@ -7,6 +7,8 @@
 
 #include "gadgets/gadgets.h"
 
+namespace brindle {
+
 namespace gadget_layer {
 
 // What the back end does before an event joins the queue: wake its wait for
@@ -23,3 +25,5 @@ void DropGadgetEvents(GadgetId gadget);
 void DropWindowEvents(WindowId window);
 
 }  // namespace gadget_layer
+
+}  // namespace brindle

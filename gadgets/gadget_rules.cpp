@@ -1,5 +1,7 @@
 #include "gadgets/gadget_rules.h"
 
+namespace brindle {
+
 namespace gadget_layer {
 
 ListSpan CutListToHeight(ListSpan list, bool openedUpwards) {
@@ -18,3 +20,5 @@ bool TakesFirstFocus(ControlKind kind, bool windowHasFocusedControl) {
 }
 
 }  // namespace gadget_layer
+
+}  // namespace brindle

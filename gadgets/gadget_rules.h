@@ -6,6 +6,8 @@
 
 #include "gadgets/gadgets.h"
 
+namespace brindle {
+
 namespace gadget_layer {
 
 // Positions and sizes beyond these are no real screen's; keeping within them
@@ -35,3 +37,5 @@ ListSpan CutListToHeight(ListSpan list, bool openedUpwards);
 bool TakesFirstFocus(ControlKind kind, bool windowHasFocusedControl);
 
 }  // namespace gadget_layer
+
+}  // namespace brindle

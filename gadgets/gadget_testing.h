@@ -10,6 +10,8 @@
 
 #include "gadgets/gadgets.h"
 
+namespace brindle {
+
 enum class TestKey { Enter, Tab, BackTab, Space, Escape, F1 };
 
 // Mouse click (press and release) at the centre of the control.
@@ -73,3 +75,5 @@ void OnNextMessageBox(std::function<void(const MessageBoxView&)> handler);
 // opened with no handler armed is closed with "OK" at once (so that no test
 // hangs) and reported on the standard error stream.
 int MessageBoxCount();
+
+}  // namespace brindle

@@ -11,6 +11,8 @@
 #include <cstddef>
 #include <string>
 
+namespace brindle {
+
 using WindowId = int;
 using GadgetId = int;
 using MenuItemId = int;
@@ -156,3 +158,5 @@ void ShowMessage(const std::string& title, const std::string& text);
 // Opens the address with the desktop's default handler, without waiting;
 // silent on failure.
 void OpenUrl(const std::string& address);
+
+}  // namespace brindle

@@ -5,6 +5,8 @@
 
 #include "gadgets/event_queue.h"
 
+namespace brindle {
+
 namespace gadget_layer {
 namespace {
 
@@ -112,3 +114,5 @@ ControlKind GadgetKind(GadgetId id) {
 void DestroyGadget(GadgetId id) {
   gadget_layer::ForgetControl(id);
 }
+
+}  // namespace brindle

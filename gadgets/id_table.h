@@ -12,6 +12,8 @@
 
 #include "gadgets/gadgets.h"
 
+namespace brindle {
+
 namespace gadget_layer {
 
 struct ControlEntry {
@@ -50,3 +52,5 @@ void ForgetWindow(WindowId id);
 WindowId ControlWindow();
 
 }  // namespace gadget_layer
+
+}  // namespace brindle

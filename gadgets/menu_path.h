@@ -5,6 +5,8 @@
 
 #include <vector>
 
+namespace brindle {
+
 namespace gadget_layer {
 
 template <class Menu>
@@ -25,3 +27,5 @@ class MenuPath {
 };
 
 }  // namespace gadget_layer
+
+}  // namespace brindle

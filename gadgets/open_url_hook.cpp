@@ -1,5 +1,7 @@
 #include "gadgets/open_url_hook.h"
 
+namespace brindle {
+
 namespace gadget_layer {
 
 std::function<void(const std::string&)>& UrlOpenerHook() {
@@ -8,3 +10,5 @@ std::function<void(const std::string&)>& UrlOpenerHook() {
 }
 
 }  // namespace gadget_layer
+
+}  // namespace brindle

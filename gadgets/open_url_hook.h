@@ -6,8 +6,12 @@
 #include <functional>
 #include <string>
 
+namespace brindle {
+
 namespace gadget_layer {
 
 std::function<void(const std::string&)>& UrlOpenerHook();
 
 }  // namespace gadget_layer
+
+}  // namespace brindle

@@ -5,6 +5,10 @@
 #include "gadgets/gadget_testing.h"
 #include "gadgets/open_url_hook.h"
 
+namespace brindle {
+
 void SetOpenUrlHandler(std::function<void(const std::string&)> handler) {
   gadget_layer::UrlOpenerHook() = std::move(handler);
 }
+
+}  // namespace brindle

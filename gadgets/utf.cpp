@@ -1,5 +1,7 @@
 #include "gadgets/utf.h"
 
+namespace brindle {
+
 namespace gadget_layer {
 namespace {
 
@@ -92,3 +94,5 @@ std::string Utf8(std::u16string_view utf16) {
 }
 
 }  // namespace gadget_layer
+
+}  // namespace brindle

@@ -7,9 +7,13 @@
 #include <string>
 #include <string_view>
 
+namespace brindle {
+
 namespace gadget_layer {
 
 std::u16string Utf16(std::string_view utf8);
 std::string Utf8(std::u16string_view utf16);
 
 }  // namespace gadget_layer
+
+}  // namespace brindle

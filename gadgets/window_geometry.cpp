@@ -3,6 +3,8 @@
 #include <array>
 #include <optional>
 
+namespace brindle {
+
 namespace gadget_layer {
 namespace {
 
@@ -165,3 +167,5 @@ GeometryActions GeometryTracker::Observe(GeometryInput input, const WindowGeomet
 }
 
 }  // namespace gadget_layer
+
+}  // namespace brindle

@@ -16,6 +16,8 @@
 
 #include <cstdint>
 
+namespace brindle {
+
 namespace gadget_layer {
 
 struct WindowGeometry {
@@ -92,3 +94,5 @@ class GeometryTracker {
 };
 
 }  // namespace gadget_layer
+
+}  // namespace brindle

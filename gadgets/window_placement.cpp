@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+namespace brindle {
+
 namespace gadget_layer {
 namespace {
 
@@ -62,3 +64,5 @@ Corner ReachableCorner(const ScreenRect& frame, int titleHeight,
 }
 
 }  // namespace gadget_layer
+
+}  // namespace brindle

@@ -5,6 +5,8 @@
 
 #include <vector>
 
+namespace brindle {
+
 namespace gadget_layer {
 
 struct ScreenRect {
@@ -29,3 +31,5 @@ Corner ReachableCorner(const ScreenRect& frame, int titleHeight,
                        const std::vector<ScreenRect>& workAreas);
 
 }  // namespace gadget_layer
+
+}  // namespace brindle

@@ -5,6 +5,8 @@
 #include "numtext/number_model.h"
 #include "numtext/number_text.h"
 
+namespace brindle {
+
 std::string FormatAngleDms(float degrees) {
   if (std::isnan(degrees)) return "NaN";
   if (std::isinf(degrees)) return degrees > 0 ? "+Infinity" : "-Infinity";
@@ -41,3 +43,5 @@ float ParseAngleDms(std::string_view text) {
   const float sofar = Single(degrees + minutes / 60.0);
   return Single(sofar + ParseNumber(t.substr(second + 1)) / 3600.0);
 }
+
+}  // namespace brindle

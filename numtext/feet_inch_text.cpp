@@ -7,6 +7,8 @@
 #include "numtext/number_model.h"
 #include "numtext/number_text.h"
 
+namespace brindle {
+
 namespace {
 
 constexpr double kSixtyFourthsPerInch = 64;
@@ -45,3 +47,5 @@ float ParseFeetInch(std::string_view text) {
   const double feetInInches = feet * 12.0;
   return Single(std::signbit(feet) ? feetInInches - inches : feetInInches + inches);
 }
+
+}  // namespace brindle

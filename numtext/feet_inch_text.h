@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+namespace brindle {
+
 // Feet, "' ", the inches below a foot as FormatFraction writes them, and '"':
 // 4' 8 3/8", 0' 7 1/2" below a foot, 5' 0" on a whole foot. The length is
 // rounded to the sixty-fourth first, so 11.999 inches show 1' 0", never 0' 12".
@@ -19,3 +21,5 @@ std::string FormatFeetInch(float inches);
 // is 54 inches); feet written with "-" take the inches away (-4' 8" is -56).
 // Anything after the inch mark is ignored.
 float ParseFeetInch(std::string_view text);
+
+}  // namespace brindle

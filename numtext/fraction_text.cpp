@@ -5,6 +5,8 @@
 #include "numtext/number_model.h"
 #include "numtext/number_text.h"
 
+namespace brindle {
+
 namespace {
 
 constexpr float kLeastDenominator = 0.1f;
@@ -119,3 +121,5 @@ float ParseFraction(std::string_view text) {
 float ParseDecimalField(std::string_view text) {
   return HoldsFraction(text) ? ParseFraction(text) : ParseNumber(text);
 }
+
+}  // namespace brindle

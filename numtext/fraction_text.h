@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+namespace brindle {
+
 // Whole part, a blank and the fraction in lowest terms, or the whole part alone,
 // to the nearest 1/marksPerInch (a power of two from 2 to 64; halves of a mark
 // round away from zero). A negative value is written as "-" and the text of
@@ -20,3 +22,5 @@ float ParseFraction(std::string_view text);
 // "W N/D" or "W-N/D") is read as one, so that "1/2" typed there is a half and
 // not 1; any other text is read by ParseNumber.
 float ParseDecimalField(std::string_view text);
+
+}  // namespace brindle

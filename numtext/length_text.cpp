@@ -3,6 +3,8 @@
 #include "numtext/fraction_text.h"
 #include "numtext/number_text.h"
 
+namespace brindle {
+
 std::string FormatLength(float value, UnitsMode mode) {
   return IsFractions(mode) ? FormatFraction(value, MarksPerInch(mode)) : FormatNumber(value, 4);
 }
@@ -10,3 +12,5 @@ std::string FormatLength(float value, UnitsMode mode) {
 float ParseLength(std::string_view text, UnitsMode mode) {
   return IsFractions(mode) ? ParseFraction(text) : ParseDecimalField(text);
 }
+
+}  // namespace brindle

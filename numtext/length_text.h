@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+namespace brindle {
+
 // How lengths are typed and shown. The values are those of the units
 // drop-down's entries and of CalcU in the settings file.
 enum UnitsMode : int {
@@ -62,3 +64,5 @@ inline constexpr int MarksPerInch(UnitsMode mode) {
 
 std::string FormatLength(float value, UnitsMode mode);
 float ParseLength(std::string_view text, UnitsMode mode);
+
+}  // namespace brindle

@@ -5,6 +5,8 @@
 
 #include "numtext/number_text.h"
 
+namespace brindle {
+
 float Single(double x) {
   if (std::isnan(x)) return static_cast<float>(x);
   // Halfway between FLT_MAX and the next power of two: from here on the nearest
@@ -29,3 +31,5 @@ float RoundHalfAway(double x) {
 std::string OutOfRangeWholeText(double wholeValue) {
   return FormatNumber(Single(std::trunc(wholeValue)), 0);
 }
+
+}  // namespace brindle

@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 
+namespace brindle {
+
 // Rounds a double to single precision, round-to-nearest-even; magnitudes beyond
 // the single-precision range become infinities instead of undefined behaviour.
 float Single(double x);
@@ -36,3 +38,5 @@ inline float Degrees(double radians) {
 // "NaN", or the digits of the value as FormatNumber writes them with 0 decimals.
 // `wholeValue` is the truncated value in double precision.
 std::string OutOfRangeWholeText(double wholeValue);
+
+}  // namespace brindle

@@ -9,6 +9,8 @@
 
 #include "numtext/number_model.h"
 
+namespace brindle {
+
 namespace {
 
 constexpr int kDefaultDecimals = 10;
@@ -220,3 +222,5 @@ std::string_view TrimBlanks(std::string_view text) {
   if (first == std::string_view::npos) return {};
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
+
+}  // namespace brindle

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace brindle {
+
 // Fixed-point text of a single-precision value: "-" for negatives, never an
 // exponent, exactly `decimals` digits after the point (-1 means 10; otherwise
 // clamped to 0..512). Rounds on the exact decimal value of the number, halves
@@ -29,3 +31,5 @@ int64_t ParseInteger(std::string_view text);
 
 // The text without the blank characters (only ' ') at both ends.
 std::string_view TrimBlanks(std::string_view text);
+
+}  // namespace brindle

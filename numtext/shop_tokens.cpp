@@ -2,6 +2,8 @@
 
 #include <limits>
 
+namespace brindle {
+
 namespace {
 
 bool IsDigit(char c) {
@@ -143,3 +145,5 @@ std::vector<ShopToken> ShopTokens(std::string_view t) {
   }
   return tokens;
 }
+
+}  // namespace brindle

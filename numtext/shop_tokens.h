@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+namespace brindle {
+
 enum class ShopTokenKind {
   kNumber,
   kFootMark,  // '
@@ -37,3 +39,5 @@ struct ShopToken {
 // is read from its digits exactly up to 18 significant digits; further digits
 // count for their place only.
 std::vector<ShopToken> ShopTokens(std::string_view text);
+
+}  // namespace brindle

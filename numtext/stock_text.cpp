@@ -9,6 +9,8 @@
 #include "numtext/fraction_text.h"
 #include "numtext/number_text.h"
 
+namespace brindle {
+
 namespace {
 
 struct LengthUnit {
@@ -85,3 +87,5 @@ std::string FormatDecimal(double value, int decimals) {
   }
   return text;
 }
+
+}  // namespace brindle

@@ -8,6 +8,8 @@
 
 #include "numtext/length_text.h"
 
+namespace brindle {
+
 // Reads a length in inches: with a foot or inch mark as a tape reads it (20',
 // 4' 8 3/8", 6"); with a unit after the number (508 mm, 50.8 cm, 6.1 m,
 // 20 in, 20 ft), letter case ignored; otherwise as ParseLength reads it in
@@ -19,3 +21,5 @@ std::optional<double> ParseStockLength(std::string_view text, UnitsMode mode);
 // from zero, "." as the point, no minus sign on a zero; "+Infinity",
 // "-Infinity" and "NaN" as FormatNumber writes them.
 std::string FormatDecimal(double value, int decimals);
+
+}  // namespace brindle

@@ -5,6 +5,8 @@
 #include "calc/bender_calculation.h"
 #include "pages/calculator_registry.h"
 
+namespace brindle {
+
 namespace {
 
 constexpr PageFrame kBenderFrame{
@@ -116,3 +118,5 @@ extern const Calculator kBenderCalculator{
     .outputs = kBenderOutputs,
     .calculate = CalculateBender,
 };
+
+}  // namespace brindle

@@ -5,6 +5,8 @@
 #include "calc/bolt_circle_calculation.h"
 #include "pages/calculator_registry.h"
 
+namespace brindle {
+
 namespace {
 
 constexpr PageFrame kBoltCircleFrame{.title = "Circle, Shapes and Bolt Circle",
@@ -84,3 +86,5 @@ extern const Calculator kBoltCircleCalculator{
     .outputs = kBoltCircleOutputs,
     .calculate = CalculateBoltCircle,
 };
+
+}  // namespace brindle

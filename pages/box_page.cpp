@@ -5,6 +5,8 @@
 #include "calc/box_calculation.h"
 #include "pages/calculator_registry.h"
 
+namespace brindle {
+
 namespace {
 
 constexpr PageFrame kBoxFrame{
@@ -70,3 +72,5 @@ extern const Calculator kBoxCalculator{
     .outputs = kBoxOutputs,
     .calculate = CalculateBox,
 };
+
+}  // namespace brindle

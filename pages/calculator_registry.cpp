@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+namespace brindle {
+
 // Each calculator's entry lives in its page file.
 extern const Calculator kTriangleCalculator;
 extern const Calculator kBoltCircleCalculator;
@@ -86,3 +88,5 @@ FieldTexts OpeningTexts(const Calculator& calculator, int unitsChoice) {
   }
   return texts;
 }
+
+}  // namespace brindle

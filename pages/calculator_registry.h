@@ -16,6 +16,8 @@
 #include "calc/calc_result.h"
 #include "pages/page_table.h"
 
+namespace brindle {
+
 // Where a calculator stands in the Calculate and Help menus: the five of the
 // first version at the top, the others in a submenu of their group.
 enum class MenuGroup { kTop, kFractions, kMaterial, kPipe, kLayout, kWelding };
@@ -65,3 +67,5 @@ const ControlRow* ControlCaptioned(const Calculator& calculator, std::string_vie
 // What each of the calculation's inputs holds when the page opens, with the
 // program's units choice `unitsChoice` (CalcU).
 FieldTexts OpeningTexts(const Calculator& calculator, int unitsChoice);
+
+}  // namespace brindle

@@ -5,6 +5,8 @@
 #include "calc/conversions_calculation.h"
 #include "pages/calculator_registry.h"
 
+namespace brindle {
+
 namespace {
 
 constexpr GadgetId kValue = 1;
@@ -85,3 +87,5 @@ extern const Calculator kConversionsCalculator{
     .outputs = kConversionsOutputs,
     .calculate = CalculateConversions,
 };
+
+}  // namespace brindle

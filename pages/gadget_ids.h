@@ -5,6 +5,8 @@
 
 #include "gadgets/gadgets.h"
 
+namespace brindle {
+
 // The program's windows.
 inline constexpr WindowId kMainWindowId = 0;
 inline constexpr WindowId kAboutWindowId = 1;
@@ -27,3 +29,5 @@ inline constexpr GadgetId kHardBox = 69;                // the bend page's "Hard
 inline constexpr GadgetId kSoftBox = 70;
 inline constexpr GadgetId kHelpButton = 105;   // "Help" on every page
 inline constexpr GadgetId kClearButton = 106;  // "Clear": empties every edit field of the page
+
+}  // namespace brindle

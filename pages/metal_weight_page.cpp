@@ -7,6 +7,8 @@
 #include "calc/metal_weight_calculation.h"
 #include "pages/calculator_registry.h"
 
+namespace brindle {
+
 namespace {
 
 // An edit field that opens with `text` in it.
@@ -161,3 +163,5 @@ extern const Calculator kMetalWeightCalculator{
     .calculate = CalculateMetalWeight,
     .arrange = ArrangeMetalWeight,
 };
+
+}  // namespace brindle

@@ -5,6 +5,8 @@
 #include <string>
 #include <utility>
 
+namespace brindle {
+
 namespace {
 
 // The texts of the kept fields of pages not shown, by calculator and gadget.
@@ -158,3 +160,5 @@ void RunCalculation(const Calculator& calculator) {
   }
   WriteResult(calculator, result);
 }
+
+}  // namespace brindle

@@ -4,6 +4,8 @@
 
 #include "pages/calculator_registry.h"
 
+namespace brindle {
+
 // What a page needs from the shell when it is laid out.
 struct PagePlacement {
   int winX = 0;  // main window's outer top-left corner
@@ -35,3 +37,5 @@ void ChoiceChanged(const Calculator& calculator, GadgetId changed);
 // and writes what it answers into the page, or shows its message box and
 // writes nothing.
 void RunCalculation(const Calculator& calculator);
+
+}  // namespace brindle

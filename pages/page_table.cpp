@@ -5,6 +5,8 @@
 #include "calc/unit_conversion.h"
 #include "numtext/length_text.h"
 
+namespace brindle {
+
 std::vector<std::string_view> EntryTexts(const ControlRow& row) {
   switch (row.entries) {
     case Entries::kListed:
@@ -34,3 +36,5 @@ int FirstEntry(const ControlRow& row, int unitsChoice) {
   if (row.selected != kSelectUnitsMode) return row.selected;
   return unitsChoice >= 0 && unitsChoice < kUnitsModeCount ? unitsChoice : -1;
 }
+
+}  // namespace brindle

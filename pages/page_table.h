@@ -12,6 +12,8 @@
 #include "gadgets/gadgets.h"
 #include "pages/gadget_ids.h"
 
+namespace brindle {
+
 // What a row does. Most rows create a control; two small rows repeat an action
 // on a control made earlier, where a page does things in that order.
 enum class Step {
@@ -201,3 +203,5 @@ struct PageFrame {
 // hand-edited settings file can hold, selects none (-1), which the
 // calculations read as "Decimal".
 int FirstEntry(const ControlRow& row, int unitsChoice);
+
+}  // namespace brindle

@@ -6,6 +6,8 @@
 #include "calc/tape_calculation.h"
 #include "pages/calculator_registry.h"
 
+namespace brindle {
+
 namespace {
 
 constexpr PageFrame kTapeMathFrame{
@@ -117,3 +119,5 @@ extern const Calculator kTapeMathCalculator{
     .outputs = kTapeMathOutputs,
     .calculate = CalculateTapeMath,
 };
+
+}  // namespace brindle

@@ -5,6 +5,8 @@
 #include "calc/triangle_solver.h"
 #include "pages/calculator_registry.h"
 
+namespace brindle {
+
 namespace {
 
 constexpr PageFrame kTriangleFrame{
@@ -94,3 +96,5 @@ extern const Calculator kTriangleCalculator{
     .outputs = kTriangleOutputs,
     .calculate = SolveTriangle,
 };
+
+}  // namespace brindle

@@ -5,6 +5,8 @@
 #include "calc/weld_metal_calculation.h"
 #include "pages/calculator_registry.h"
 
+namespace brindle {
+
 namespace {
 
 // An edit field that opens with `text` in it.
@@ -142,3 +144,5 @@ extern const Calculator kWeldMetalCalculator{
     .calculate = CalculateWeldMetal,
     .arrange = ArrangeWeldMetal,
 };
+
+}  // namespace brindle

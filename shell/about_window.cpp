@@ -6,6 +6,8 @@
 #include "shell/author_web_address.h"
 #include "shell/shell_state.h"
 
+namespace brindle {
+
 void OpenAuthorWebSite() {
   OpenUrl(kAuthorWebAddress);
 }
@@ -39,3 +41,5 @@ void CloseAbout() {
   SetWindowEnabled(kMainWindowId, true);
   ActivateWindow(kMainWindowId);
 }
+
+}  // namespace brindle

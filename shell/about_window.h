@@ -4,6 +4,8 @@
 
 #include "pages/gadget_ids.h"
 
+namespace brindle {
+
 inline constexpr GadgetId kWebsiteLink = kFirstAboutGadget + 3;
 inline constexpr GadgetId kAboutOkButton = kFirstAboutGadget + 5;  // "OK", which closes the window
 
@@ -11,3 +13,5 @@ void OpenAbout();
 void CloseAbout();
 // Opens the author's web site with the desktop's default handler.
 void OpenAuthorWebSite();
+
+}  // namespace brindle

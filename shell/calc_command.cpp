@@ -11,6 +11,8 @@
 #include "pages/calculator_registry.h"
 #include "shell/json_text.h"
 
+namespace brindle {
+
 namespace {
 
 constexpr std::string_view kUsage =
@@ -269,3 +271,5 @@ int RunCalcCommand(std::span<const std::string> args, std::istream& in, std::ost
   }
   return PrintAnswer(Calculate(request), json, out, err);
 }
+
+}  // namespace brindle

@@ -9,6 +9,8 @@
 #include <span>
 #include <string>
 
+namespace brindle {
+
 // Exit statuses: the calculation answered; it answered with a message box;
 // the command named a calculator, field or entry that does not exist.
 inline constexpr int kCalcAnswered = 0;
@@ -17,3 +19,5 @@ inline constexpr int kCalcUsage = 64;
 
 int RunCalcCommand(std::span<const std::string> args, std::istream& in, std::ostream& out,
                    std::ostream& err);
+
+}  // namespace brindle

@@ -9,6 +9,8 @@
 #include "shell/menu_items.h"
 #include "shell/shell_state.h"
 
+namespace brindle {
+
 namespace {
 
 void OpenHelpWindow() {
@@ -74,3 +76,5 @@ void SaveHelpGeometry() {
   PlaceGadget(kHelpTextArea, 0, 0, s.helpW, s.helpH - MenuBarHeight());
   SaveSettings({&Settings::helpX, &Settings::helpY, &Settings::helpW, &Settings::helpH});
 }
+
+}  // namespace brindle

@@ -3,6 +3,8 @@
 
 #include "pages/gadget_ids.h"
 
+namespace brindle {
+
 inline constexpr GadgetId kHelpTextArea = kFirstHelpGadget;
 
 // Opens the help window if it is closed, on the text of the calculator shown.
@@ -12,3 +14,5 @@ void ShowHelpText(int calculatorId);
 void CloseHelp();
 // Keeps the help window's position and size in the settings file and refits its text.
 void SaveHelpGeometry();
+
+}  // namespace brindle

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace brindle {
+
 namespace {
 
 constexpr int kDeepest = 32;
@@ -188,3 +190,5 @@ std::string JsonString(std::string_view text) {
   }
   return out + '"';
 }
+
+}  // namespace brindle

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+namespace brindle {
+
 // A JSON value as its text: a string's text unescaped (UTF-8), anything
 // else as written ("7", "true"); an object's members by name.
 struct JsonValue {
@@ -21,3 +23,5 @@ std::optional<JsonValue> ReadJson(std::string_view line);
 
 // `text` as a JSON string, quotes included.
 std::string JsonString(std::string_view text);
+
+}  // namespace brindle

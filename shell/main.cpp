@@ -4,6 +4,8 @@
 #include "shell/program.h"
 #include "shell/window_icon.h"
 
+using namespace brindle;
+
 int main(int argc, char** argv) {
   if (!InitGadgets(argc, argv)) return 1;
   SetProgramIcon(kWindowIconPng, sizeof kWindowIconPng);

@@ -9,6 +9,8 @@
 #include "shell/menu_items.h"
 #include "shell/shell_state.h"
 
+namespace brindle {
+
 namespace {
 
 // The calculator shown, or nullptr when CalcW names none.
@@ -83,3 +85,5 @@ void SaveMainPosition() {
   s.winY = WindowTop(kMainWindowId);
   SaveSettings({&Settings::winX, &Settings::winY});
 }
+
+}  // namespace brindle

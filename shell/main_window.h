@@ -1,4 +1,7 @@
 #pragma once
+
+namespace brindle {
+
 // The main window, its menu bar and the calculator shown in it.
 
 // Creates window 0 at the saved position with its menu bar.
@@ -16,3 +19,5 @@ void RunCalculation();
 void ClearPage();
 // Keeps the main window's new position in the settings file.
 void SaveMainPosition();
+
+}  // namespace brindle

@@ -5,6 +5,8 @@
 
 #include "gadgets/gadgets.h"
 
+namespace brindle {
+
 inline constexpr MenuItemId kExitItem = 5;
 inline constexpr MenuItemId kHelpItem = 6;  // "Help", which F1 chooses too
 inline constexpr MenuItemId kWebsiteItem = 7;
@@ -21,3 +23,5 @@ inline constexpr MenuItemId CalculatorItem(int calculatorId) {
 inline constexpr MenuItemId HelpTopicItem(int calculatorId) {
   return kFirstHelpTopicItem + calculatorId;
 }
+
+}  // namespace brindle

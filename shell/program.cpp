@@ -9,6 +9,8 @@
 #include "shell/settings_path.h"
 #include "shell/shell_state.h"
 
+namespace brindle {
+
 namespace {
 
 // Whether the loop goes on after an event.
@@ -145,3 +147,5 @@ void EndProgram() {
   Shell() = ShellState{};
   ForgetKeptTexts();
 }
+
+}  // namespace brindle

@@ -7,6 +7,8 @@
 #include "gadgets/gadgets.h"
 #include "numtext/length_text.h"
 
+namespace brindle {
+
 // The eight whole numbers kept in "VaZizi.ini", with their first-run values.
 struct Settings {
   int32_t winX = 346;  // main window's outer top-left corner
@@ -35,3 +37,5 @@ void RunEventLoop();
 // Destroys every window and forgets the shell state (the end of the program;
 // tests start afresh after it).
 void EndProgram();
+
+}  // namespace brindle

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+namespace brindle {
+
 // An open settings file: a file descriptor, or a Windows file handle.
 using SettingsFileHandle = std::intptr_t;
 inline constexpr SettingsFileHandle kNoSettingsFile = -1;
@@ -49,3 +51,5 @@ bool FolderWritable(const std::string& folder);
 // "" when unset.
 std::string ConfigHomeVariable();
 std::string HomeVariable();
+
+}  // namespace brindle

@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <new>
 
+namespace brindle {
+
 namespace {
 
 // The settings file holds a few short lines. Anything bigger than this is not
@@ -186,3 +188,5 @@ std::string ConfigHomeVariable() {
 std::string HomeVariable() {
   return Variable("HOME");
 }
+
+}  // namespace brindle

@@ -8,6 +8,8 @@
 
 #include "shell/settings_disk.h"
 
+namespace brindle {
+
 namespace {
 
 // The settings file holds a few short lines. Anything bigger than this is not
@@ -208,3 +210,5 @@ std::string ConfigHomeVariable() {
 std::string HomeVariable() {
   return Variable(L"USERPROFILE");
 }
+
+}  // namespace brindle

@@ -7,6 +7,8 @@
 #include "shell/settings_disk.h"
 #include "shell/settings_text.h"
 
+namespace brindle {
+
 namespace {
 
 // The one settings file of the process, between OpenSettings and CloseSettings.
@@ -108,3 +110,5 @@ void CloseSettings() {
   if (session.file != kNoSettingsFile) CloseSettingsFile(session.file);
   session = SettingsSession{};
 }
+
+}  // namespace brindle

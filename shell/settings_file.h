@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <string>
 
+namespace brindle {
+
 // Closes any file still open (writing it back), then opens and parses `path`.
 void OpenSettings(const std::string& path);
 // The key's value as a whole number, or `fallback` when the key is absent.
@@ -19,3 +21,5 @@ int32_t ReadSetting(const std::string& key, int32_t fallback);
 void WriteSetting(const std::string& key, int32_t value);
 // Writes the whole file back if anything was written, then forgets everything.
 void CloseSettings();
+
+}  // namespace brindle

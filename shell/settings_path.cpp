@@ -5,6 +5,8 @@
 
 #include "shell/settings_disk.h"
 
+namespace brindle {
+
 namespace {
 
 constexpr std::string_view kFileName = "VaZizi.ini";
@@ -68,3 +70,5 @@ SettingsPlaceFacts LookAtSettingsPlace(const std::string& programFile) {
       .home = HomeVariable(),
   };
 }
+
+}  // namespace brindle

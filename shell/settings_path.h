@@ -6,6 +6,8 @@
 
 #include <string>
 
+namespace brindle {
+
 // What the choice depends on, gathered from the disk and the environment.
 struct SettingsPlaceFacts {
   std::string programFile;     // the program file's full path
@@ -27,3 +29,5 @@ std::string ChooseSettingsPath(const SettingsPlaceFacts& facts);
 // reads XDG_CONFIG_HOME and HOME (APPDATA and USERPROFILE on Windows), which
 // nothing else in the program reads.
 SettingsPlaceFacts LookAtSettingsPlace(const std::string& programFile);
+
+}  // namespace brindle

@@ -5,6 +5,8 @@
 #include <limits>
 #include <utility>
 
+namespace brindle {
+
 namespace {
 
 // A line ends at CR, at LF or at a zero byte.
@@ -258,3 +260,5 @@ std::vector<SettingsEntry> SettingsDocument::Entries() const {
   });
   return entries;
 }
+
+}  // namespace brindle

@@ -15,6 +15,8 @@
 #include <string_view>
 #include <vector>
 
+namespace brindle {
+
 // The three kinds of remembered line; blank lines are not remembered.
 enum class SettingsLineKind { Group, Comment, Key };
 
@@ -96,3 +98,5 @@ class SettingsDocument {
   std::vector<Edit> edits_;  // in the order of their lines in text_
   std::vector<SettingsEntry> added_;
 };
+
+}  // namespace brindle

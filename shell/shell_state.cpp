@@ -2,6 +2,8 @@
 
 #include "shell/settings_file.h"
 
+namespace brindle {
+
 namespace {
 
 // Each setting's key in the settings file, and where the shell keeps it.
@@ -47,3 +49,5 @@ void SaveSettings(std::initializer_list<int32_t Settings::*> values) {
   }
   CloseSettings();
 }
+
+}  // namespace brindle

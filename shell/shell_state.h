@@ -9,6 +9,8 @@
 #include "pages/gadget_ids.h"
 #include "shell/program.h"
 
+namespace brindle {
+
 struct ShellState {
   Settings settings;
   std::string settingsPath;
@@ -22,3 +24,5 @@ void LoadSettings();
 // One complete write to the settings file: open, these settings' keys with the
 // values held now, in order, close.
 void SaveSettings(std::initializer_list<int32_t Settings::*> values);
+
+}  // namespace brindle

@@ -7,6 +7,8 @@
 
 #include "gadgets/event_queue.h"
 
+namespace brindle {
+
 namespace {
 
 // A move or resize counts once the window has stood still this long: a drag
@@ -207,3 +209,5 @@ bool AppWindow::eventFilter(QObject* watched, QEvent* event) {
   }
   return QWidget::eventFilter(watched, event);
 }
+
+}  // namespace brindle

@@ -15,6 +15,8 @@ class QAction;
 class QMenuBar;
 class QWindow;
 
+namespace brindle {
+
 class AppWindow : public QWidget {
  public:
   AppWindow(WindowId id, unsigned frameFlags);
@@ -81,3 +83,5 @@ class AppWindow : public QWidget {
   gadget_layer::GeometryTracker tracker_;
   QPointer<QWindow> watchedNative_;
 };
+
+}  // namespace brindle

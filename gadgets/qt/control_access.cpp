@@ -13,6 +13,8 @@
 #include "gadgets/qt/controls.h"
 #include "gadgets/qt/drop_down.h"
 
+namespace brindle {
+
 using namespace gadget_layer;
 
 namespace gadget_layer {
@@ -181,3 +183,5 @@ void PlaceGadget(GadgetId id, int x, int y, int w, int h) {
 void SetEnterGadget(WindowId window, GadgetId gadget) {
   if (AppWindow* w = FindAppWindow(window)) w->enterGadget = gadget;
 }
+
+}  // namespace brindle

@@ -19,6 +19,8 @@
 #include "gadgets/qt/gadget_font.h"
 #include "gadgets/qt/hyperlink.h"
 
+namespace brindle {
+
 using namespace gadget_layer;
 
 namespace {
@@ -152,3 +154,5 @@ void CreateHyperlink(GadgetId id, int x, int y, int w, int h, const std::string&
   link->onClick = Queuer(id);
   Install(id, ControlKind::Hyperlink, link, {x, y, w, h});
 }
+
+}  // namespace brindle

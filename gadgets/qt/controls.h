@@ -6,6 +6,8 @@
 
 #include "gadgets/qt/gadget_table.h"
 
+namespace brindle {
+
 namespace gadget_layer {
 
 inline QString ToQt(const std::string& text) {
@@ -18,3 +20,5 @@ bool NamedByOwnText(ControlKind kind);
 void UpdateDefaultAccessibleName(GadgetRecord& record);
 
 }  // namespace gadget_layer
+
+}  // namespace brindle

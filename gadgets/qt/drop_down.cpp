@@ -5,6 +5,8 @@
 
 #include "gadgets/gadget_rules.h"
 
+namespace brindle {
+
 DropDown::DropDown(QWidget* parent) : QComboBox(parent) {
   setEditable(false);
   // Show as many entries as fit in the height limit; showPopup cuts the rest
@@ -35,3 +37,5 @@ void DropDown::showPopup() {
   if (frame.width() < wanted) frame.setWidth(wanted);
   list->setGeometry(frame);
 }
+
+}  // namespace brindle

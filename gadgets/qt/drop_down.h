@@ -5,8 +5,12 @@
 
 #include <QComboBox>
 
+namespace brindle {
+
 class DropDown : public QComboBox {
  public:
   explicit DropDown(QWidget* parent);
   void showPopup() override;
 };
+
+}  // namespace brindle

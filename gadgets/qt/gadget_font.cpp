@@ -6,6 +6,8 @@
 #include <QMenuBar>
 #include <array>
 
+namespace brindle {
+
 namespace gadget_layer {
 namespace {
 
@@ -61,3 +63,5 @@ int MenuBarPixelHeight() {
 }
 
 }  // namespace gadget_layer
+
+}  // namespace brindle

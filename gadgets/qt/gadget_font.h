@@ -4,6 +4,8 @@
 
 #include <QFont>
 
+namespace brindle {
+
 namespace gadget_layer {
 
 // The application font: the first installed family of a narrow sans-serif
@@ -16,3 +18,5 @@ QFont TextAreaFont();
 int MenuBarPixelHeight();
 
 }  // namespace gadget_layer
+
+}  // namespace brindle

@@ -2,6 +2,8 @@
 
 #include "gadgets/qt/app_window.h"
 
+namespace brindle {
+
 namespace gadget_layer {
 
 GadgetRecord::~GadgetRecord() {
@@ -52,3 +54,5 @@ WindowId WindowIdOf(const QWidget* widget) {
 }
 
 }  // namespace gadget_layer
+
+}  // namespace brindle

@@ -10,6 +10,8 @@
 #include "gadgets/gadgets.h"
 #include "gadgets/id_table.h"
 
+namespace brindle {
+
 class AppWindow;
 
 namespace gadget_layer {
@@ -46,3 +48,5 @@ AppWindow* FindAppWindow(WindowId id);
 WindowId WindowIdOf(const QWidget* widget);
 
 }  // namespace gadget_layer
+
+}  // namespace brindle

@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 
+namespace brindle {
+
 Hyperlink::Hyperlink(const QString& text, unsigned rgb, QWidget* parent) : QLabel(text, parent) {
   setTextFormat(Qt::PlainText);
   setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -33,3 +35,5 @@ void Hyperlink::mouseReleaseEvent(QMouseEvent* event) {
     onClick();
   }
 }
+
+}  // namespace brindle

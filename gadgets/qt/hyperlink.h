@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <functional>
 
+namespace brindle {
+
 class Hyperlink : public QLabel {
  public:
   Hyperlink(const QString& text, unsigned rgb, QWidget* parent);
@@ -18,3 +20,5 @@ class Hyperlink : public QLabel {
  private:
   bool pressed_ = false;
 };
+
+}  // namespace brindle

@@ -17,6 +17,8 @@
 #include "gadgets/qt/app_window.h"
 #include "gadgets/qt/gadget_table.h"
 
+namespace brindle {
+
 using namespace gadget_layer;
 
 namespace {
@@ -87,3 +89,5 @@ void AddMenuItem(MenuItemId item, const std::string& text) {
 void AddMenuSeparator() {
   if (QMenu* menu = CurrentMenu()) menu->addSeparator();
 }
+
+}  // namespace brindle

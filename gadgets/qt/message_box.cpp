@@ -10,6 +10,8 @@
 #include "gadgets/gadgets.h"
 #include "gadgets/qt/gadget_table.h"
 
+namespace brindle {
+
 void ShowMessage(const std::string& title, const std::string& text) {
   using namespace gadget_layer;
   if (QApplication::instance() == nullptr) return;
@@ -38,3 +40,5 @@ void ShowMessage(const std::string& title, const std::string& text) {
   }
   box.exec();
 }
+
+}  // namespace brindle

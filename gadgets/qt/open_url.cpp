@@ -7,6 +7,8 @@
 #include "gadgets/gadgets.h"
 #include "gadgets/open_url_hook.h"
 
+namespace brindle {
+
 void OpenUrl(const std::string& address) {
   if (const auto& hook = gadget_layer::UrlOpenerHook()) return hook(address);
   if (QGuiApplication::instance() == nullptr) return;
@@ -14,3 +16,5 @@ void OpenUrl(const std::string& address) {
   // its handler on its own; nothing waits for it and a failure stays silent.
   QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromStdString(address)));
 }
+
+}  // namespace brindle

@@ -15,6 +15,8 @@
 #include <xcb/xcb.h>
 #endif
 
+namespace brindle {
+
 namespace {
 
 // The application object keeps references to argc and argv for its whole life.
@@ -86,3 +88,5 @@ void SetProgramIcon(const unsigned char* png, std::size_t size) {
     QApplication::setWindowIcon(QIcon(picture));
   }
 }
+
+}  // namespace brindle

@@ -8,6 +8,8 @@
 #include "gadgets/event_queue.h"
 #include "gadgets/gadget_testing.h"
 
+namespace brindle {
+
 void ProcessPendingEvents() {
   if (QCoreApplication::instance() == nullptr) return;
   QCoreApplication::sendPostedEvents();
@@ -35,3 +37,5 @@ bool WaitUntil(const std::function<bool()>& done, int ms) {
   }
   return true;
 }
+
+}  // namespace brindle

@@ -4,6 +4,8 @@
 
 #include "gadgets/qt/testing_support.h"
 
+namespace brindle {
+
 namespace {
 
 [[maybe_unused]] const bool kHooksInstalled = [] {
@@ -12,3 +14,5 @@ namespace {
 }();
 
 }  // namespace
+
+}  // namespace brindle

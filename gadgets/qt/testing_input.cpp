@@ -20,6 +20,8 @@
 #include "gadgets/qt/gadget_table.h"
 #include "gadgets/qt/testing_support.h"
 
+namespace brindle {
+
 using namespace gadget_layer;
 
 namespace {
@@ -200,3 +202,5 @@ void OnNextMessageBox(std::function<void(const MessageBoxView&)> handler) {
 int MessageBoxCount() {
   return g_boxesShown;
 }
+
+}  // namespace brindle

@@ -10,6 +10,8 @@
 #include "gadgets/qt/app_window.h"
 #include "gadgets/qt/gadget_table.h"
 
+namespace brindle {
+
 using namespace gadget_layer;
 
 GadgetId FocusedGadget() {
@@ -87,3 +89,5 @@ int ControlCount(WindowId id) {
   return static_cast<int>(
       window->ClientArea()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size());
 }
+
+}  // namespace brindle

@@ -1,4 +1,7 @@
 #pragma once
+
+namespace brindle {
+
 // Inside the testing library only: shared helpers of the test drivers.
 
 namespace gadget_testing {
@@ -8,3 +11,5 @@ namespace gadget_testing {
 void EnsureTestHooks();
 
 }  // namespace gadget_testing
+
+}  // namespace brindle

@@ -5,6 +5,8 @@
 
 #include "gadgets/event_queue.h"
 
+namespace brindle {
+
 Event WaitEvent() {
   using namespace gadget_layer;
   if (QCoreApplication::instance() == nullptr) return TakeQueuedEvent().value_or(Event{});
@@ -18,3 +20,5 @@ Event WaitEvent() {
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   }
 }
+
+}  // namespace brindle

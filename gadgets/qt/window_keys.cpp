@@ -11,6 +11,8 @@
 #include "gadgets/qt/app_window.h"
 #include "gadgets/qt/gadget_table.h"
 
+namespace brindle {
+
 using namespace gadget_layer;
 
 void SetHelpKey(WindowId windowId, MenuItemId item) {
@@ -42,3 +44,5 @@ void SetDefaultButton(WindowId windowId, GadgetId button) {
                      [windowId, button] { QueueGadgetEvent(windowId, button); });
   }
 }
+
+}  // namespace brindle

@@ -15,6 +15,8 @@
 #include "gadgets/qt/gadget_table.h"
 #include "gadgets/window_placement.h"
 
+namespace brindle {
+
 using namespace gadget_layer;
 
 namespace {
@@ -122,3 +124,5 @@ void ActivateWindow(WindowId id) {
 int MenuBarHeight() {
   return gadget_layer::MenuBarPixelHeight();
 }
+
+}  // namespace brindle

@@ -9,6 +9,8 @@
 #include "gadgets/win32/testing_captions.h"
 #include "gadgets/win32/win32_state.h"
 
+namespace brindle {
+
 using namespace gadget_layer;
 
 int CaptionShortfall(GadgetId id, unsigned dpi) {
@@ -38,3 +40,5 @@ int CaptionShortfall(GadgetId id, unsigned dpi) {
   const int room = ToPixels(static_cast<int>(record->logical.right) - taken, dpi);
   return std::max(0, needed - room);
 }
+
+}  // namespace brindle

@@ -14,6 +14,8 @@
 #include "gadgets/gadgets.h"
 #include "gadgets/win32/win32_state.h"
 
+namespace brindle {
+
 using namespace gadget_layer;
 
 namespace {
@@ -349,3 +351,5 @@ void ScaleControls(WindowId window) {
 void SetEnterGadget(WindowId window, GadgetId gadget) {
   if (WindowRecord* record = FindWindowRecord(window)) record->enterGadget = gadget;
 }
+
+}  // namespace brindle

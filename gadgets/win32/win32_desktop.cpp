@@ -14,6 +14,8 @@
 #include "gadgets/open_url_hook.h"
 #include "gadgets/win32/win32_state.h"
 
+namespace brindle {
+
 using namespace gadget_layer;
 
 namespace {
@@ -182,3 +184,5 @@ void OpenUrl(const std::string& address) {
   const std::string url = address.find("://") == std::string::npos ? "http://" + address : address;
   ::ShellExecuteW(nullptr, L"open", Wide(url).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
+
+}  // namespace brindle

@@ -11,6 +11,8 @@
 #include "gadgets/gadgets.h"
 #include "gadgets/win32/win32_state.h"
 
+namespace brindle {
+
 using namespace gadget_layer;
 
 void SetHelpKey(WindowId windowId, MenuItemId item) {
@@ -74,3 +76,5 @@ bool ProgramKey(const MSG& message) {
 }
 
 }  // namespace gadget_layer
+
+}  // namespace brindle

@@ -8,6 +8,8 @@
 
 #include "gadgets/utf.h"
 
+namespace brindle {
+
 namespace gadget_layer {
 namespace {
 
@@ -165,3 +167,5 @@ Event WaitEvent() {
     ::DispatchMessageW(&message);
   }
 }
+
+}  // namespace brindle

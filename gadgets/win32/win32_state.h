@@ -18,6 +18,8 @@
 #include "gadgets/menu_path.h"
 #include "gadgets/window_geometry.h"
 
+namespace brindle {
+
 namespace gadget_layer {
 
 struct WindowRecord : WindowEntry {
@@ -124,3 +126,5 @@ LRESULT CALLBACK AppWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
 RECT FrameFor(DWORD style, DWORD exStyle, bool menu, HWND hwnd);
 
 }  // namespace gadget_layer
+
+}  // namespace brindle

@@ -16,6 +16,8 @@
 #include "gadgets/win32/win32_state.h"
 #include "gadgets/window_placement.h"
 
+namespace brindle {
+
 using namespace gadget_layer;
 
 namespace {
@@ -458,3 +460,5 @@ void AddMenuSeparator() {
     ::AppendMenuW(record->menuPath.Current(), MF_SEPARATOR, 0, nullptr);
   }
 }
+
+}  // namespace brindle

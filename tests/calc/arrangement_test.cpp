@@ -7,6 +7,8 @@
 #include "calc/weld_metal_calculation.h"
 #include "tests/golden_rows.h"
 
+using namespace brindle;
+
 namespace {
 
 // "Caption=text; ..." as field texts.

@@ -8,6 +8,8 @@
 
 #include "tests/support/golden_calculations.h"
 
+using namespace brindle;
+
 namespace {
 
 TEST(Calculations, GoldenRows) {

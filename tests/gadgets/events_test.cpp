@@ -14,6 +14,8 @@
 #include "gadgets/gadget_testing.h"
 #include "gadgets/gadgets.h"
 
+using namespace brindle;
+
 namespace {
 
 // Everything queued now, after the toolkit delivered what was pending.

@@ -3,6 +3,8 @@
 
 #include "gadgets/gadgets.h"
 
+using namespace brindle;
+
 int main(int argc, char** argv) {
   return InitGadgets(argc, argv) ? 1 : 0;
 }

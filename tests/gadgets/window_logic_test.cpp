@@ -14,6 +14,8 @@
 #include "gadgets/window_placement.h"
 #include "tests/golden_rows.h"
 
+using namespace brindle;
+
 namespace {
 
 using namespace gadget_layer;

@@ -23,6 +23,8 @@
 #include "numtext/number_text.h"
 #include "tests/golden_rows.h"
 
+using namespace brindle;
+
 namespace {
 
 using Text = const std::string&;

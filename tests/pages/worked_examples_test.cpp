@@ -9,6 +9,8 @@
 #include "tests/golden_rows.h"
 #include "tests/support/program_fixture.h"
 
+using namespace brindle;
+
 namespace {
 
 using WorkedExamplesTest = ProgramTest;

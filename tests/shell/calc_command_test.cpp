@@ -12,6 +12,8 @@
 
 #include "tests/support/golden_calculations.h"
 
+using namespace brindle;
+
 namespace {
 
 struct CalcRun {

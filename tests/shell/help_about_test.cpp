@@ -12,6 +12,8 @@
 #include "shell/menu_items.h"
 #include "tests/support/program_fixture.h"
 
+using namespace brindle;
+
 namespace {
 
 bool Shows(int calculatorId) {

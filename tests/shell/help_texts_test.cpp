@@ -8,6 +8,8 @@
 #include "pages/calculator_registry.h"
 #include "tests/golden_rows.h"
 
+using namespace brindle;
+
 namespace {
 
 TEST(HelpTexts, RunFromTheirFirstLineToTheirLast) {

@@ -10,6 +10,8 @@
 #include "shell/menu_items.h"
 #include "tests/support/program_fixture.h"
 
+using namespace brindle;
+
 namespace {
 
 using ProgramRunTest = ProgramTest;

@@ -25,6 +25,8 @@
 #include "shell/settings_text.h"
 #include "tests/golden_rows.h"
 
+using namespace brindle;
+
 namespace {
 
 namespace fs = std::filesystem;

@@ -21,6 +21,8 @@
 #include "pages/calculator_registry.h"
 #include "tests/golden_rows.h"
 
+using namespace brindle;
+
 struct GoldenCalculation {
   const char* file;
   std::string_view calculator;
@@ -153,8 +155,11 @@ inline std::vector<GoldenRequest> GoldenRequests() {
   return requests;
 }
 
+// Found by argument-dependent lookup, beside the result it prints.
+namespace brindle {
 inline void PrintTo(const CalcResult& result, std::ostream* out) {
   if (result.message) *out << "message " << result.message->title << ": " << result.message->text;
   for (const FieldText& write : result.writes)
     *out << "\n  " << write.caption << " = \"" << write.text << '"';
 }
+}  // namespace brindle

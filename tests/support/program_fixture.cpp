@@ -5,6 +5,8 @@
 #include <fstream>
 #include <iterator>
 
+using namespace brindle;
+
 PageView ViewPage() {
   PageView view;
   for (GadgetId id : PageGadgets()) {

@@ -17,6 +17,8 @@
 #include "pages/gadget_ids.h"
 #include "shell/program.h"
 
+using namespace brindle;
+
 // The first five calculators by their ids, which are their values of CalcW.
 enum PageItem : MenuItemId {
   kTriangle = 0,

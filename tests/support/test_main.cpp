@@ -9,6 +9,8 @@
 
 #include "gadgets/gadgets.h"
 
+using namespace brindle;
+
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   testing::InitGoogleTest(&argc, argv);

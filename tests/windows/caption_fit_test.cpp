@@ -13,6 +13,8 @@
 #include "shell/menu_items.h"
 #include "shell/program.h"
 
+using namespace brindle;
+
 namespace {
 
 void ExpectCaptionsFit(const std::string& where) {
