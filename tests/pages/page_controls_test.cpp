@@ -122,4 +122,12 @@ TEST_F(PageControlsTest, AKeptFieldOutlivesAPageSwitchButNotTheProgram) {
   EXPECT_EQ(GetText(Named("Tape")), "");
 }
 
+// Choosing the calculator already shown leaves its page as the user left it.
+TEST_F(PageControlsTest, ChoosingTheCalculatorShownKeepsWhatWasTyped) {
+  StartOn(kBox);
+  Do("Width=3");
+  Choose(CalculatorItem(kBox));
+  EXPECT_EQ(GetText(Named("Width")), "3");
+}
+
 }  // namespace

@@ -53,6 +53,7 @@ TEST_F(HelpWindowTest, TheMenuAndThePagesHelpButtonChooseTheText) {
   Choose(kCloseHelpItem, kHelpWindowId);
   EXPECT_FALSE(WindowExists(kHelpWindowId) || GadgetExists(kHelpTextArea));
   Click(kHelpButton);
+  EXPECT_TRUE(WindowExists(kHelpWindowId) && Shows(2));  // Help opens it again
   ClickCloseBox(kHelpWindowId);
   Pump();
   EXPECT_FALSE(WindowExists(kHelpWindowId));
