@@ -38,8 +38,15 @@ bool IsTieAt(float value, int decimals) {
   return exponent == -(decimals + 1);
 }
 
-// Adds one unit in the last place to the digits of a fixed-point text
-// ("-12.99" becomes "-13.00"), keeping its sign and point.
+bool IsWhiteSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+}  // namespace
+
 void IncrementMagnitude(std::string& text) {
   for (size_t i = text.size(); i-- > 0;) {
     char& c = text[i];
@@ -56,15 +63,6 @@ void IncrementMagnitude(std::string& text) {
   }
   text.insert(0, 1, '1');
 }
-
-bool IsWhiteSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
-}  // namespace
 
 std::string FormatNumber(float value, int decimals) {
   const uint32_t bits = std::bit_cast<uint32_t>(value);

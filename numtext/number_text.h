@@ -24,6 +24,11 @@ float ParseNumber(std::string_view text);
 // Decimal digits of a whole number, "-" for negatives.
 std::string FormatInteger(int64_t value);
 
+// Adds one unit in the last place to the digits of a fixed-point text
+// ("-12.99" becomes "-13.00"), keeping its sign and point: how a text rounded
+// down by one place past its last is rounded half away from zero instead.
+void IncrementMagnitude(std::string& text);
+
 // Reads leading blanks and tabs, an optional sign, then "$" and hexadecimal
 // digits, "%" and binary digits, or decimal digits. No digit gives 0. Overflow
 // wraps around (64-bit two's complement).

@@ -32,24 +32,6 @@ bool IsLetter(char c) {
   return (c | 0x20) >= 'a' && (c | 0x20) <= 'z';
 }
 
-// Adds one unit in the last place to the digits of a fixed-point text.
-void IncrementMagnitude(std::string& text) {
-  for (size_t i = text.size(); i-- > 0;) {
-    char& c = text[i];
-    if (c == '.') continue;
-    if (c == '-') {
-      text.insert(i + 1, 1, '1');
-      return;
-    }
-    if (c != '9') {
-      ++c;
-      return;
-    }
-    c = '0';
-  }
-  text.insert(0, 1, '1');
-}
-
 }  // namespace
 
 std::optional<double> ParseStockLength(std::string_view text, UnitsMode mode) {
