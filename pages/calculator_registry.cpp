@@ -80,9 +80,7 @@ FieldTexts OpeningTexts(const Calculator& calculator, int unitsChoice) {
       });
       text = CheckText(checked);
     } else if (row.step == Step::kComboBox) {
-      const std::vector<std::string_view> entries = EntryTexts(row);
-      const int entry = FirstEntry(row, unitsChoice);
-      text = entry >= 0 && entry < static_cast<int>(entries.size()) ? entries[entry] : "";
+      text = EntryText(row, FirstEntry(row, unitsChoice));
     }
     texts.push_back({std::string(caption), text});
   }

@@ -61,12 +61,8 @@ std::string ReadControl(const ControlRow& row) {
   switch (row.step) {
     case Step::kCheckBox:
       return CheckText(SelectedItem(row.id) == 1);
-    case Step::kComboBox: {
-      const std::vector<std::string_view> entries = EntryTexts(row);
-      const int entry = SelectedItem(row.id);
-      return entry >= 0 && entry < static_cast<int>(entries.size()) ? std::string(entries[entry])
-                                                                    : std::string();
-    }
+    case Step::kComboBox:
+      return EntryText(row, SelectedItem(row.id));
     default:
       return GetText(row.id);
   }

@@ -27,6 +27,12 @@ std::vector<std::string_view> EntryTexts(const ControlRow& row) {
   return {};
 }
 
+std::string EntryText(const ControlRow& row, int index) {
+  const std::vector<std::string_view> entries = EntryTexts(row);
+  const bool listed = index >= 0 && index < static_cast<int>(entries.size());
+  return listed ? std::string(entries[static_cast<size_t>(index)]) : std::string();
+}
+
 int FirstEntry(const ControlRow& row, int unitsChoice) {
   if (!row.selectedEntry.empty()) {
     const std::vector<std::string_view> entries = EntryTexts(row);

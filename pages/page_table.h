@@ -6,6 +6,7 @@
 // layout routine (page_layout.h) walks the table.
 
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -38,6 +39,8 @@ enum class Entries {
 struct ControlRow;
 // The texts of a drop-down's entries, in order.
 std::vector<std::string_view> EntryTexts(const ControlRow& row);
+// The text of the drop-down's entry `index`, or "" for none (nothing selected).
+std::string EntryText(const ControlRow& row, int index);
 
 // Drop-down selection that stands for the program's units choice.
 inline constexpr int kSelectUnitsMode = -2;
