@@ -22,6 +22,10 @@ namespace brindle {
 struct FieldText {
   std::string caption;
   std::string text;
+  // The value behind the text when the program wrote it and it still shows
+  // unchanged: read instead of the rounded text. In a write, the value the
+  // text shows rounded.
+  std::optional<double> exact = std::nullopt;
   bool operator==(const FieldText&) const = default;
 };
 using FieldTexts = std::vector<FieldText>;
