@@ -40,13 +40,32 @@ Ring BoltCircle(float radius, float angle, int32_t holes) {
   return ring;
 }
 
+// The whole number of holes that fit at this spacing. An angle of 360/n to the
+// precision a single can hold gives n holes, so the angle the program wrote
+// for n holes reads back as n, not one fewer.
+int32_t HolesAtAngle(float angle) {
+  const double fit = kFullTurn / angle;
+  const double nearest = std::round(fit);
+  constexpr double kSingleStep = 1.0 / (1 << 22);  // two units in a single's last place
+  if (std::abs(fit - nearest) <= std::abs(fit) * kSingleStep)
+    return TruncateToInt32(nearest).value_or(0);
+  return TruncateToInt32(fit).value_or(0);
+}
+
+// A field the program wrote and that still shows its text reads as the exact
+// value behind it.
+float ReadLength(const FieldTexts& fields, std::string_view caption, UnitsMode mode) {
+  const std::optional<double> exact = ExactOf(fields, caption);
+  return exact ? static_cast<float>(*exact) : ParseLength(TextOf(fields, caption), mode);
+}
+
 }  // namespace
 
 CalcResult CalculateBoltCircle(const FieldTexts& fields) {
   const float weightEach = ParseDecimalField(TextOf(fields, "Weight Ea"));
   const UnitsMode mode = UnitsModeNamed(TextOf(fields, "Units"));
-  float diameter = ParseLength(TextOf(fields, "Diameter"), mode);
-  float radius = ParseLength(TextOf(fields, "Radius"), mode);
+  float diameter = ReadLength(fields, "Diameter", mode);
+  float radius = ReadLength(fields, "Radius", mode);
   // The diameter wins when both are typed.
   if (IsGiven(diameter)) {
     radius = Single(diameter / 2.0);
@@ -57,19 +76,26 @@ CalcResult CalculateBoltCircle(const FieldTexts& fields) {
   }
 
   // Only the low 32 bits of the typed count matter.
-  auto holes = static_cast<int32_t>(static_cast<uint32_t>(ParseInteger(TextOf(fields, "Holes"))));
-  float angle = ParseDecimalField(TextOf(fields, "Angle"));
+  const std::optional<double> exactHoles = ExactOf(fields, "Holes");
+  auto holes =
+      exactHoles
+          ? static_cast<int32_t>(*exactHoles)
+          : static_cast<int32_t>(static_cast<uint32_t>(ParseInteger(TextOf(fields, "Holes"))));
+  const std::optional<double> exactAngle = ExactOf(fields, "Angle");
+  float angle =
+      exactAngle ? static_cast<float>(*exactAngle) : ParseDecimalField(TextOf(fields, "Angle"));
   // The hole count wins when both are typed.
   if (holes > 0) {
     angle = Single(kFullTurn / holes);
   } else if (IsGiven(angle)) {
     // An angle above a hundredth of a degree gives fewer than 36000 holes, so the
     // count always fits; anything else would mean no bolt circle at all.
-    holes = TruncateToInt32(kFullTurn / angle).value_or(0);
+    holes = HolesAtAngle(angle);
     if (holes >= 1) angle = Single(kFullTurn / holes);
   }
 
   std::string holesText, angleText, cordText;  // empty for a plain circle
+  std::optional<double> holesValue, angleValue;
   float area;
   float perimeter;
   if (holes >= 1) {
@@ -78,18 +104,20 @@ CalcResult CalculateBoltCircle(const FieldTexts& fields) {
     perimeter = ring.perimeter;
     holesText = FormatInteger(holes);
     angleText = FormatNumber(angle, 4);
+    holesValue = holes;
+    angleValue = angle;
     cordText = FormatLength(ring.chord, mode);
   } else {
     area = Single(static_cast<double>(radius) * kPi * radius);
     perimeter = Single(static_cast<double>(diameter) * kPi);
   }
   return CalcResult::Written({
-      {"Holes", holesText},
-      {"Angle", angleText},
+      {"Holes", holesText, holesValue},
+      {"Angle", angleText, angleValue},
       {"Cord", cordText},
       {"Weight T", FormatNumber(Single(static_cast<double>(area) * weightEach), 4)},
-      {"Diameter", FormatLength(diameter, mode)},
-      {"Radius", FormatLength(radius, mode)},
+      {"Diameter", FormatLength(diameter, mode), diameter},
+      {"Radius", FormatLength(radius, mode), radius},
       {"Area", FormatLength(area, mode)},
       {"Perimiter", FormatLength(perimeter, mode)},
   });

@@ -9,4 +9,9 @@ std::string_view TextOf(const FieldTexts& fields, std::string_view caption) {
   return field == fields.end() ? std::string_view() : std::string_view(field->text);
 }
 
+std::optional<double> ExactOf(const FieldTexts& fields, std::string_view caption) {
+  const auto field = std::ranges::find(fields, caption, &FieldText::caption);
+  return field == fields.end() ? std::nullopt : field->exact;
+}
+
 }  // namespace brindle

@@ -49,14 +49,26 @@ float ReadAngle(std::string_view text, UnitsMode mode) {
   return marked || plain ? ParseAngleDms(parts) : ParseFraction(text);
 }
 
+// A field the program wrote and that still shows its text reads as the exact
+// value behind it.
+float ReadSide(const FieldTexts& in, std::string_view caption, UnitsMode mode) {
+  const std::optional<double> exact = ExactOf(in, caption);
+  return exact ? static_cast<float>(*exact) : ParseLength(TextOf(in, caption), mode);
+}
+
+float ReadAngleField(const FieldTexts& in, std::string_view caption, UnitsMode mode) {
+  const std::optional<double> exact = ExactOf(in, caption);
+  return exact ? static_cast<float>(*exact) : ReadAngle(TextOf(in, caption), mode);
+}
+
 TriangleParts ReadParts(const FieldTexts& in, UnitsMode mode) {
   TriangleParts t{};
-  t[kSideA] = ParseLength(TextOf(in, "Side A"), mode);
-  t[kSideB] = ParseLength(TextOf(in, "Side B"), mode);
-  t[kSideC] = ParseLength(TextOf(in, "Side C"), mode);
-  t[kAngleAB] = ReadAngle(TextOf(in, "Angle AB"), mode);
-  t[kAngleBC] = ReadAngle(TextOf(in, "Angle BC"), mode);
-  t[kAngleAC] = ReadAngle(TextOf(in, "Angle AC"), mode);
+  t[kSideA] = ReadSide(in, "Side A", mode);
+  t[kSideB] = ReadSide(in, "Side B", mode);
+  t[kSideC] = ReadSide(in, "Side C", mode);
+  t[kAngleAB] = ReadAngleField(in, "Angle AB", mode);
+  t[kAngleBC] = ReadAngleField(in, "Angle BC", mode);
+  t[kAngleAC] = ReadAngleField(in, "Angle AC", mode);
   return t;
 }
 
@@ -70,22 +82,27 @@ CalcResult Present(const SolvedTriangle& s, float unitWeight, UnitsMode mode) {
   const float area = Single(static_cast<double>(s.height) * p[kSideB] / 2.0);
   const float totalWeight = Single(static_cast<double>(unitWeight) * area);
   const float perimeter = Single(static_cast<double>(p[kSideA]) + p[kSideB] + p[kSideC]);
-  // A right angle counts as acute; a NaN angle is never above 90.
-  const bool obtuse =
-      p[kAngleAB] > kRightAngle || p[kAngleBC] > kRightAngle || p[kAngleAC] > kRightAngle;
+  // The kind of triangle goes by its largest angle as shown: a right triangle
+  // when that shows as 90, obtuse above, acute below (a NaN angle is never
+  // above 90).
+  const float largest = std::max({p[kAngleAB], p[kAngleBC], p[kAngleAC]});
+  const bool right = AngleText(largest, mode) == AngleText(kRightAngle, mode);
+  const bool obtuse = !right && (p[kAngleAB] > kRightAngle || p[kAngleBC] > kRightAngle ||
+                                 p[kAngleAC] > kRightAngle);
   return CalcResult::Written({
-      {"Side A", FormatLength(p[kSideA], mode)},
-      {"Side B", FormatLength(p[kSideB], mode)},
-      {"Side C", FormatLength(p[kSideC], mode)},
+      {"Side A", FormatLength(p[kSideA], mode), p[kSideA]},
+      {"Side B", FormatLength(p[kSideB], mode), p[kSideB]},
+      {"Side C", FormatLength(p[kSideC], mode), p[kSideC]},
       {"Height", FormatLength(s.height, mode)},
       {"Perimeter", FormatLength(perimeter, mode)},
-      {"Angle AB", AngleText(p[kAngleAB], mode)},
-      {"Angle BC", AngleText(p[kAngleBC], mode)},
-      {"Angle AC", AngleText(p[kAngleAC], mode)},
+      {"Angle AB", AngleText(p[kAngleAB], mode), p[kAngleAB]},
+      {"Angle BC", AngleText(p[kAngleBC], mode), p[kAngleBC]},
+      {"Angle AC", AngleText(p[kAngleAC], mode), p[kAngleAC]},
       {"Area", FormatNumber(area, 4)},
       {"Total Weight", FormatNumber(totalWeight, 4)},
-      {"Acute", CheckText(!obtuse)},
+      {"Acute", CheckText(!obtuse && !right)},
       {"Obtuse", CheckText(obtuse)},
+      {"Right", CheckText(right)},
   });
 }
 

@@ -74,6 +74,8 @@ constexpr std::string_view kBoltCircleOutputs[] = {"Radius", "Diameter", "Holes"
 
 }  // namespace
 
+constexpr CaptionPair kBoltCirclePairs[] = {{"Radius", "Diameter"}, {"Holes", "Angle"}};
+
 extern const Calculator kBoltCircleCalculator{
     .id = 1,
     .menuText = "Bolt Circle",
@@ -85,6 +87,7 @@ extern const Calculator kBoltCircleCalculator{
     .inputs = kBoltCircleInputs,
     .outputs = kBoltCircleOutputs,
     .calculate = CalculateBoltCircle,
+    .pairs = kBoltCirclePairs,
 };
 
 }  // namespace brindle

@@ -24,6 +24,12 @@ enum class MenuGroup { kTop, kFractions, kMaterial, kPipe, kLayout, kWelding };
 inline constexpr std::string_view kMenuGroupNames[] = {"",     "Fractions", "Material",
                                                        "Pipe", "Layout",    "Welding"};
 
+// Two inputs that give one value two ways, as a radius and a diameter do.
+struct CaptionPair {
+  std::string_view first;
+  std::string_view second;
+};
+
 struct Calculator {
   // Its value of CalcW in the settings file: stable, never reused. The first
   // five keep 0 to 4; later calculators take 5, 6, ... as they are added.
@@ -47,6 +53,9 @@ struct Calculator {
   // it writes (a value that follows from a choice) is written, and the
   // inputs it names disabled are blanked and disabled. None for most pages.
   Calculation arrange = nullptr;
+  // Inputs that give one value two ways: of the two, the one the user typed
+  // since the last calculation wins.
+  std::span<const CaptionPair> pairs = {};
 };
 
 // Every calculator, in the order of the Calculate menu.

@@ -1,5 +1,7 @@
 #include "pages/page_layout.h"
 
+#include "pages/recalculation.h"
+
 #include <algorithm>
 #include <map>
 #include <string>
@@ -76,6 +78,12 @@ void WriteControl(const ControlRow& row, const std::string& text) {
   }
 }
 
+// What the page shown calculated last.
+RecalculationMemory& Memory() {
+  static RecalculationMemory memory;
+  return memory;
+}
+
 }  // namespace
 
 void LayOutPage(const Calculator& calculator, const PagePlacement& at) {
@@ -84,6 +92,7 @@ void LayOutPage(const Calculator& calculator, const PagePlacement& at) {
   PlaceWindow(kMainWindowId, at.winX, at.winY, frame.width, frame.height + MenuBarHeight());
   SetWindowTitle(kMainWindowId, std::string(frame.title));
   UseWindowForControls(kMainWindowId);
+  Memory().Forget();
   for (const ControlRow& row : calculator.rows) {
     CreateControl(row, at);
     const auto kept = KeptTexts().find({calculator.id, row.id});
@@ -106,6 +115,7 @@ void ForgetKeptTexts() {
 }
 
 void ClearPage(const Calculator& calculator) {
+  Memory().Forget();
   for (const ControlRow& row : calculator.rows) {
     if (row.step == Step::kEditField) SetText(row.id, "");
   }
@@ -119,6 +129,17 @@ FieldTexts ReadInputs(const Calculator& calculator) {
     if (const ControlRow* row = ControlCaptioned(calculator, caption))
       fields.push_back({std::string(caption), ReadControl(*row)});
   }
+  return fields;
+}
+
+// The inputs the user types into: a field the program keeps for itself, such as
+// the tape, is read back as it shows.
+FieldTexts TypedInputs(const Calculator& calculator) {
+  FieldTexts fields = ReadInputs(calculator);
+  std::erase_if(fields, [&calculator](const FieldText& field) {
+    const ControlRow* row = ControlCaptioned(calculator, field.caption);
+    return row->step != Step::kEditField || (row->flags & kReadOnly) != 0;
+  });
   return fields;
 }
 
@@ -149,12 +170,14 @@ void ArrangePage(const Calculator& calculator) {
 }
 
 void RunCalculation(const Calculator& calculator) {
-  const CalcResult result = calculator.calculate(ReadInputs(calculator));
+  const FieldTexts read = Memory().Prepare(ReadInputs(calculator), calculator.pairs);
+  const CalcResult result = calculator.calculate(read);
   if (result.message) {
     ShowMessage(result.message->title, result.message->text);
     return;
   }
   WriteResult(calculator, result);
+  Memory().Remember(read, result, TypedInputs(calculator));
 }
 
 }  // namespace brindle

@@ -79,8 +79,8 @@ constexpr std::string_view kTriangleHelp =
 constexpr std::string_view kTriangleInputs[] = {"Units",       "Side A",   "Side B",   "Side C",
                                                 "Unit Weight", "Angle AC", "Angle BC", "Angle AB"};
 constexpr std::string_view kTriangleOutputs[] = {
-    "Side A",   "Side B",   "Side C",   "Height", "Area",   "Total Weight",
-    "Angle AC", "Angle BC", "Angle AB", "Acute",  "Obtuse", "Perimeter"};
+    "Side A",   "Side B",   "Side C", "Height", "Area",  "Total Weight", "Angle AC",
+    "Angle BC", "Angle AB", "Acute",  "Obtuse", "Right", "Perimeter"};
 
 }  // namespace
 

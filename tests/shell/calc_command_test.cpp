@@ -76,7 +76,8 @@ TEST(CalcCommand, AnswersInJsonOneRequestOrALineEach) {
       "information\"}}\n"
       "{\"Side A\": \"3\", \"Side B\": \"4\", \"Side C\": \"5\", \"Height\": \"3\", \"Area\": "
       "\"6.0000\", \"Total Weight\": \"0.0000\", \"Angle AC\": \"53 7' 48\\\"\", \"Angle BC\": "
-      "\"36 52' 12\\\"\", \"Angle AB\": \"90 0' 0\\\"\", \"Acute\": true, \"Obtuse\": false, "
+      "\"36 52' 12\\\"\", \"Angle AB\": \"90 0' 0\\\"\", \"Acute\": false, \"Obtuse\": false, "
+      "\"Right\": true, "
       "\"Perimeter\": \"12\"}\n");
 }
 
