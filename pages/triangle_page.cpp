@@ -53,7 +53,8 @@ constexpr std::string_view kTriangleHelp =
     "\r\n"
     "Use this to obtain all triangle measuments from three known\r\n"
     "values: 3 sides, 2 sides and the angle between them, or 2\r\n"
-    "angles and the side between them. Study the figure below.\r\n"
+    "angles and any side. 2 sides and an angle that is not between\r\n"
+    "them work too when only one triangle fits. Study the figure below.\r\n"
     "\r\n"
     "          AC\r\n"
     "          /\\\r\n"
@@ -69,12 +70,16 @@ constexpr std::string_view kTriangleHelp =
     "Height refers to the height from side B to the top of Angle AC.\r\n"
     "Perimeter is the sun of all 3 sides (A+B+C)\r\n"
     "\r\n"
-    "An Acute triangle has all angles <= 90 while an Obtuse\r\n"
-    "tragnle has one angle > 90\r\n"
+    "An Acute triangle has all angles < 90, a Right triangle has\r\n"
+    "one angle of 90 and an Obtuse tragnle has one angle > 90\r\n"
     "\r\n"
-    "Some values fit more than one triangle. I give one\r\n"
-    "answer and do not look for the other\r\n"
-    "possibilities. Maybe in a later version I will work more on that.";
+    "Some values fit two triangles. Then I say so and ask for\r\n"
+    "one more value.\r\n"
+    "\r\n"
+    "What I write into a field is an answer, not something you\r\n"
+    "typed. Change a value and press Calc again: I work from the\r\n"
+    "values you typed and fill in the answers again. Pressing Calc\r\n"
+    "twice gives the same answers.";
 
 constexpr std::string_view kTriangleInputs[] = {"Units",       "Side A",   "Side B",   "Side C",
                                                 "Unit Weight", "Angle AC", "Angle BC", "Angle AB"};
