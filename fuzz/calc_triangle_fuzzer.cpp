@@ -37,7 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   const bool acute = IsChecked(result.writes, "Acute");
   const bool obtuse = IsChecked(result.writes, "Obtuse");
-  Require(acute != obtuse);
+  const bool right = IsChecked(result.writes, "Right");
+  Require(acute + obtuse + right == 1);
   struct {
     std::string angleAB, angleBC, angleAC;
   } s{Written(result, "Angle AB"), Written(result, "Angle BC"), Written(result, "Angle AC")};
@@ -55,6 +56,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const double largest = std::fmax(ab, std::fmax(bc, ac));
     if (largest > 90.0 + tolerance) Require(obtuse);
     if (largest < 90.0 - tolerance) Require(acute);
+    // Right exactly when the largest angle shows as 90.
+    const std::string& shownLargest = largest == ab   ? s.angleAB
+                                      : largest == bc ? s.angleBC
+                                                      : s.angleAC;
+    Require(right == (shownLargest == (fractions ? "90 0' 0\"" : "90.0000")));
   }
   return 0;
 }
