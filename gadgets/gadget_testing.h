@@ -58,6 +58,9 @@ unsigned PaintedColour(WindowId window, int x, int y);
 bool WindowActive(WindowId id);
 bool WindowEnabled(WindowId id);
 std::string WindowTitle(WindowId id);
+// The window's menus in order: each title with its items in brackets, items
+// separated by ", ", "-" for a separator, a submenu as a title with brackets.
+std::string MenuTexts(WindowId id);
 // Number of child controls the window holds (for checking that a page left nothing behind).
 int ControlCount(WindowId window);
 

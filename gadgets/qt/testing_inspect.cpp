@@ -4,6 +4,8 @@
 #include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 
 #include "gadgets/gadget_testing.h"
@@ -81,6 +83,32 @@ bool WindowEnabled(WindowId id) {
 std::string WindowTitle(WindowId id) {
   AppWindow* window = FindAppWindow(id);
   return window != nullptr ? window->windowTitle().toStdString() : std::string();
+}
+
+namespace {
+
+// A menu's items in order, their access-letter marks left out: "-" for a
+// separator, a submenu as its title with its items in brackets.
+std::string MenuItemTexts(const QList<QAction*>& actions) {
+  std::string texts;
+  for (const QAction* action : actions) {
+    if (!texts.empty()) texts += ", ";
+    if (action->isSeparator()) {
+      texts += "-";
+      continue;
+    }
+    texts += action->text().remove('&').toStdString();
+    if (action->menu() != nullptr) texts += " [" + MenuItemTexts(action->menu()->actions()) + "]";
+  }
+  return texts;
+}
+
+}  // namespace
+
+std::string MenuTexts(WindowId id) {
+  AppWindow* window = FindAppWindow(id);
+  if (window == nullptr || window->MenuBar() == nullptr) return {};
+  return MenuItemTexts(window->MenuBar()->actions());
 }
 
 int ControlCount(WindowId id) {

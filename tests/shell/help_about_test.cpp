@@ -32,6 +32,9 @@ TEST_F(HelpWindowTest, TheMenuAndThePagesHelpButtonChooseTheText) {
   Pump();
   EXPECT_EQ(WindowTitle(kHelpWindowId), "Math Help");
   EXPECT_TRUE(Shows(1));  // the page's text
+  EXPECT_EQ(MenuTexts(kHelpWindowId),
+            "Help [Conversions, Squares, Triangles, Circles, Bender, Fractions [Tape Math], "
+            "Material [Metal Weight, Weld Metal], -, Close]");
   EXPECT_TRUE(GadgetReadOnly(kHelpTextArea));
   // The text fills the window below its menu bar, scroll bars inside it.
   const GadgetRect text = GadgetGeometry(kHelpTextArea);
