@@ -82,6 +82,8 @@ TEST_F(AboutWindowTest, OpensOverTheDisabledMainWindowUntilClosed) {
     Start("Winx = 150\r\nWinY = 70\r\n");
     Choose(kAboutItem);
     EXPECT_EQ(Frame(kAboutWindowId), (std::array{150, 70, 418, 139}));
+    // The version line word for word, its blank before the comma included.
+    EXPECT_EQ(GetText(kFirstAboutGadget + 1), "Version 1.1 Beta release , Added Radians");
     ClickCloseBox(kMainWindowId);
     EXPECT_FALSE(WindowEnabled(kMainWindowId) || PollEvent().has_value());
     close();
