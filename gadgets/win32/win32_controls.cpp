@@ -185,7 +185,8 @@ void CreateTextArea(GadgetId id, int x, int y, int w, int h, unsigned flags) {
 
 ScreenBox TextAreaSizeFor(int columns, int lines) {
   // Measured at 96 DPI, where the program lays out; the sunken edge, the
-  // edit control's margins and a scroll bar come on top of the text.
+  // edit control's margins and the scroll bars, which a text area always
+  // shows, come on top of the text.
   HDC dc = ::GetDC(nullptr);
   HGDIOBJ old = ::SelectObject(dc, FontAt(FontKind::TextArea, 96));
   TEXTMETRICW metrics{};
@@ -195,7 +196,7 @@ ScreenBox TextAreaSizeFor(int columns, int lines) {
   const int edges = 2 * ::GetSystemMetrics(SM_CXEDGE) + 8;
   return {0, 0,
           ClampSize(columns) * metrics.tmAveCharWidth + edges + ::GetSystemMetrics(SM_CXVSCROLL),
-          ClampSize(lines) * metrics.tmHeight + edges};
+          ClampSize(lines) * metrics.tmHeight + edges + ::GetSystemMetrics(SM_CYHSCROLL)};
 }
 
 void CreateHyperlink(GadgetId id, int x, int y, int w, int h, const std::string& text,
