@@ -46,6 +46,9 @@ bool GadgetReadOnly(GadgetId id);
 bool GadgetEnabled(GadgetId id);
 std::string ToolTipOf(GadgetId id);
 std::string AccessibleNameOf(GadgetId id);
+// The text of the label that a screen reader takes as the control's caption
+// (on Linux, AT-SPI's labelled-by), or "" for none.
+std::string CaptionLabelOf(GadgetId id);
 int ComboItemCount(GadgetId id);
 std::string ComboItemText(GadgetId id, int index);
 struct GadgetRect {

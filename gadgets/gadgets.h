@@ -38,8 +38,11 @@ enum WindowFlag : unsigned {
 
 // Control flags.
 enum GadgetFlag : unsigned {
-  kSunken = 1u << 0,    // Label: sunken 3-D border
-  kReadOnly = 1u << 1,  // EditField, TextArea: selectable and copyable, not editable
+  kSunken = 1u << 0,  // Label: sunken 3-D border
+  // EditField, TextArea: selectable and copyable, not editable. CheckBox: shows
+  // a result; clicks and keys leave it as the program set it, and a screen
+  // reader reads its state as for any check box.
+  kReadOnly = 1u << 1,
 };
 
 // --- Start-up -------------------------------------------------------------
@@ -78,6 +81,21 @@ int InnerHeight(WindowId id);  // includes the menu bar when the window has one
 void SetWindowEnabled(WindowId id, bool enabled);
 void SetWindowTopmost(WindowId id, bool on);
 void ActivateWindow(WindowId id);
+// A rectangle on the screen in its pixels, as window corners are given.
+struct ScreenBox {
+  int x = 0, y = 0, w = 0, h = 0;
+};
+// The window's outer rectangle, frame included.
+ScreenBox WindowFrame(WindowId id);
+// The work area (the screen less its panels and task bar) of the screen that
+// shows the window, or of the primary screen when there is no such window.
+ScreenBox WorkAreaOf(WindowId id);
+// The outer size (w, h) of a window with these frame flags whose inner area,
+// menu bar included, is width x height, as CreateAppWindow would make it.
+ScreenBox OuterSizeOf(int width, int height, unsigned flags);
+// The size (w, h) a read-only text area needs to show `lines` lines of
+// `columns` characters of its fixed-pitch text without scrolling.
+ScreenBox TextAreaSizeFor(int columns, int lines);
 // Controls created from now on go into this window.
 void UseWindowForControls(WindowId id);
 // Height of a one-line menu bar with the chosen font.
@@ -102,7 +120,8 @@ void CreateLabel(GadgetId id, int x, int y, int w, int h, const std::string& tex
 void CreateEditField(GadgetId id, int x, int y, int w, int h, const std::string& text,
                      unsigned flags = 0);
 void CreateButton(GadgetId id, int x, int y, int w, int h, const std::string& caption);
-void CreateCheckBox(GadgetId id, int x, int y, int w, int h, const std::string& caption);
+void CreateCheckBox(GadgetId id, int x, int y, int w, int h, const std::string& caption,
+                    unsigned flags = 0);
 void CreateComboBox(GadgetId id, int x, int y, int w, int h);
 void CreateTextArea(GadgetId id, int x, int y, int w, int h, unsigned flags = 0);
 // colour is 0xRRGGBB.

@@ -65,4 +65,24 @@ Corner ReachableCorner(const ScreenRect& frame, int titleHeight,
 
 }  // namespace gadget_layer
 
+gadget_layer::Corner CornerBeside(const gadget_layer::ScreenRect& anchor,
+                                  const gadget_layer::ScreenRect& area, long long width,
+                                  long long height) {
+  using gadget_layer::Fit;
+  using gadget_layer::ToInt;
+  const long long right = area.left + area.width, bottom = area.top + area.height;
+  const long long roomRight = right - (anchor.left + anchor.width);
+  const long long roomLeft = anchor.left - area.left;
+  // Level with the anchor's top, or its left edge, as far as the area allows.
+  const long long level = Fit(anchor.top, height, area.top, area.height);
+  const long long aligned = Fit(anchor.left, width, area.left, area.width);
+  if (roomRight >= width) return {ToInt(anchor.left + anchor.width), ToInt(level)};
+  if (roomLeft >= width) return {ToInt(anchor.left - width), ToInt(level)};
+  if (bottom - (anchor.top + anchor.height) >= height)
+    return {ToInt(aligned), ToInt(anchor.top + anchor.height)};
+  if (anchor.top - area.top >= height) return {ToInt(aligned), ToInt(anchor.top - height)};
+  const long long side = roomRight >= roomLeft ? right - width : area.left;
+  return {ToInt(std::max(area.left, side)), ToInt(level)};
+}
+
 }  // namespace brindle

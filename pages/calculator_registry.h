@@ -43,7 +43,7 @@ struct Calculator {
   const PageFrame& frame;
   std::span<const ControlRow> rows;
   // The captions of the page's controls that its calculation reads, and of
-  // those it may write, each in Tab order.
+  // those it may write, each in the order brindles-calc lists them.
   std::span<const std::string_view> inputs;
   std::span<const std::string_view> outputs;
   // Run by the page's Calc (or Convert) button and by Enter in its fields.

@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <map>
 #include <string>
+#include <tuple>
 #include <utility>
+#include <vector>
 
 namespace brindle {
 
@@ -30,7 +32,7 @@ void CreateControl(const ControlRow& row, const PagePlacement& at) {
       CreateButton(row.id, row.x, row.y, row.w, row.h, text);
       break;
     case Step::kCheckBox:
-      CreateCheckBox(row.id, row.x, row.y, row.w, row.h, text);
+      CreateCheckBox(row.id, row.x, row.y, row.w, row.h, text, row.flags);
       break;
     case Step::kComboBox:
       CreateComboBox(row.id, row.x, row.y, row.w, row.h);
@@ -86,17 +88,46 @@ RecalculationMemory& Memory() {
 
 }  // namespace
 
+std::string WindowTitleOf(std::string_view what) {
+  return std::string(what) + " - " + std::string(kProgramName);
+}
+
+std::vector<const ControlRow*> InReadingOrder(std::span<const ControlRow> rows) {
+  std::vector<const ControlRow*> controls;
+  for (const ControlRow& row : rows) {
+    if (row.step != Step::kCheck && row.step != Step::kToolTip) controls.push_back(&row);
+  }
+  std::ranges::stable_sort(controls, {}, &ControlRow::y);
+  // A line of the page begins with its highest control; the controls whose
+  // tops are less than half a field's height below it stand on that line.
+  constexpr int kLevel = 10;
+  std::map<const ControlRow*, int> lineTop;
+  int top = 0;
+  for (const ControlRow* row : controls) {
+    if (row == controls.front() || row->y >= top + kLevel) top = row->y;
+    lineTop[row] = top;
+  }
+  std::ranges::stable_sort(controls, {}, [&lineTop](const ControlRow* row) {
+    return std::tuple(row->step == Step::kButton, lineTop[row], row->x);
+  });
+  return controls;
+}
+
 void LayOutPage(const Calculator& calculator, const PagePlacement& at) {
   const PageFrame& frame = calculator.frame;
   // The main window has a menu bar, which takes its height above the page.
   PlaceWindow(kMainWindowId, at.winX, at.winY, frame.width, frame.height + MenuBarHeight());
-  SetWindowTitle(kMainWindowId, std::string(frame.title));
+  SetWindowTitle(kMainWindowId, WindowTitleOf(frame.title));
   UseWindowForControls(kMainWindowId);
   Memory().Forget();
+  // Tab visits the controls in the order they are made.
+  for (const ControlRow* row : InReadingOrder(calculator.rows)) {
+    CreateControl(*row, at);
+    const auto kept = KeptTexts().find({calculator.id, row->id});
+    if (row->kept && kept != KeptTexts().end()) SetText(row->id, kept->second);
+  }
   for (const ControlRow& row : calculator.rows) {
-    CreateControl(row, at);
-    const auto kept = KeptTexts().find({calculator.id, row.id});
-    if (row.kept && kept != KeptTexts().end()) SetText(row.id, kept->second);
+    if (row.step == Step::kCheck || row.step == Step::kToolTip) CreateControl(row, at);
   }
   SetEnterGadget(kMainWindowId, frame.enterGadget);
   ArrangePage(calculator);
@@ -118,6 +149,8 @@ void ClearPage(const Calculator& calculator) {
   Memory().Forget();
   for (const ControlRow& row : calculator.rows) {
     if (row.step == Step::kEditField) SetText(row.id, "");
+    // What the boxes said was about the values just cleared.
+    if (row.step == Step::kCheckBox && (row.flags & kReadOnly)) SelectItem(row.id, 0);
   }
 }
 

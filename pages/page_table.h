@@ -1,8 +1,8 @@
 #pragma once
 // A calculator's page as plain data: a frame (the main window's title and size
-// below the menu bar) and a table of steps, one row per control in creation
-// order, which is also the Tab order. Reading a page's table should be like
-// reading the page on the screen. Nothing here calls the gadget layer; the
+// below the menu bar) and a table of steps, one row per control. The layout
+// makes the controls in reading order (InReadingOrder), which is the Tab
+// order, whatever the order of the rows. Nothing here calls the gadget layer; the
 // layout routine (page_layout.h) walks the table.
 
 #include <span>
@@ -51,7 +51,7 @@ struct ControlRow {
   int x = 0, y = 0, w = 0, h = 0;
   std::string_view text = {};     // caption of a label, button or check box
   std::string_view toolTip = {};  // none when empty
-  unsigned flags = 0;             // kSunken for labels, kReadOnly for edit fields
+  unsigned flags = 0;             // kSunken for labels, kReadOnly for edit fields and check boxes
   // What a screen reader calls the control. Empty for a label, button or check
   // box, which go by their caption; an edit field or drop-down names the label
   // that belongs to it.
@@ -132,6 +132,13 @@ constexpr ControlRow CheckBox(GadgetId id, Rect r, std::string_view caption,
                               std::string_view toolTip) {
   ControlRow row = Button(id, r, caption, toolTip);
   row.step = Step::kCheckBox;
+  return row;
+}
+// A check box that only shows a result: it takes no clicks and no keys.
+constexpr ControlRow ResultCheckBox(GadgetId id, Rect r, std::string_view caption,
+                                    std::string_view toolTip) {
+  ControlRow row = CheckBox(id, r, caption, toolTip);
+  row.flags = kReadOnly;
   return row;
 }
 // A drop-down filled with `entries`, showing entry `selected`.

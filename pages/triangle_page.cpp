@@ -1,6 +1,6 @@
 // The triangle calculator: three of the six parts of a triangle typed in, the
 // rest worked out by the triangle solver, with height, area, perimeter, weight
-// and whether the triangle is acute or obtuse.
+// and whether the triangle is acute, right or obtuse.
 
 #include "calc/triangle_solver.h"
 #include "pages/calculator_registry.h"
@@ -37,8 +37,9 @@ constexpr ControlRow kTriangleRows[] = {
     Field(46, {230, 40, 90, 20}, "Angle AB", "Angle AB"),
     Button(kCalcButton, {330, 10, 40, 30}, "Calc", "Calculate"),
     Button(kCloseButton, {330, 130, 40, 30}, "Close", "Close Program"),
-    CheckBox(47, {230, 160, 50, 20}, "Acute", "Acute Triangle (all angles <= 90)"),
-    CheckBox(48, {230, 190, 60, 20}, "Obtuse", "Obtuse Triangle (one angle > 90 )"),
+    ResultCheckBox(47, {230, 160, 50, 20}, "Acute", "Acute Triangle (all angles < 90)"),
+    ResultCheckBox(48, {230, 190, 60, 20}, "Obtuse", "Obtuse Triangle (one angle > 90 )"),
+    ResultCheckBox(107, {290, 160, 50, 20}, "Right", "Right Triangle (one angle = 90)"),
     Label(49, {160, 160, 50, 20}, "Triangle"),
     Button(kClearButton, {330, 50, 40, 30}, "Clear", "Clear all fields to prepare for new data"),
     Button(kHelpButton, {330, 90, 40, 30}, "Help", "Show some usefull information"),

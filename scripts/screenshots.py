@@ -20,22 +20,24 @@ import xsession as x  # noqa: E402
 
 # Page title, settings (CalcW, CalcU), texts typed into the controls in Tab order
 # from the first ("" passes one by), keys pressed after them, file name.
-QUARTER = ["1/4"] * 4
 SHOTS = [
-    ("Triangles", 0, 1, ["", "3", "4", "5", "", "", "2"], ["Return"], "triangle.png"),
-    ("Circle, Shapes and Bolt Circle", 1, 1, ["2", "", "", "6", "", "", "", "1"], ["Return"],
-     "circle.png"),
-    ("Rectangle and Squares", 3, 0, ["3", "4", "", "", "", "", "", "", "1.5"], ["Return"],
-     "box.png"),
-    ("Bend Calculator", 2, 0,
-     ["", "", "", "1/4", "2", "3", "3", "2", "1", *QUARTER, "", "90", "90", "90", "90"],
+    ("Triangles - Brindle's Math", 0, 1, ["", "2", "3", "", "4", "", "5"], ["Return"],
+     "triangle.png"),
+    ("Circle, Shapes and Bolt Circle - Brindle's Math", 1, 1, ["", "1", "2", "", "", "", "6"],
+     ["Return"], "circle.png"),
+    ("Rectangle and Squares - Brindle's Math", 3, 0, ["3", "4", "", "", "", "", "", "1.5"],
+     ["Return"], "box.png"),
+    # Each distance, then the radius and angle of the bend after it.
+    ("Bend Calculator - Brindle's Math", 2, 0,
+     ["", "", "", "1/4", *[t for d in ("2", "3", "3", "2") for t in (d, "1/4", "90")], "1"],
      ["Return"], "bender.png"),
     # From "Fraction Feet" (second) to "Decimal Inch" (sixth), then back to the
     # value for Enter.
-    ("Unit Converter", 4, 0, ["1 1/2"],
+    ("Unit Converter - Brindle's Math", 4, 0, ["1 1/2"],
      ["Tab", "Home", "Down", "Tab", "Tab", "Home", *["Down"] * 5, "shift+Tab", "shift+Tab",
       "shift+Tab", "Return"], "converter.png"),
-    ("Tape Math", 5, 0, ["(4'-8 3/8\" + 4'-7 1/2\") / 2"], ["Return"], "tape_math.png"),
+    ("Tape Math - Brindle's Math", 5, 0, ["(4'-8 3/8\" + 4'-7 1/2\") / 2"], ["Return"],
+     "tape_math.png"),
 ]
 
 
@@ -77,10 +79,10 @@ def main():
                 grab(app.main, os.path.join(out, name))
                 if calc_w == 0:
                     app.choose_menu("Help", "Help")
-                    help_window = app.window_titled("Math Help")
+                    help_window = app.window_titled("Math Help - Brindle's Math")
                     grab(help_window, os.path.join(out, "help.png"))
                     app.choose_menu("Help", "About")
-                    about = app.window_titled("About Math Calculator")
+                    about = app.window_titled("About Math Calculator - Brindle's Math")
                     x.park_pointer()
                     grab(about, os.path.join(out, "about.png"))
             finally:

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "gadgets/gadgets.h"
+#include "pages/page_layout.h"
 #include "shell/author_web_address.h"
 #include "shell/shell_state.h"
 
@@ -15,7 +16,8 @@ void OpenAuthorWebSite() {
 void OpenAbout() {
   SetWindowEnabled(kMainWindowId, false);
   const Settings& s = Shell().settings;
-  if (!CreateAppWindow(kAboutWindowId, s.winX, s.winY, 418, 139, "About Math Calculator",
+  if (!CreateAppWindow(kAboutWindowId, s.winX, s.winY, 418, 139,
+                       WindowTitleOf("About Math Calculator"),
                        kTitleBar | kCloseBox | kSizingBorder)) {
     SetWindowEnabled(kMainWindowId, true);  // never leave the program without a usable window
     return;

@@ -105,7 +105,7 @@ Answer Calculate(const Request& request) {
   return answer;
 }
 
-// The results in the page's Tab order.
+// The results in the order the page lists its outputs.
 std::vector<const FieldText*> InTabOrder(const Answer& answer) {
   std::vector<const FieldText*> written;
   for (std::string_view caption : answer.calculator->outputs) {

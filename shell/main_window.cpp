@@ -40,7 +40,7 @@ void AddCalculateMenu() {
 
 void OpenMainWindow() {
   const Settings& s = Shell().settings;
-  if (!CreateAppWindow(kMainWindowId, s.winX, s.winY, 600, 300, "Brindle's Math",
+  if (!CreateAppWindow(kMainWindowId, s.winX, s.winY, 600, 300, std::string(kProgramName),
                        kTitleBar | kCloseBox)) {
     return;
   }

@@ -18,7 +18,9 @@ enum class SettingsAccess { ReadWrite, ReadOnly };
 
 // Opens the existing file at `path` if it is a regular file; returns it or
 // kNoSettingsFile. Anything else, a directory or a named pipe, counts as a file
-// that cannot be opened. Paths are UTF-8.
+// that cannot be opened, and so does a read-only file (no write permission
+// bit, or the read-only attribute) for writing, whoever the user is. Paths
+// are UTF-8.
 SettingsFileHandle OpenSettingsFile(const std::string& path, SettingsAccess access);
 void CloseSettingsFile(SettingsFileHandle file);
 

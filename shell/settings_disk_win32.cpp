@@ -107,8 +107,14 @@ SettingsFileHandle OpenSettingsFile(const std::string& path, SettingsAccess acce
   HANDLE file = ::CreateFileW(Wide(path).c_str(), rights, kShareAll, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return kNoSettingsFile;
-  // A named pipe or a device is no settings file.
-  if (::GetFileType(file) != FILE_TYPE_DISK) {
+  // A named pipe or a device is no settings file. A file with the read-only
+  // attribute was made so on purpose (an instructor's fixed settings): an
+  // administrator, or a system that lets the open through, leaves it alone too.
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (::GetFileType(file) != FILE_TYPE_DISK ||
+      (access == SettingsAccess::ReadWrite &&
+       (!::GetFileInformationByHandle(file, &info) ||
+        (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0))) {
     ::CloseHandle(file);
     return kNoSettingsFile;
   }

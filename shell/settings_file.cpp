@@ -80,6 +80,11 @@ int32_t ReadSetting(const std::string& key, int32_t fallback) {
   return session.document.Read(key, fallback);
 }
 
+bool HasSetting(const std::string& key) {
+  // A key that is there reads as its value, whatever the fallback.
+  return ReadSetting(key, 0) == ReadSetting(key, 1);
+}
+
 void WriteSetting(const std::string& key, int32_t value) {
   SettingsSession& session = Session();
   if (session.state == SettingsSession::State::Closed) return;

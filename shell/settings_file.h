@@ -17,6 +17,8 @@ void OpenSettings(const std::string& path);
 // The key's value as a whole number, or `fallback` when the key is absent.
 // Keys match regardless of letter case; only keys before the first group count.
 int32_t ReadSetting(const std::string& key, int32_t fallback);
+// Whether the file holds the key (before the first group), whatever its value.
+bool HasSetting(const std::string& key);
 // Sets the key to `value` in memory, adding the key when it is absent.
 void WriteSetting(const std::string& key, int32_t value);
 // Writes the whole file back if anything was written, then forgets everything.

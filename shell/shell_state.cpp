@@ -36,6 +36,8 @@ void LoadSettings() {
   OpenSettings(Shell().settingsPath);
   for (const SettingKey& setting : kSettingKeys)
     s.*setting.value = ReadSetting(setting.key, firstRun.*setting.value);
+  Shell().helpPlaced =
+      HasSetting("HelpX") || HasSetting("HelpY") || HasSetting("HelpW") || HasSetting("HelpH");
   CloseSettings();  // nothing was written, so the file is left untouched
 }
 

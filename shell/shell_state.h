@@ -15,6 +15,9 @@ struct ShellState {
   Settings settings;
   std::string settingsPath;
   int helpTopic = -1;  // -1 while the help window is closed
+  // Whether the help window's place and size come from the settings file or
+  // from the user's moves; else it opens beside the main window.
+  bool helpPlaced = false;
 };
 
 ShellState& Shell();

@@ -138,6 +138,8 @@ void SelectItem(GadgetId id, int value) {
     auto* combo = static_cast<QComboBox*>(record->widget.data());
     // An index that names no entry leaves none selected.
     combo->setCurrentIndex(value >= 0 && value < combo->count() ? value : -1);
+  } else if (record->readOnly) {
+    static_cast<ResultBox*>(record->widget.data())->Show(value != 0);
   } else if (record->kind == ControlKind::CheckBox) {
     static_cast<QCheckBox*>(record->widget.data())->setChecked(value != 0);
   }
@@ -172,6 +174,14 @@ void SetAccessibleName(GadgetId id, const std::string& name) {
   if (record == nullptr) return;
   record->namedByProgram = true;
   record->widget->setAccessibleName(ToQt(name));
+  // On Linux a screen reader calls a drop-down by its entry and takes the
+  // caption from the label that says it labels the control (AT-SPI's
+  // labelled-by): the label beside it that reads the name becomes its buddy.
+  if (NamedByOwnText(record->kind) || record->widget->parentWidget() == nullptr) return;
+  for (QLabel* label :
+       record->widget->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+    if (label->text() == ToQt(name)) label->setBuddy(record->widget);
+  }
 }
 
 void PlaceGadget(GadgetId id, int x, int y, int w, int h) {

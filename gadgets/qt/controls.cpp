@@ -9,6 +9,8 @@
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QTextDocument>
 
 #include <memory>
 
@@ -55,6 +57,16 @@ W* Install(GadgetId id, ControlKind kind, W* widget, Box box) {
   return widget;
 }
 
+// Shows the window's background where the user would type or tick, as the
+// desktop's read-only controls do, so that the controls that take input
+// stand out.
+void LookReadOnly(QWidget* widget) {
+  QPalette palette = widget->palette();
+  for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+    palette.setBrush(group, QPalette::Base, palette.brush(group, QPalette::Window));
+  widget->setPalette(palette);
+}
+
 // Handlers only queue events: nothing is ever deleted from inside one.
 auto Queuer(GadgetId id) {
   const WindowId window = ControlWindow();
@@ -80,15 +92,10 @@ void CreateEditField(GadgetId id, int x, int y, int w, int h, const std::string&
   if (area == nullptr) return;
   auto* edit = new QLineEdit(ToQt(text), area);
   edit->setCursorPosition(0);
-  // Read-only still lets the user select, copy and tab into the field. It
-  // shows the window's background behind its text, as the desktop's read-only
-  // fields do, so that the fields to type into stand out.
+  // Read-only still lets the user select, copy and tab into the field.
   if (flags & kReadOnly) {
     edit->setReadOnly(true);
-    QPalette palette = edit->palette();
-    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-      palette.setBrush(group, QPalette::Base, palette.brush(group, QPalette::Window));
-    edit->setPalette(palette);
+    LookReadOnly(edit);
   }
   QObject::connect(edit, &QLineEdit::textEdited, edit, Queuer(id));
   const WindowId windowId = ControlWindow();
@@ -108,9 +115,27 @@ void CreateButton(GadgetId id, int x, int y, int w, int h, const std::string& ca
   Install(id, ControlKind::Button, button, {x, y, w, h});
 }
 
-void CreateCheckBox(GadgetId id, int x, int y, int w, int h, const std::string& caption) {
+void gadget_layer::ResultBox::Show(bool checked) {
+  shown_ = checked;
+  setChecked(checked);
+}
+
+void gadget_layer::ResultBox::checkStateSet() {
+  QCheckBox::checkStateSet();
+  if (isChecked() != shown_) setChecked(shown_);
+}
+
+void CreateCheckBox(GadgetId id, int x, int y, int w, int h, const std::string& caption,
+                    unsigned flags) {
   QWidget* area = PrepareSlot(id);
   if (area == nullptr) return;
+  if (flags & kReadOnly) {
+    auto* box = new ResultBox(ToQt(caption), area);
+    LookReadOnly(box);
+    Install(id, ControlKind::CheckBox, box, {x, y, w, h});
+    FindGadget(id)->readOnly = true;
+    return;
+  }
   auto* box = new QCheckBox(ToQt(caption), area);
   // clicked comes from the user only; SelectItem's setChecked does not send it.
   QObject::connect(box, &QCheckBox::clicked, box, Queuer(id));
@@ -144,6 +169,20 @@ void CreateTextArea(GadgetId id, int x, int y, int w, int h, unsigned flags) {
     text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   }
   Install(id, ControlKind::TextArea, text, {x, y, w, h});
+}
+
+ScreenBox TextAreaSizeFor(int columns, int lines) {
+  // A throwaway text area, so that its frame, margins and scroll bar are
+  // measured as the style draws them.
+  QPlainTextEdit probe;
+  probe.setFont(gadget_layer::TextAreaFont());
+  const QFontMetrics metrics(probe.font());
+  const int margins =
+      2 * (probe.frameWidth() + static_cast<int>(probe.document()->documentMargin()));
+  const int scrollBar = probe.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  return {0, 0,
+          ClampSize(columns) * metrics.horizontalAdvance(QLatin1Char('M')) + margins + scrollBar,
+          ClampSize(lines) * metrics.lineSpacing() + margins};
 }
 
 void CreateHyperlink(GadgetId id, int x, int y, int w, int h, const std::string& text,

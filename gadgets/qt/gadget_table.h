@@ -20,6 +20,7 @@ struct GadgetRecord : ControlEntry {
   ~GadgetRecord() override;
   QPointer<QWidget> widget;
   bool namedByProgram = false;  // SetAccessibleName was called
+  bool readOnly = false;        // a check box that shows a result
   // TextArea: the text last given by the program, handed back by GetText while
   // the document is unchanged since (the document keeps no CR LF line ends).
   std::string textAreaText;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -27,7 +28,18 @@ GadgetId FocusedGadget() {
 bool GadgetReadOnly(GadgetId id) {
   if (auto* edit = GadgetAs<QLineEdit>(id, ControlKind::EditField)) return edit->isReadOnly();
   if (auto* area = GadgetAs<QPlainTextEdit>(id, ControlKind::TextArea)) return area->isReadOnly();
-  return false;
+  const GadgetRecord* record = FindGadget(id);
+  return record != nullptr && record->readOnly;
+}
+
+std::string CaptionLabelOf(GadgetId id) {
+  const GadgetRecord* record = FindGadget(id);
+  if (record == nullptr || record->widget->parentWidget() == nullptr) return {};
+  for (const QLabel* label :
+       record->widget->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+    if (label->buddy() == record->widget) return label->text().toStdString();
+  }
+  return {};
 }
 
 bool GadgetEnabled(GadgetId id) {

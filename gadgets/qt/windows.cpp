@@ -121,6 +121,32 @@ void ActivateWindow(WindowId id) {
   window->activateWindow();
 }
 
+ScreenBox WindowFrame(WindowId id) {
+  AppWindow* window = FindAppWindow(id);
+  if (window == nullptr) return {};
+  const QPoint corner = window->OuterCorner();
+  QMargins frame = LastFrame();
+  if (window->windowHandle() != nullptr && !window->windowHandle()->frameMargins().isNull())
+    frame = window->windowHandle()->frameMargins();
+  return {corner.x(), corner.y(), window->width() + frame.left() + frame.right(),
+          window->height() + frame.top() + frame.bottom()};
+}
+
+ScreenBox WorkAreaOf(WindowId id) {
+  const AppWindow* window = FindAppWindow(id);
+  const QScreen* screen = window != nullptr ? window->screen() : QGuiApplication::primaryScreen();
+  if (screen == nullptr) return {};
+  const QRect area = screen->availableGeometry();
+  return {area.x(), area.y(), area.width(), area.height()};
+}
+
+ScreenBox OuterSizeOf(int width, int height, unsigned) {
+  // Every window of the program gets the same frame from the window manager.
+  const QMargins frame = LastFrame();
+  return {0, 0, ClampSize(width) + frame.left() + frame.right(),
+          ClampSize(height) + frame.top() + frame.bottom()};
+}
+
 int MenuBarHeight() {
   return gadget_layer::MenuBarPixelHeight();
 }

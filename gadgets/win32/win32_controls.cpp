@@ -141,9 +141,18 @@ void CreateButton(GadgetId id, int x, int y, int w, int h, const std::string& ca
           w, h, FontKind::Gadget);
 }
 
-void CreateCheckBox(GadgetId id, int x, int y, int w, int h, const std::string& caption) {
-  Install(id, ControlKind::CheckBox, WC_BUTTONW, Wide(caption), WS_TABSTOP | BS_AUTOCHECKBOX, 0, x,
-          y, w, h, FontKind::Gadget);
+void CreateCheckBox(GadgetId id, int x, int y, int w, int h, const std::string& caption,
+                    unsigned flags) {
+  // A box that shows a result is a plain BS_CHECKBOX: a click, Space or a
+  // screen reader's default action reports BN_CLICKED and changes nothing.
+  // It keeps its Tab stop, as a read-only field does, so that Tab through the
+  // results reads it out with its state.
+  const bool readOnly = (flags & kReadOnly) != 0;
+  if (Install(id, ControlKind::CheckBox, WC_BUTTONW, Wide(caption),
+              WS_TABSTOP | (readOnly ? BS_CHECKBOX : BS_AUTOCHECKBOX), 0, x, y, w, h,
+              FontKind::Gadget) != nullptr) {
+    FindGadget(id)->readOnly = readOnly;
+  }
 }
 
 void CreateComboBox(GadgetId id, int x, int y, int w, int h) {
@@ -172,6 +181,22 @@ void CreateTextArea(GadgetId id, int x, int y, int w, int h, unsigned flags) {
   if (area == nullptr) return;
   ::SendMessageW(area, EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
   if (flags & kReadOnly) ::SendMessageW(area, EM_SETREADONLY, TRUE, 0);
+}
+
+ScreenBox TextAreaSizeFor(int columns, int lines) {
+  // Measured at 96 DPI, where the program lays out; the sunken edge, the
+  // edit control's margins and the scroll bars, which a text area always
+  // shows, come on top of the text.
+  HDC dc = ::GetDC(nullptr);
+  HGDIOBJ old = ::SelectObject(dc, FontAt(FontKind::TextArea, 96));
+  TEXTMETRICW metrics{};
+  ::GetTextMetricsW(dc, &metrics);
+  ::SelectObject(dc, old);
+  ::ReleaseDC(nullptr, dc);
+  const int edges = 2 * ::GetSystemMetrics(SM_CXEDGE) + 8;
+  return {0, 0,
+          ClampSize(columns) * metrics.tmAveCharWidth + edges + ::GetSystemMetrics(SM_CXVSCROLL),
+          ClampSize(lines) * metrics.tmHeight + edges + ::GetSystemMetrics(SM_CYHSCROLL)};
 }
 
 void CreateHyperlink(GadgetId id, int x, int y, int w, int h, const std::string& text,

@@ -58,7 +58,8 @@ struct GadgetRecord : ControlEntry {
   // control stands there scaled to its window's monitor (x, y, w, h).
   RECT logical{};
   std::string accessibleName;
-  unsigned colour = 0;  // Hyperlink: 0xRRGGBB
+  unsigned colour = 0;    // Hyperlink: 0xRRGGBB
+  bool readOnly = false;  // CheckBox: shows a result, reports no clicks
   // TextArea: the text last given by the program, handed back by GetText while
   // the user has not changed it (the control keeps CR LF line ends only).
   std::string textAreaText;

@@ -127,7 +127,7 @@ void ChildCommand(WindowId windowId, HWND control, WORD code) {
   switch (record->kind) {
     case ControlKind::Button:
     case ControlKind::CheckBox:
-      if (code == BN_CLICKED) QueueGadgetEvent(windowId, id);
+      if (code == BN_CLICKED && !record->readOnly) QueueGadgetEvent(windowId, id);
       break;
     case ControlKind::Hyperlink:
       if (code == STN_CLICKED) QueueGadgetEvent(windowId, id);
@@ -376,6 +376,32 @@ void ActivateWindow(WindowId id) {
   if (::IsIconic(record->hwnd)) ::ShowWindow(record->hwnd, SW_RESTORE);
   ::SetForegroundWindow(record->hwnd);
   ::BringWindowToTop(record->hwnd);
+}
+
+ScreenBox WindowFrame(WindowId id) {
+  WindowRecord* record = FindWindowRecord(id);
+  if (record == nullptr) return {};
+  const RECT outer = OuterRect(record->hwnd);
+  return {outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top};
+}
+
+ScreenBox WorkAreaOf(WindowId id) {
+  WindowRecord* record = FindWindowRecord(id);
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  const HMONITOR monitor = record != nullptr
+                               ? ::MonitorFromWindow(record->hwnd, MONITOR_DEFAULTTOPRIMARY)
+                               : ::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
+  if (!::GetMonitorInfoW(monitor, &info)) return {};
+  const RECT& w = info.rcWork;
+  return {w.left, w.top, w.right - w.left, w.bottom - w.top};
+}
+
+ScreenBox OuterSizeOf(int width, int height, unsigned flags) {
+  const RECT frame = FrameFor(StyleFor(flags), WS_EX_CONTROLPARENT, false, nullptr);
+  const UINT dpi = DpiOf(nullptr);
+  return {0, 0, ToPixels(ClampSize(width), dpi) + (frame.right - frame.left),
+          ToPixels(ClampSize(height), dpi) + (frame.bottom - frame.top)};
 }
 
 int MenuBarHeight() {

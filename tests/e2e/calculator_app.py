@@ -27,9 +27,10 @@ MAIN_MENUS = {
 }
 HELP_MENUS = {"Help": ("Conversions", "Squares", "Triangles", "Circles", "Bender", "Fractions",
                        "Material", "Close")}
-PAGE_TITLES = {"Triangle": "Triangles", "Bolt Circle": "Circle, Shapes and Bolt Circle",
-               "Box": "Rectangle and Squares", "Bender": "Bend Calculator",
-               "Conversions": "Unit Converter"}
+PAGE_TITLES = {item: page + " - Brindle's Math" for item, page in (
+    ("Triangle", "Triangles"), ("Bolt Circle", "Circle, Shapes and Bolt Circle"),
+    ("Box", "Rectangle and Squares"), ("Bender", "Bend Calculator"),
+    ("Conversions", "Unit Converter"))}
 
 
 def new_folder(prefix, mode):

@@ -14,12 +14,13 @@ class Ending(CalculatorTestCase):
         ways = {
             "Exit": lambda app: app.choose_menu("Calculate", "Exit"),
             "close box": lambda app: app.click_close_box(app.main),
-            "Close": lambda app: app.keys(*["Tab"] * 6, "space"),  # from Width, seventh in Tab order
+            # From Width, the first in Tab order, back round to Close, the last.
+            "Close": lambda app: app.keys("shift+Tab", "space"),
             "Alt+F4": lambda app: app.keys("alt+F4"),
         }
         for way, end in ways.items():
             with self.subTest(way):
-                app = self.new_app(SETTINGS).start("Rectangle and Squares")
+                app = self.new_app(SETTINGS).start("Rectangle and Squares - Brindle's Math")
                 end(app)
                 self.assertEqual(app.wait_for_exit(), 0)
                 self.assertEqual(app.settings(), SETTINGS)

@@ -10,7 +10,7 @@ class OffScreen(CalculatorTestCase):
 
     def test_a_corner_off_the_screen_opens_on_it_and_the_first_move_is_the_users(self):
         saved = settings_lines(("WinX", 1500), ("WinY", 1200))
-        app = self.new_app(saved).start("Triangles")
+        app = self.new_app(saved).start("Triangles - Brindle's Math")
         # Brought onto the screen, whole, near its corner; nothing written.
         g, (width, height) = x.geometry(app.main), x.SCREEN
         right, bottom = g.frame_corner[0] + g.frame_width, g.frame_corner[1] + g.frame_height

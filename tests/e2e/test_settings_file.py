@@ -15,7 +15,7 @@ class SettingsFile(CalculatorTestCase):
 
     def test_each_change_is_written_at_once_and_restored_by_the_next_start(self):
         app = self.new_app()
-        app.start("Triangles")
+        app.start("Triangles - Brindle's Math")
         self.assertEqual(app.corner(), (346, 50))
         self.assertIsNone(app.settings(), "starting wrote the settings file")
 
@@ -30,25 +30,33 @@ class SettingsFile(CalculatorTestCase):
         self.assertEqual(app.corner(), (466, 130))
 
         # Enter runs the calculation and stores nothing. The units drop-down
-        # comes third in Tab order, after Width and Height, then Diagonal.
+        # comes third in Tab order, after Width and Height, then Area.
         app.type_fields("3", "4")
         app.keys("Return", "Tab", "Tab")
-        self.assertEqual(app.copy_field(), "5")
+        self.assertEqual(app.copy_field(), "12")
         self.assertEqual(app.settings(), settings_lines(*written), "calculating wrote settings")
         app.keys("shift+Tab", "Down")
         written.append(("CalcU", 1))
         app.wait_for_settings(settings_lines(*written))
 
-        # The help window opens at its default place and size; moving it
-        # writes all four help keys, and so does resizing it.
+        # The help window first opens beside the main window without covering
+        # it, and writes nothing: as wide as its longest line, it has room on
+        # neither side of the main window here, and opens below it, level with
+        # its left edge. Moving it writes all four help keys, and so does
+        # resizing it.
         app.choose_menu("Help", "Help")
-        help_window = app.window_titled("Math Help")
-        opened = x.geometry(help_window)
-        self.assertEqual(app.corner(help_window), (346, 50))
-        self.assertEqual((opened.width, opened.height), (400, 330))
+        help_window = app.window_titled("Math Help - Brindle's Math")
+        opened, main = x.geometry(help_window), x.geometry(app.main)
+        dx = opened.frame_corner[0] - main.frame_corner[0]
+        dy = opened.frame_corner[1] - (main.frame_corner[1] + main.frame_height)
+        self.assertTrue(abs(dx) <= 8 and 0 <= dy <= 8, f"{dx}, {dy} from below the main window")
+        self.assertGreater(opened.height, 400, "30 lines of help text")
+        self.assertEqual(app.settings(), settings_lines(*written), "opening help wrote settings")
         app.move_window(help_window, HELP_CORNER)
-        app.wait_for_settings(settings_lines(
-            *written, ("HelpX", 700), ("HelpY", 400), ("HelpW", 400), ("HelpH", 330)))
+        x.wait_for(lambda: b"HelpX = 700\r\n" in (app.settings() or b""), "HelpX to be written")
+        keys = [line.partition(b" = ")[0] for line in app.settings().splitlines()]
+        self.assertEqual(keys, [key.encode() for key, _ in written] +
+                         [b"HelpX", b"HelpY", b"HelpW", b"HelpH"])
         app.resize_window(help_window, HELP_SIZE)
         written += [("HelpX", 700), ("HelpY", 400), ("HelpW", 480), ("HelpH", 360)]
         app.wait_for_settings(settings_lines(*written))
@@ -62,14 +70,14 @@ class SettingsFile(CalculatorTestCase):
 
         # Second start: the same corner, page and units ("Decimal"), and the
         # help window where it was left, with its size.
-        app.start("Rectangle and Squares")
+        app.start("Rectangle and Squares - Brindle's Math")
         self.assertEqual(app.corner(), (winx, winy))
         app.type_fields("3", "4")
-        app.keys("Return", "Tab", "Tab")  # from Height to the units, then Diagonal
-        self.assertEqual(app.copy_field(), "5.0000")
+        app.keys("Return", "Tab", "Tab")  # from Height to the units, then Area
+        self.assertEqual(app.copy_field(), "12.0000")
 
         app.choose_menu("Help", "Help")
-        help_window = app.window_titled("Math Help")
+        help_window = app.window_titled("Math Help - Brindle's Math")
         reopened = x.geometry(help_window)
         self.assertEqual(app.corner(help_window), HELP_CORNER)
         self.assertEqual((reopened.width, reopened.height), HELP_SIZE)

@@ -103,6 +103,14 @@ TEST(WindowPlacement, GoldenCorners) {
   });
 }
 
+TEST(WindowPlacement, GoldenCornersBeside) {
+  CheckGolden("beside_corners.txt", 4, [](const GoldenRow& row) {
+    const ScreenRect size = ReadRect("0,0 " + row[2]);
+    const Corner c = CornerBeside(ReadRect(row[0]), ReadRect(row[1]), size.width, size.height);
+    return std::to_string(c.left) + "," + std::to_string(c.top);
+  });
+}
+
 TEST(AccessLetters, GoldenMenus) {
   CheckGolden("access_letters.txt", 2, [](const GoldenRow& row) {
     std::vector<std::string> marked;

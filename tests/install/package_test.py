@@ -54,7 +54,7 @@ def start_from_the_menu_and_switch_page():
     app.program = command[0]  # found on PATH, as the desktop starts it
     app.settings_path = os.path.join(app.home, ".config", PACKAGE, "VaZizi.ini")
     try:
-        app.start("Triangles", unprivileged=True)
+        app.start("Triangles - Brindle's Math", unprivileged=True)
         app.show_calculator("Bolt Circle")
         app.wait_for_settings(settings_lines(("CalcW", 1)))
         app.choose_menu("Calculate", "Exit")

@@ -7,6 +7,7 @@
 #include <array>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "shell/menu_items.h"
@@ -64,6 +65,9 @@ TEST_F(PageControlsTest, EachMenuChoiceShowsItsPageAsItFirstOpens) {
         EXPECT_EQ(name, GetText(id));
       } else {
         EXPECT_TRUE(labels.contains(name) || name == ToolTipOf(id)) << name;
+        // The label beside it is its caption for a screen reader too, which
+        // on Linux calls a drop-down by its entry.
+        EXPECT_EQ(CaptionLabelOf(id), labels.contains(name) ? name : "");
       }
       const GadgetRect r = GadgetGeometry(id);
       EXPECT_TRUE(r.x >= 0 && r.y >= 0 && r.x + r.w <= InnerWidth(kMainWindowId) &&
@@ -102,6 +106,23 @@ TEST_F(PageControlsTest, EachMenuChoiceShowsItsPageAsItFirstOpens) {
     EXPECT_EQ(WalkFocus(TestKey::BackTab, order.size()),
               std::vector<GadgetId>(order.rbegin(), order.rend()));
     EndProgram();
+  }
+}
+
+// A check box that shows a result takes the focus, so that Tab through the
+// results reads it out, but Space leaves it as the calculation set it.
+TEST_F(PageControlsTest, SpaceLeavesAResultBoxAsTheCalculationSetIt) {
+  StartOn(kTriangle);
+  for (const char* step : {"Side A=1", "Side B=1", "Side C=1", "Calc"})
+    Do(step);
+  for (const auto& [name, shown] : {std::pair{"Acute", 1}, std::pair{"Obtuse", 0}}) {
+    SCOPED_TRACE(name);
+    TypeText(Named(name), "");  // the focus to the box
+    ASSERT_EQ(FocusedGadget(), Named(name));
+    PressKey(kMainWindowId, TestKey::Space);
+    ProcessPendingEvents();
+    EXPECT_EQ(SelectedItem(Named(name)), shown);
+    EXPECT_FALSE(PollEvent().has_value());
   }
 }
 

@@ -30,7 +30,7 @@ TEST_F(HelpWindowTest, TheMenuAndThePagesHelpButtonChooseTheText) {
   Start("CalcW = 1\r\n");
   PressKey(kMainWindowId, TestKey::F1);  // as Help > Help
   Pump();
-  EXPECT_EQ(WindowTitle(kHelpWindowId), "Math Help");
+  EXPECT_EQ(WindowTitle(kHelpWindowId), "Math Help - Brindle's Math");
   EXPECT_TRUE(Shows(1));  // the page's text
   EXPECT_EQ(MenuTexts(kHelpWindowId),
             "Help [Conversions, Squares, Triangles, Circles, Bender, Fractions [Tape Math], "

@@ -16,6 +16,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <set>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -45,12 +46,16 @@ auto Facts(const std::string& path) {
 }
 
 // The folder's and the file's modes where the disk refuses writes; the child
-// plays these as user "nobody" when root.
+// plays these as user "nobody" when root, except where the row is about
+// whoever runs the program, root included.
 const std::map<std::string, std::pair<mode_t, mode_t>> kRefused = {
     {"read-only file", {0777, 0444}},  // a new file could still take its place
     {"read-only folder", {0555, 0666}},
     {"sticky folder", {01777, 0666}},  // another user's file in a shared folder
+    {"read-only to all", {0777, 0444}},
+    {"owner read-only", {0777, 0400}},
 };
+const std::set<std::string> kAsWhoeverRuns = {"read-only to all", "owner read-only"};
 
 // Makes the row's situation in `dir`, leaving `path` and `after` as the row
 // means them there.
@@ -119,7 +124,7 @@ int PlayInChild(const std::string& situation, const std::string& steps, const st
     if (situation == "size limit" &&
         (::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || ::setrlimit(RLIMIT_FSIZE, &limit) != 0))
       ::_exit(90);
-    if (kRefused.contains(situation) && ::geteuid() == 0 &&
+    if (kRefused.contains(situation) && !kAsWhoeverRuns.contains(situation) && ::geteuid() == 0 &&
         (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
       ::_exit(91);
     OpenSettings(path);
