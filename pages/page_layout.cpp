@@ -5,6 +5,8 @@
 #include <string>
 #include <utility>
 
+#include "pages/diagrams.h"
+
 namespace brindle {
 
 namespace {
@@ -35,6 +37,10 @@ void CreateControl(const ControlRow& row, const PagePlacement& at) {
       break;
     case Step::kTextArea:
       CreateTextArea(row.id, row.x, row.y, row.w, row.h, row.flags);
+      break;
+    case Step::kPicture:
+      CreatePicture(row.id, row.x, row.y, row.w, row.h, DiagramImages(row.diagram),
+                    std::string(row.name));
       break;
     case Step::kCheck:
       SelectItem(row.id, 1);
