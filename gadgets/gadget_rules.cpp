@@ -12,10 +12,10 @@ ListSpan CutListToHeight(ListSpan list, bool openedUpwards) {
 }
 
 bool TakesFirstFocus(ControlKind kind, bool windowHasFocusedControl) {
-  // Labels and links are only read or clicked; every other control takes the
-  // keyboard, a read-only field too (for selecting and copying).
-  const bool takesFocus =
-      kind != ControlKind::Label && kind != ControlKind::Hyperlink && kind != ControlKind::None;
+  // Labels, pictures and links are only read or clicked; every other control
+  // takes the keyboard, a read-only field too (for selecting and copying).
+  const bool takesFocus = kind != ControlKind::Label && kind != ControlKind::Picture &&
+                          kind != ControlKind::Hyperlink && kind != ControlKind::None;
   return takesFocus && !windowHasFocusedControl;
 }
 

@@ -9,6 +9,7 @@
 // that names no control give 0 or "", and operations on it do nothing.
 
 #include <cstddef>
+#include <span>
 #include <string>
 
 namespace brindle {
@@ -17,7 +18,17 @@ using WindowId = int;
 using GadgetId = int;
 using MenuItemId = int;
 
-enum class ControlKind { None, Label, EditField, Button, CheckBox, ComboBox, TextArea, Hyperlink };
+enum class ControlKind {
+  None,
+  Label,
+  EditField,
+  Button,
+  CheckBox,
+  ComboBox,
+  TextArea,
+  Hyperlink,
+  Picture
+};
 
 enum class EventKind { None, GadgetEvent, MenuEvent, CloseEvent, MoveEvent, SizeEvent };
 
@@ -127,6 +138,18 @@ void CreateTextArea(GadgetId id, int x, int y, int w, int h, unsigned flags = 0)
 // colour is 0xRRGGBB.
 void CreateHyperlink(GadgetId id, int x, int y, int w, int h, const std::string& text,
                      unsigned colour);
+
+// One drawing as PNG images at 100 %, 150 % and 200 % of its size on a 96 DPI
+// screen. An image left empty is not used. The bytes are the program's own
+// and must outlive the picture control that shows them.
+struct PictureImages {
+  std::span<const unsigned char> at100, at150, at200;
+};
+// A still picture: the image of `images` that suits the screen's scale, made to
+// fill w x h exactly. It takes no input or focus; `name` is what a screen
+// reader announces (the drawing's words).
+void CreatePicture(GadgetId id, int x, int y, int w, int h, const PictureImages& images,
+                   const std::string& name);
 
 void SetText(GadgetId id, const std::string& text);
 std::string GetText(GadgetId id);

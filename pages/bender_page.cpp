@@ -10,10 +10,11 @@ namespace brindle {
 namespace {
 
 constexpr PageFrame kBenderFrame{
-    .title = "Bend Calculator", .width = 499, .height = 187, .enterGadget = kCalcButton};
+    .title = "Bend Calculator", .width = 499, .height = 400, .enterGadget = kCalcButton};
 
 constexpr GadgetId kThickness = 72;
 constexpr GadgetId kTotal = 28;
+constexpr GadgetId kDrawing = 181;
 
 constexpr ControlRow kBenderRows[] = {
     Label(68, {10, 10, 50, 20}, "Material"),
@@ -57,6 +58,12 @@ constexpr ControlRow kBenderRows[] = {
     Label(101, {180, 10, 50, 20}, "Units"),
     Button(kClearButton, {440, 50, 50, 30}, "Clear", "Clear fields to prepare for new data"),
     Button(kHelpButton, {440, 90, 50, 30}, "Help", "Show some usefull information"),
+    // Below the fields, across the page.
+    Drawing(kDrawing, {10, 190, 480, 200}, Diagram::kBender,
+            "A channel bent twice: Distance1, Distance2 and Distance3 are the straight "
+            "distances along the inside edge, up to where each bend starts. Radius1 and Radius2 "
+            "are the inside radius of each bend, Angle1 and Angle2 the angle each bend turns "
+            "through. Thick is the thickness of the material."),
 };
 
 // Bend calculator: the figure of a strip bent four times, what each field

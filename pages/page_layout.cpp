@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "pages/diagrams.h"
+
 namespace brindle {
 
 namespace {
@@ -39,6 +41,10 @@ void CreateControl(const ControlRow& row, const PagePlacement& at) {
       break;
     case Step::kTextArea:
       CreateTextArea(row.id, row.x, row.y, row.w, row.h, row.flags);
+      break;
+    case Step::kPicture:
+      CreatePicture(row.id, row.x, row.y, row.w, row.h, DiagramImages(row.diagram),
+                    std::string(row.name));
       break;
     case Step::kCheck:
       SelectItem(row.id, 1);

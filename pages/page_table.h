@@ -24,6 +24,7 @@ enum class Step {
   kCheckBox,
   kComboBox,
   kTextArea,  // a read-only text of several lines, its caption in `name`
+  kPicture,   // a drawing of what the page's fields mean, its words in `name`
   kCheck,     // checks the check box `id`
   kToolTip,   // gives control `id` a new tool tip, replacing the one it had
 };
@@ -35,6 +36,9 @@ enum class Entries {
   kUnits,      // "Fractions", "Decimal", then the coarser fractions modes
   kConverter,  // the converter's units
 };
+
+// The drawings pages show (pages/diagrams.h has their images).
+enum class Diagram { kNone, kTriangle, kBender };
 
 struct ControlRow;
 // The texts of a drop-down's entries, in order.
@@ -66,6 +70,7 @@ struct ControlRow {
   // An edit field or text area whose text stays while the program runs: a
   // page switch and back finds it as it was left.
   bool kept = false;
+  Diagram diagram = Diagram::kNone;  // the drawing of a kPicture row
 };
 
 // The caption by which a calculation reads or writes the control: an edit
@@ -172,6 +177,14 @@ constexpr ControlRow ResultText(GadgetId id, Rect r, std::string_view name) {
   ControlRow row = Placed(Step::kTextArea, id, r);
   row.name = name;
   row.flags = kReadOnly;
+  return row;
+}
+// A drawing of what the page's fields mean, labelled with their captions;
+// `words` says in a sentence what it shows, for a screen reader.
+constexpr ControlRow Drawing(GadgetId id, Rect r, Diagram diagram, std::string_view words) {
+  ControlRow row = Placed(Step::kPicture, id, r);
+  row.name = words;
+  row.diagram = diagram;
   return row;
 }
 // The same row, its text kept while the program runs, across page switches.

@@ -10,7 +10,9 @@ namespace brindle {
 namespace {
 
 constexpr PageFrame kTriangleFrame{
-    .title = "Triangles", .width = 379, .height = 219, .enterGadget = kCalcButton};
+    .title = "Triangles", .width = 590, .height = 219, .enterGadget = kCalcButton};
+
+constexpr GadgetId kDrawing = 180;
 
 constexpr ControlRow kTriangleRows[] = {
     Label(29, {10, 10, 40, 20}, "Units"),
@@ -45,6 +47,12 @@ constexpr ControlRow kTriangleRows[] = {
     Button(kHelpButton, {330, 90, 40, 30}, "Help", "Show some usefull information"),
     Label(102, {10, 190, 50, 20}, "Perimeter"),
     ResultField(67, {60, 190, 90, 20}, "Perimeter is sum of all sides", "Perimeter"),
+    // Right of the buttons, as high as the fields beside it.
+    Drawing(kDrawing, {380, 10, 200, 200}, Diagram::kTriangle,
+            "Triangle: Side B is the base, Side A and Side C are the other sides. Each angle "
+            "is named after the two sides that meet at its corner: Angle AB, Angle BC, and "
+            "Angle AC across from Side B. Height is the height from Side B up to the corner "
+            "of Angle AC."),
 };
 
 // Triangle solver: the three ways to give a triangle, the figure that names

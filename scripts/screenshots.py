@@ -5,6 +5,7 @@ the help window and the about window; or from the Windows program under Wine,
 at a scale of the desktop's choosing (96 DPI is 100 %, 144 is 150 %).
 
     scripts/screenshots.py build/dev/brindles-math [docs/screenshots]
+    QT_SCALE_FACTOR=1.5 scripts/screenshots.py build/dev/brindles-math /tmp/shots-150
     scripts/screenshots.py build/windows/brindles-math.exe docs/screenshots/windows-150 144
 """
 

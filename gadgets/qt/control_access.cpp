@@ -87,6 +87,7 @@ void SetText(GadgetId id, const std::string& text) {
       break;
     }
     case ControlKind::ComboBox:  // its text is its selected entry
+    case ControlKind::Picture:   // its words are its accessible name
     case ControlKind::None:
       break;
   }
@@ -116,6 +117,7 @@ std::string GetText(GadgetId id) {
       text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
       return text.toStdString();
     }
+    case ControlKind::Picture:
     case ControlKind::None:
       break;
   }

@@ -20,6 +20,7 @@
 #include "gadgets/qt/drop_down.h"
 #include "gadgets/qt/gadget_font.h"
 #include "gadgets/qt/hyperlink.h"
+#include "gadgets/qt/picture.h"
 
 namespace brindle {
 
@@ -192,6 +193,14 @@ void CreateHyperlink(GadgetId id, int x, int y, int w, int h, const std::string&
   auto* link = new Hyperlink(ToQt(text), colour, area);
   link->onClick = Queuer(id);
   Install(id, ControlKind::Hyperlink, link, {x, y, w, h});
+}
+
+void CreatePicture(GadgetId id, int x, int y, int w, int h, const PictureImages& images,
+                   const std::string& name) {
+  QWidget* area = PrepareSlot(id);
+  if (area == nullptr) return;
+  Install(id, ControlKind::Picture, new Picture(images, area), {x, y, w, h});
+  SetAccessibleName(id, name);
 }
 
 }  // namespace brindle

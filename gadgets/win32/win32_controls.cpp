@@ -207,9 +207,24 @@ void CreateHyperlink(GadgetId id, int x, int y, int w, int h, const std::string&
   }
 }
 
+void CreatePicture(GadgetId id, int x, int y, int w, int h, const PictureImages& images,
+                   const std::string& name) {
+  HWND hwnd = Install(id, ControlKind::Picture, WC_STATICW, L"", SS_BITMAP | SS_REALSIZECONTROL, 0,
+                      x, y, w, h, FontKind::Gadget);
+  if (hwnd == nullptr) return;
+  GadgetRecord& record = *FindGadget(id);
+  record.picture = images;
+  ShowPictureAt(record, DpiOf(hwnd));
+  SetAccessibleName(id, name);
+}
+
 void SetText(GadgetId id, const std::string& text) {
   GadgetRecord* record = FindGadget(id);
-  if (record == nullptr || record->kind == ControlKind::ComboBox) return;  // its text is its entry
+  // A drop-down's text is its entry; a picture's words are its accessible name.
+  if (record == nullptr || record->kind == ControlKind::ComboBox ||
+      record->kind == ControlKind::Picture) {
+    return;
+  }
   ProgramSetsText() = true;
   if (record->kind == ControlKind::TextArea) {
     ::SetWindowTextW(record->hwnd, CrLfLines(text).c_str());
@@ -368,6 +383,7 @@ void ScaleControls(WindowId window) {
     ::SetWindowPos(record.hwnd, nullptr, at.left, at.top, at.right, at.bottom,
                    SWP_NOZORDER | SWP_NOACTIVATE);
     if (record.kind == ControlKind::ComboBox) FitComboList(record.hwnd);
+    if (record.kind == ControlKind::Picture) ShowPictureAt(record, dpi);
   }
 }
 

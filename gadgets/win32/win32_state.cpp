@@ -80,6 +80,7 @@ GadgetRecord::~GadgetRecord() {
     if (owner->lastFocus == hwnd) owner->lastFocus = nullptr;
   }
   ::DestroyWindow(hwnd);
+  if (bitmap != nullptr) ::DeleteObject(bitmap);  // a static control never deletes its image
 }
 
 GadgetRecord* FindGadget(GadgetId id) {

@@ -63,6 +63,9 @@ struct GadgetRecord : ControlEntry {
   // TextArea: the text last given by the program, handed back by GetText while
   // the user has not changed it (the control keeps CR LF line ends only).
   std::string textAreaText;
+  // Picture: its images, and the bitmap shown at its window's scale.
+  PictureImages picture;
+  HBITMAP bitmap = nullptr;
 };
 
 // The program's UTF-8 as Windows' UTF-16, and back (gadgets/utf.h).
@@ -117,6 +120,8 @@ HFONT FontAt(FontKind kind, UINT dpi);
 // monitor of another scale.
 void ScaleControls(WindowId window);
 HICON ProgramIcon();
+// Shows the picture's image for a monitor of `dpi` at the picture's size there.
+void ShowPictureAt(GadgetRecord& record, UINT dpi);
 
 // The window class of the program's top-level windows and its procedure.
 const wchar_t* AppWindowClass();

@@ -119,7 +119,9 @@ class CalculatorApp:
         # main window to show the page of that title.
         env = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "DISPLAY": os.environ["DISPLAY"],
                "LANG": "de_DE.UTF-8", "LC_ALL": "de_DE.UTF-8", "HOME": self.home}
-        env.update({k: v for k, v in os.environ.items() if k.endswith("SAN_OPTIONS")})
+        # The sanitizers' options, and a scale for the toolkit (screenshots at 150 %).
+        env.update({k: v for k, v in os.environ.items()
+                    if k.endswith("SAN_OPTIONS") or k == "QT_SCALE_FACTOR"})
         with open(self.log_path, "ab") as log:
             self.process = backend().start(self.program, unprivileged, cwd=self.elsewhere,
                                            env=env, stdout=log, stderr=log,

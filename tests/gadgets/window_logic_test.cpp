@@ -1,7 +1,7 @@
 // The gadget layer's core, free of the toolkit, without a window system:
 // golden event sequences for telling the user's moves from the program's,
 // golden corners for keeping a title bar within reach, menus' access letters,
-// and UTF-8 against UTF-16.
+// UTF-8 against UTF-16, and the image a picture shows at a screen's scale.
 
 #include <cstdio>
 #include <sstream>
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "gadgets/access_letter.h"
+#include "gadgets/picture_choice.h"
 #include "gadgets/utf.h"
 #include "gadgets/window_geometry.h"
 #include "gadgets/window_placement.h"
@@ -140,6 +141,23 @@ TEST(Utf, GoldenTexts) {
     }
     EXPECT_EQ(Utf8(ReadUnits(row[row.size() - 2])), row.back());
   }
+}
+
+TEST(Pictures, GoldenScales) {
+  static constexpr unsigned char k100[] = {1}, k150[] = {2}, k200[] = {3};
+  CheckGolden("picture_scales.txt", 3, [](const GoldenRow& row) {
+    PictureImages images;
+    for (const std::string& drawn : SplitCell(row[0], ' ')) {
+      if (drawn == "100") images.at100 = k100;
+      if (drawn == "150") images.at150 = k150;
+      if (drawn == "200") images.at200 = k200;
+    }
+    const ChosenImage shown = ImageForScale(images, GoldenNumber<double>(row[1]));
+    if (shown.png.empty()) return std::string("-");
+    // The image's own scale goes with its bytes.
+    EXPECT_EQ(shown.png[0], shown.scale == 1.0 ? 1 : shown.scale == 1.5 ? 2 : 3);
+    return std::to_string(static_cast<int>(shown.scale * 100));
+  });
 }
 
 }  // namespace

@@ -1,10 +1,14 @@
 // What every page owes its user whatever it calculates, from golden/pages.txt:
 // the menu item shows it in its frame, with every control named for screen
-// readers and inside the page, result fields looking read-only, nothing of the
-// page before left behind, and Tab in order.
+// readers and inside the page, no control over another, result fields looking
+// read-only, nothing of the page before left behind, and Tab in order; and the
+// drawings labelled with their pages' captions, from golden/drawings.txt.
 #include <gtest/gtest.h>
 
 #include <array>
+#include <fstream>
+#include <iterator>
+#include <regex>
 #include <set>
 #include <string>
 #include <utility>
@@ -63,7 +67,7 @@ TEST_F(PageControlsTest, EachMenuChoiceShowsItsPageAsItFirstOpens) {
       if (kind == ControlKind::Label || kind == ControlKind::Button ||
           kind == ControlKind::CheckBox) {
         EXPECT_EQ(name, GetText(id));
-      } else {
+      } else if (kind != ControlKind::Picture) {  // a drawing says more than a caption
         EXPECT_TRUE(labels.contains(name) || name == ToolTipOf(id)) << name;
         // The label beside it is its caption for a screen reader too, which
         // on Linux calls a drop-down by its entry.
@@ -73,6 +77,12 @@ TEST_F(PageControlsTest, EachMenuChoiceShowsItsPageAsItFirstOpens) {
       EXPECT_TRUE(r.x >= 0 && r.y >= 0 && r.x + r.w <= InnerWidth(kMainWindowId) &&
                   r.y + r.h <= InnerHeight(kMainWindowId) - MenuBarHeight())
           << r.x << "," << r.y << " " << r.w << "x" << r.h;
+      for (GadgetId other : PageGadgets()) {
+        const GadgetRect o = GadgetGeometry(other);
+        EXPECT_FALSE(other < id && r.x < o.x + o.w && o.x < r.x + r.w && r.y < o.y + o.h &&
+                     o.y < r.y + r.h)
+            << "over gadget " << other << " \"" << GetText(other) << '"';
+      }
       // A result field, or a field the page's choices disabled, shows the window
       // behind its text; a field to type into does not.
       if (kind == ControlKind::EditField) {
@@ -123,6 +133,34 @@ TEST_F(PageControlsTest, SpaceLeavesAResultBoxAsTheCalculationSetIt) {
     ProcessPendingEvents();
     EXPECT_EQ(SelectedItem(Named(name)), shown);
     EXPECT_FALSE(PollEvent().has_value());
+  }
+}
+
+TEST_F(PageControlsTest, DrawingsShowThePagesCaptionsAndSayThem) {
+  for (const GoldenRow& row : ReadGolden("drawings.txt", {2})) {
+    SCOPED_TRACE(row.where);
+    StartOn(kPageItems.at(row[0]));
+    std::set<std::string> captions;
+    for (GadgetId id : PageGadgets(ControlKind::Label))
+      captions.insert(GetText(id));
+    const std::vector<GadgetId> pictures = PageGadgets(ControlKind::Picture);
+    ASSERT_EQ(pictures.size(), 1u);
+    const std::string said = AccessibleNameOf(pictures[0]);
+    std::ifstream file(std::string(BRINDLE_DIAGRAM_DIR) + "/" + row[1]);
+    const std::string svg{std::istreambuf_iterator<char>(file), {}};
+    const std::regex text("<text[^>]*>([^<]*)</text>");
+    int words = 0;
+    for (std::sregex_iterator it(svg.begin(), svg.end(), text), end; it != end; ++it, ++words) {
+      const std::string word = (*it)[1];
+      EXPECT_TRUE(captions.contains(word)) << word;
+      EXPECT_NE(said.find(word), std::string::npos) << word;
+    }
+    EXPECT_GT(words, 0);
+    const GadgetRect r = GadgetGeometry(pictures[0]);
+    for (const auto& [x, y] :
+         {std::pair{r.x + 2, r.y + 2}, std::pair{r.x + r.w - 3, r.y + r.h - 3}})
+      EXPECT_EQ(PaintedColour(kMainWindowId, x, y), 0xFFFFFFu) << x << "," << y;
+    EndProgram();
   }
 }
 

@@ -1,6 +1,7 @@
 // The Windows program's pages, help window and about window laid out by the
 // real shell: every caption fits its control with the font it is shown in,
-// at 100 %, 150 % and 200 % (96, 144 and 192 DPI).
+// at 100 %, 150 % and 200 % (96, 144 and 192 DPI), and every drawing fills
+// its place with its image at those scales and at 125 %.
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,7 @@
 #include <string>
 
 #include "gadgets/win32/testing_captions.h"
+#include "gadgets/win32/testing_pictures.h"
 #include "pages/calculator_registry.h"
 #include "pages/gadget_ids.h"
 #include "shell/menu_items.h"
@@ -36,6 +38,29 @@ TEST(Captions, FitTheirControlsAtEveryScale) {
   }
   DispatchEvent(Event{EventKind::MenuEvent, kMainWindowId, kAboutItem});
   ExpectCaptionsFit("the about window");
+  EndProgram();
+  std::filesystem::remove(path);
+}
+
+TEST(Pictures, FillTheirPlaceAtEveryScale) {
+  const auto path = std::filesystem::temp_directory_path() / "brindle-pictures.ini";
+  StartProgram(path.string());
+  int pictures = 0;
+  for (const Calculator* calculator : Calculators()) {
+    DispatchEvent(Event{EventKind::MenuEvent, kMainWindowId, CalculatorItem(calculator->id)});
+    for (const ControlRow& row : calculator->rows) {
+      if (row.step != Step::kPicture) continue;
+      ++pictures;
+      for (unsigned dpi : {96u, 120u, 144u, 192u}) {
+        SCOPED_TRACE(std::string(calculator->menuText) + " at " + std::to_string(dpi) + " DPI");
+        const PictureShown shown = PictureAt(row.id, dpi);
+        EXPECT_EQ(shown.width, row.w * static_cast<int>(dpi) / 96);
+        EXPECT_EQ(shown.height, row.h * static_cast<int>(dpi) / 96);
+        EXPECT_EQ(shown.corner, 0xFFFFFFu);  // the drawing's white paper
+      }
+    }
+  }
+  EXPECT_GT(pictures, 0);
   EndProgram();
   std::filesystem::remove(path);
 }
