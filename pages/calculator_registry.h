@@ -24,6 +24,10 @@ enum class MenuGroup { kTop, kFractions, kMaterial, kPipe, kLayout, kWelding };
 inline constexpr std::string_view kMenuGroupNames[] = {"",     "Fractions", "Material",
                                                        "Pipe", "Layout",    "Welding"};
 
+// The order in which a narrow screen (a phone) lists the page's fields, one
+// under the other: along the page's rows, or down its columns in turn.
+enum class FlowOrder { kRows, kColumns };
+
 struct Calculator {
   // Its value of CalcW in the settings file: stable, never reused. The first
   // five keep 0 to 4; later calculators take 5, 6, ... as they are added.
@@ -47,6 +51,7 @@ struct Calculator {
   // it writes (a value that follows from a choice) is written, and the
   // inputs it names disabled are blanked and disabled. None for most pages.
   Calculation arrange = nullptr;
+  FlowOrder flow = FlowOrder::kRows;
 };
 
 // Every calculator, in the order of the Calculate menu.
