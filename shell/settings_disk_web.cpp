@@ -15,6 +15,7 @@ namespace brindle {
 
 namespace {
 
+// clang-format off
 // The stored text as UTF-8 in memory from malloc, or null when there is none
 // (or storage is off, as in some private windows).
 EM_JS(char*, StoredSettingsText, (const char* name), {
@@ -23,7 +24,7 @@ EM_JS(char*, StoredSettingsText, (const char* name), {
     text = window.localStorage.getItem(UTF8ToString(name));
   } catch (e) {
   }
-  if (text == = null) return 0;
+  if (text === null) return 0;
   var size = lengthBytesUTF8(text) + 1;
   var bytes = _malloc(size);
   stringToUTF8(text, bytes, size);
@@ -49,6 +50,7 @@ EM_JS(int, SettingsStorageWritable, (), {
     return 0;
   }
 });
+// clang-format on
 
 // The open "files": a handle is the number of an open name.
 std::map<SettingsFileHandle, std::string>& OpenNames() {

@@ -567,6 +567,14 @@ var BrindleDom = (function () {
     var main = windows.get(0);
     var phone = main ? main.w + 16 > window.innerWidth : window.innerWidth < 600;
     document.body.classList.toggle("phone", phone);
+    // A large screen shows the page larger, in quarter steps up to double, and
+    // its panels with it.
+    var scale = 1;
+    if (main && !phone) {
+      var room = Math.min((window.innerWidth - 16) / main.w,
+                          (window.innerHeight - 80) / Math.max(1, main.h));
+      scale = Math.max(1, Math.min(2, Math.floor(room * 4) / 4));
+    }
     windows.forEach(function (win, id) {
       var flow = phone || win.w + 16 > window.innerWidth;
       win.el.classList.toggle("flow", flow);
@@ -575,19 +583,19 @@ var BrindleDom = (function () {
       if (flow) {
         layOutFlow(win, id);
         win.el.style.zoom = "";
-      } else {
-        controls.forEach(function (c) {
-          if (c.win === id) { c.el.style.gridRow = ""; c.el.style.gridColumn = ""; }
-        });
-        // A large screen shows the page larger, in quarter steps up to double.
-        var room = Math.min((window.innerWidth - 16) / win.w,
-                            (window.innerHeight - 80) / Math.max(1, win.h));
-        var scale = id === 0 ? Math.max(1, Math.min(2, Math.floor(room * 4) / 4)) : 1;
-        win.el.style.zoom = scale === 1 ? "" : String(scale);
-        if (id !== 0) {
-          win.el.style.left = Math.max(0, Math.min(win.x, window.innerWidth - win.w - 8)) + "px";
-          win.el.style.top = Math.max(0, Math.min(win.y, window.innerHeight - win.h - 40)) + "px";
-        }
+        return;
+      }
+      controls.forEach(function (c) {
+        if (c.win === id) { c.el.style.gridRow = ""; c.el.style.gridColumn = ""; }
+      });
+      win.el.style.zoom = scale === 1 ? "" : String(scale);
+      if (id !== 0) {
+        // Where the window was asked for, kept on the screen (the zoom scales
+        // these offsets too).
+        var left = Math.min(win.x, window.innerWidth / scale - win.w - 8);
+        var top = Math.min(win.y, window.innerHeight / scale - win.h - 40);
+        win.el.style.left = Math.max(0, left) + "px";
+        win.el.style.top = Math.max(0, top) + "px";
       }
     });
   }

@@ -123,7 +123,8 @@ const pages = [...new Set(examples.map((e) => e.page))];
 
 for (const size of ["phone", "desktop"]) {
   const touch = size === "phone";
-  test(`worked examples, ${size}`, async ({ context, url }) => {
+  test(`worked examples, ${size}`, async (contexts) => {
+    const [context, url] = [contexts[size], contexts.url];
     for (const name of pages) {
       const example = examples.find((e) => e.page === name && e.shows && e.shows.length);
       // Every page starts on the triangle and is reached from the menu.
@@ -244,7 +245,7 @@ test("after the first visit it starts and calculates with the server stopped", a
     const desktop = await browser.newContext(SIZES.desktop);
     const started = Date.now();
     try {
-      await t.body({ context, desktop, url: server.url, server });
+      await t.body({ context, phone: context, desktop, url: server.url, server });
       console.log(`ok    ${t.name} (${Date.now() - started} ms)`);
     } catch (e) {
       failed++;
