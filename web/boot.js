@@ -13,6 +13,7 @@ var Module = {
   },
   postRun: [function () {
     BrindleDom.arrange();
+    document.body.dataset.readyAt = String(Math.round(performance.now()));
     document.body.dataset.ready = "1";
   }],
 };

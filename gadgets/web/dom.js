@@ -31,7 +31,7 @@ var BrindleDom = (function () {
     } finally {
       busy = false;
     }
-    arrange();
+    if (arrangeWanted) arrange();
   }
 
   // "&C" marks C as the access letter: shown underlined, kept as the key.
@@ -562,21 +562,23 @@ var BrindleDom = (function () {
     win.el.style.setProperty("--bar-lines", String(Math.ceil(made.buttons.length / 4)));
   }
 
+  // The page's pixel layout was drawn for text of 10 pixels: it is shown only
+  // where it fits at least half as large again (15-pixel text), and twice as
+  // large on a touch screen, so that every field is a 40-pixel target.
   function arrange() {
     arrangeWanted = false;
     var main = windows.get(0);
-    var phone = main ? main.w + 16 > window.innerWidth : window.innerWidth < 600;
-    document.body.classList.toggle("phone", phone);
-    // A large screen shows the page larger, in quarter steps up to double, and
-    // its panels with it.
     var scale = 1;
-    if (main && !phone) {
+    if (main) {
       var room = Math.min((window.innerWidth - 16) / main.w,
                           (window.innerHeight - 80) / Math.max(1, main.h));
-      scale = Math.max(1, Math.min(2, Math.floor(room * 4) / 4));
+      scale = Math.min(2, Math.floor(room * 4) / 4);
     }
+    var coarse = window.matchMedia && window.matchMedia("(pointer: coarse)").matches;
+    var phone = !main || scale < (coarse ? 2 : 1.5);
+    document.body.classList.toggle("phone", phone);
     windows.forEach(function (win, id) {
-      var flow = phone || win.w + 16 > window.innerWidth;
+      var flow = phone;
       win.el.classList.toggle("flow", flow);
       var only = win.client.children.length === 1 && win.client.firstChild.tagName === "TEXTAREA";
       win.el.classList.toggle("sole-text", only);
@@ -617,7 +619,10 @@ var BrindleDom = (function () {
     message: message, openUrl: openUrl,
     // The program's side: `sender(kind, window, item)` hands it one event.
     connect: function (s) { sender = s; },
-    setFlowOrder: function (order) { flowOrder = order; },
+    setFlowOrder: function (order) {
+      if (order !== flowOrder) arrangeWanted = true;
+      flowOrder = order;
+    },
     arrange: arrange,
     send: send,
   };
