@@ -58,4 +58,6 @@ set(CPACK_GENERATOR ZIP)
 set(CPACK_ARCHIVE_COMPONENT_INSTALL ON)
 set(CPACK_COMPONENTS_ALL web)
 set(CPACK_ARCHIVE_WEB_FILE_NAME ${BRINDLE_ZIP_NAME})
+# One folder in the zip, named after it, ready to copy to a web host.
+set(CPACK_COMPONENT_INCLUDE_TOPLEVEL_DIRECTORY ON)
 include(CPack)

@@ -113,6 +113,29 @@ async function workedExample(page, example, touch) {
   }
 }
 
+// On a phone: every control within the screen's width, no two overlapping,
+// no caption cut, touch targets at least 40 pixels high and text at least 15.
+async function checkPhoneLayout(page, name) {
+  const faults = await page.evaluate(() => {
+    const found = [];
+    const controls = [...document.querySelectorAll(".window.main .client > *")];
+    const boxes = controls.map((el) => ({ el, r: el.getBoundingClientRect(), fixed: el.classList.contains("button") }));
+    for (const { el, r } of boxes) {
+      const what = el.getAttribute("aria-label") || el.textContent;
+      if (r.left < 0 || r.right > window.innerWidth) found.push(`${what} leaves the screen`);
+      if (el.scrollWidth > el.clientWidth + 1 && el.tagName === "SPAN") found.push(`${what} is cut`);
+      if (el.matches("input, select, button, label") && r.height < 40) found.push(`${what} is ${r.height} px high`);
+      if (parseFloat(getComputedStyle(el).fontSize) < 15) found.push(`${what} has small text`);
+    }
+    boxes.forEach((a, i) => boxes.slice(i + 1).forEach((b) => {
+      const apart = a.r.right <= b.r.left || b.r.right <= a.r.left || a.r.bottom <= b.r.top || b.r.bottom <= a.r.top;
+      if (a.fixed === b.fixed && !apart) found.push(`${a.el.textContent || a.el.getAttribute("aria-label")} overlaps ${b.el.textContent || b.el.getAttribute("aria-label")}`);
+    }));
+    return found;
+  });
+  assert.deepEqual(faults, [], name);
+}
+
 // --- The tests ------------------------------------------------------------------
 
 const tests = [];
@@ -133,6 +156,7 @@ for (const size of ["phone", "desktop"]) {
       await page.waitForSelector("body[data-ready='1']");
       if (name !== "Triangle") await choose(page, name, touch);
       await workedExample(page, example, touch);
+      if (touch) await checkPhoneLayout(page, name);
       if (shots) {
         const file = path.join(shots, `${size}-${name.toLowerCase().replace(/ /g, "_")}.png`);
         await page.screenshot({ path: file, fullPage: !touch });
@@ -170,8 +194,18 @@ test("Enter calculates, F1 opens help, Esc closes it", async ({ desktop, url }) 
   assert.equal(await help.count(), 0);
 });
 
-test("Alt+H opens the Help menu, and About is modal", async ({ desktop, url }) => {
+test("Tab wraps round the page; Alt+H opens the Help menu, and About is modal", async ({ desktop, url }) => {
   const page = await openProgram(desktop, url);
+  const focused = () => page.evaluate(() => document.activeElement.getAttribute("aria-label"));
+  const first = await focused();
+  await page.keyboard.press("Shift+Tab");
+  const last = await page.evaluate(() => {
+    const all = document.querySelectorAll(".window.main .client :is(input, select, button, textarea)");
+    return all[all.length - 1].getAttribute("aria-label");
+  });
+  assert.equal(await focused(), last);
+  await page.keyboard.press("Tab");
+  assert.equal(await focused(), first);
   await page.keyboard.press("Alt+h");
   const open = page.locator(".window.main .menu.open");
   assert.equal(await open.getAttribute("aria-label"), "Help");
