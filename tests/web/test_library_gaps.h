@@ -9,8 +9,8 @@
 
 #if defined(_LIBCPP_VERSION) && _LIBCPP_VERSION < 15000
 
-#include <cerrno>
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
