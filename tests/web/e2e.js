@@ -160,7 +160,7 @@ for (const size of ["phone", "desktop"]) {
       if (shots) {
         const file = path.join(shots, `${size}-${name.toLowerCase().replace(/ /g, "_")}.png`);
         await page.screenshot({ path: file, fullPage: !touch });
-        if (touch) {
+        if (touch && (await page.evaluate(() => document.documentElement.scrollHeight > innerHeight))) {
           await page.evaluate(() => window.scrollTo(0, document.body.scrollHeight));
           await page.screenshot({ path: file.replace(".png", "-end.png") });
         }
