@@ -20,7 +20,7 @@ endforeach()
 # tests run, not after every link. The build makes the Wine folder beforehand,
 # so that no listing waits for Wine to set itself up.
 set(CMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE PRE_TEST)
-if(CMAKE_CROSSCOMPILING_EMULATOR)
+if(WIN32 AND CMAKE_CROSSCOMPILING_EMULATOR)
   add_custom_target(wine_folder ALL COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} --prepare
                     COMMENT "Making the Wine folder for the tests" VERBATIM)
 endif()

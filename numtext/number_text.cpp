@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "numtext/library_gaps.h"
 #include "numtext/number_model.h"
 
 namespace brindle {
@@ -20,7 +21,7 @@ constexpr int kMostDecimals = 512;
 // 2^-(decimals + 1): only then does its decimal expansion end in a single 5
 // right after the last kept place.
 bool IsTieAt(float value, int decimals) {
-  const uint32_t bits = std::bit_cast<uint32_t>(value);
+  const uint32_t bits = BitCast<uint32_t>(value);
   const int biased = static_cast<int>((bits >> 23) & 0xFF);
   uint32_t mantissa = bits & 0x7FFFFF;
   int exponent;  // value = mantissa * 2^exponent
@@ -65,7 +66,7 @@ void IncrementMagnitude(std::string& text) {
 }
 
 std::string FormatNumber(float value, int decimals) {
-  const uint32_t bits = std::bit_cast<uint32_t>(value);
+  const uint32_t bits = BitCast<uint32_t>(value);
   if (bits == 0x7F800000u) return "+Infinity";
   if (bits == 0xFF800000u) return "-Infinity";
   if (std::isnan(value)) return "NaN";
@@ -79,8 +80,7 @@ std::string FormatNumber(float value, int decimals) {
   if (IsTieAt(value, decimals)) {
     // The expansion one place further is exact and ends in 5: drop it and round
     // the magnitude up, halves away from zero.
-    auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), exact,
-                                   std::chars_format::fixed, decimals + 1);
+    char* end = WriteFixed(buffer.data(), buffer.data() + buffer.size(), exact, decimals + 1);
     std::string text(buffer.data(), end);
     text.pop_back();
     if (decimals == 0) text.pop_back();  // the point before the dropped 5
@@ -88,8 +88,7 @@ std::string FormatNumber(float value, int decimals) {
     return text;
   }
   // No tie: the correctly rounded fixed text is the nearest neighbour.
-  auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), exact,
-                                 std::chars_format::fixed, decimals);
+  char* end = WriteFixed(buffer.data(), buffer.data() + buffer.size(), exact, decimals);
   return std::string(buffer.data(), end);
 }
 
@@ -159,8 +158,7 @@ float ParseNumber(std::string_view text) {
                                        exponent - (droppedNonZero ? 1 : 0));
   clean.append(expText.data(), expEnd);
   double magnitude = 0.0;
-  auto [ptr, ec] = std::from_chars(clean.data(), clean.data() + clean.size(), magnitude);
-  if (ec == std::errc::result_out_of_range) magnitude = lead > 0 ? HUGE_VAL : 0.0;
+  if (!ReadDouble(clean, magnitude)) magnitude = lead > 0 ? HUGE_VAL : 0.0;
   return Single(negative ? -magnitude : magnitude);
 }
 

@@ -7,6 +7,7 @@
 
 #include "numtext/feet_inch_text.h"
 #include "numtext/fraction_text.h"
+#include "numtext/library_gaps.h"
 #include "numtext/number_text.h"
 
 namespace brindle {
@@ -59,8 +60,8 @@ std::string FormatDecimal(double value, int decimals) {
   // even, the program rounds it away from zero.
   const double scaled = std::ldexp(std::fabs(value), decimals + 1);
   const bool tie = scaled < 0x1p53 && std::fmod(scaled, 2.0) == 1.0;
-  auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                 std::chars_format::fixed, decimals + (tie ? 1 : 0));
+  char* end =
+      WriteFixed(buffer.data(), buffer.data() + buffer.size(), value, decimals + (tie ? 1 : 0));
   std::string text(buffer.data(), end);
   if (tie) {
     text.pop_back();

@@ -30,6 +30,10 @@ struct CaptionPair {
   std::string_view second;
 };
 
+// The order in which a narrow screen (a phone) lists the page's fields, one
+// under the other: along the page's rows, or down its columns in turn.
+enum class FlowOrder { kRows, kColumns };
+
 struct Calculator {
   // Its value of CalcW in the settings file: stable, never reused. The first
   // five keep 0 to 4; later calculators take 5, 6, ... as they are added.
@@ -56,6 +60,8 @@ struct Calculator {
   // Inputs that give one value two ways: of the two, the one the user typed
   // since the last calculation wins.
   std::span<const CaptionPair> pairs = {};
+
+  FlowOrder flow = FlowOrder::kRows;
 };
 
 // Every calculator, in the order of the Calculate menu.

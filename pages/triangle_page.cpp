@@ -109,6 +109,7 @@ extern const Calculator kTriangleCalculator{
     .inputs = kTriangleInputs,
     .outputs = kTriangleOutputs,
     .calculate = SolveTriangle,
+    .flow = FlowOrder::kColumns,
 };
 
 }  // namespace brindle

@@ -14,6 +14,12 @@ target_include_directories(shell PUBLIC ${BRINDLE_SOURCE_ROOT}
                            PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/generated)
 target_link_libraries(shell PUBLIC pages gadgets settings)
 
+if(EMSCRIPTEN)
+  # The browser program has its own entry point: shell/web_main.cpp.
+  include(${CMAKE_CURRENT_SOURCE_DIR}/web_program.cmake)
+  return()
+endif()
+
 # The window icon, carried inside the program.
 include(${CMAKE_SOURCE_DIR}/cmake/icons.cmake)
 add_custom_command(

@@ -94,11 +94,13 @@ void CheckGolden(const std::string& name, size_t width, Compute compute) {
 // part dropped, and empty parts too.
 inline std::vector<std::string> SplitCell(std::string_view cell, char separator) {
   std::vector<std::string> parts;
-  for (const auto piece : std::views::split(cell, separator)) {
-    const std::string_view part(piece.begin(), piece.end());
+  for (size_t start = 0; start <= cell.size();) {
+    const size_t end = std::min(cell.find(separator, start), cell.size());
+    const std::string_view part = cell.substr(start, end - start);
     const size_t first = part.find_first_not_of(' ');
     if (first != part.npos)
       parts.emplace_back(part.substr(first, part.find_last_not_of(' ') - first + 1));
+    start = end + 1;
   }
   return parts;
 }
