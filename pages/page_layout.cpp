@@ -103,7 +103,8 @@ std::vector<const ControlRow*> InReadingOrder(std::span<const ControlRow> rows) 
   for (const ControlRow& row : rows) {
     if (row.step != Step::kCheck && row.step != Step::kToolTip) controls.push_back(&row);
   }
-  std::ranges::stable_sort(controls, {}, &ControlRow::y);
+  std::stable_sort(controls.begin(), controls.end(),
+                   [](const ControlRow* a, const ControlRow* b) { return a->y < b->y; });
   // A line of the page begins with its highest control; the controls whose
   // tops are less than half a field's height below it stand on that line.
   constexpr int kLevel = 10;
@@ -113,9 +114,12 @@ std::vector<const ControlRow*> InReadingOrder(std::span<const ControlRow> rows) 
     if (row == controls.front() || row->y >= top + kLevel) top = row->y;
     lineTop[row] = top;
   }
-  std::ranges::stable_sort(controls, {}, [&lineTop](const ControlRow* row) {
+  const auto place = [&lineTop](const ControlRow* row) {
     return std::tuple(row->step == Step::kButton, lineTop[row], row->x);
-  });
+  };
+  std::stable_sort(
+      controls.begin(), controls.end(),
+      [&place](const ControlRow* a, const ControlRow* b) { return place(a) < place(b); });
   return controls;
 }
 

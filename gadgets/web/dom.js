@@ -5,7 +5,7 @@
 "use strict";
 
 var BrindleDom = (function () {
-  var Kind = { Label: 1, EditField: 2, Button: 3, CheckBox: 4, ComboBox: 5, TextArea: 6, Hyperlink: 7 };
+  var Kind = { Label: 1, EditField: 2, Button: 3, CheckBox: 4, ComboBox: 5, TextArea: 6, Hyperlink: 7, Picture: 8 };
   var Ev = { Gadget: 1, Menu: 2, Close: 3 };
   var Flag = { CloseBox: 2, Sunken: 1, ReadOnly: 2 };
 
@@ -273,7 +273,21 @@ var BrindleDom = (function () {
         caption.textContent = text;
         el.appendChild(input);
         el.appendChild(caption);
-        input.addEventListener("change", function () { send(Ev.Gadget, winId, id); });
+        if (flags & Flag.ReadOnly) {
+          // A result: it shows what the calculation set, and a click or a key
+          // leaves it so. A screen reader still reads whether it is ticked.
+          el.classList.add("result");
+          input.setAttribute("aria-readonly", "true");
+          input.addEventListener("click", function (e) { e.preventDefault(); });
+        } else {
+          input.addEventListener("change", function () { send(Ev.Gadget, winId, id); });
+        }
+        break;
+      case Kind.Picture:
+        el = input = document.createElement("img");
+        el.className = "picture";
+        el.alt = "";
+        el.images = {};
         break;
       case Kind.ComboBox:
         el = input = document.createElement("select");
@@ -310,6 +324,7 @@ var BrindleDom = (function () {
   function destroyControl(id) {
     var c = byId(id);
     if (!c) return;
+    if (c.el.images) Object.keys(c.el.images).forEach(function (p) { URL.revokeObjectURL(c.el.images[p]); });
     c.el.remove();
     controls.delete(id);
     arrangeWanted = true;
@@ -367,6 +382,22 @@ var BrindleDom = (function () {
   }
 
   function toolTip(id, text) { byId(id).el.title = text; }
+
+  // A picture's images by scale; the browser shows the one that suits the screen.
+  function pictureImage(id, percent, bytes) {
+    var c = byId(id);
+    c.el.images[percent] = URL.createObjectURL(new Blob([bytes], { type: "image/png" }));
+    var set = Object.keys(c.el.images).map(function (p) { return c.el.images[p] + " " + p / 100 + "x"; });
+    c.el.srcset = set.join(", ");
+    c.el.src = c.el.images[100] || c.el.images[Object.keys(c.el.images)[0]];
+  }
+
+  function viewWidth() { return Math.round(document.documentElement.clientWidth); }
+  function viewHeight() { return Math.round(document.documentElement.clientHeight); }
+  // The help text's fixed-pitch letters are 0.6 of their 12 px size wide and
+  // their lines 15 px; the border and a scroll bar come on top.
+  function textWidth(columns) { return Math.ceil(columns * 7.2) + 20; }
+  function textHeight(lines) { return lines * 15 + 20; }
 
   function enabled(id, on) {
     var c = byId(id);
@@ -616,7 +647,8 @@ var BrindleDom = (function () {
     control: control, destroyControl: destroyControl, focus: focus, place: place,
     setText: setText, getText: getText, addItem: addItem, select: select, selected: selected,
     toolTip: toolTip, enabled: enabled, name: name, windowKey: windowKey,
-    message: message, openUrl: openUrl,
+    message: message, openUrl: openUrl, pictureImage: pictureImage,
+    viewWidth: viewWidth, viewHeight: viewHeight, textWidth: textWidth, textHeight: textHeight,
     // The program's side: `sender(kind, window, item)` hands it one event.
     connect: function (s) { sender = s; },
     setFlowOrder: function (order) {

@@ -15,6 +15,13 @@ void brindle_dom_place_window(int id, int x, int y, int width, int height);
 void brindle_dom_window_enabled(int id, int enabled);
 void brindle_dom_activate(int id);
 int brindle_dom_menu_bar_height();
+// The size of the browser's view of the page, in CSS pixels.
+int brindle_dom_view_width();
+int brindle_dom_view_height();
+// The size a read-only text area needs for `columns` characters of its
+// fixed-pitch text, or for `lines` lines, scroll bars and padding included.
+int brindle_dom_text_width(int columns);
+int brindle_dom_text_height(int lines);
 
 // Menus: a bar in the window, then titles, items, separators and submenus in
 // the order they are added. Texts carry "&" before their access letter.
@@ -28,6 +35,9 @@ void brindle_dom_end_submenu();
 void brindle_dom_control(int id, int window, int kind, int x, int y, int width, int height,
                          const char* text, unsigned flags, unsigned colour);
 void brindle_dom_destroy_control(int id);
+// One image of a picture control: PNG bytes drawn at `percent` % of the
+// picture's size on a 96 DPI screen.
+void brindle_dom_picture_image(int id, int percent, const unsigned char* png, int size);
 // Gives the control the keyboard (not in the phone's flow, where that would
 // open the on-screen keyboard unasked).
 void brindle_dom_focus(int id);

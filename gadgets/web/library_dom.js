@@ -10,6 +10,13 @@ mergeInto(LibraryManager.library, {
   brindle_dom_window_enabled: function (id, on) { BrindleDom.windowEnabled(id, on !== 0); },
   brindle_dom_activate: function (id) { BrindleDom.activate(id); },
   brindle_dom_menu_bar_height: function () { return BrindleDom.menuBarHeight(); },
+  brindle_dom_view_width: function () { return BrindleDom.viewWidth(); },
+  brindle_dom_view_height: function () { return BrindleDom.viewHeight(); },
+  brindle_dom_text_width: function (columns) { return BrindleDom.textWidth(columns); },
+  brindle_dom_text_height: function (lines) { return BrindleDom.textHeight(lines); },
+  brindle_dom_picture_image: function (id, percent, png, size) {
+    BrindleDom.pictureImage(id, percent, HEAPU8.slice(png, png + size));
+  },
   brindle_dom_menu_bar: function (id) { BrindleDom.menuBar(id); },
   brindle_dom_menu_title: function (text) { BrindleDom.menuTitle(UTF8ToString(text)); },
   brindle_dom_menu_item: function (item, text) { BrindleDom.menuItem(item, UTF8ToString(text)); },

@@ -3,7 +3,9 @@
 
 #include <map>
 #include <memory>
+#include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "gadgets/event_queue.h"
@@ -64,8 +66,22 @@ void CreateEditField(GadgetId id, int x, int y, int w, int h, const std::string&
 void CreateButton(GadgetId id, int x, int y, int w, int h, const std::string& caption) {
   Create(id, ControlKind::Button, x, y, w, h, caption, 0);
 }
-void CreateCheckBox(GadgetId id, int x, int y, int w, int h, const std::string& caption) {
-  Create(id, ControlKind::CheckBox, x, y, w, h, caption, 0);
+void CreateCheckBox(GadgetId id, int x, int y, int w, int h, const std::string& caption,
+                    unsigned flags) {
+  Create(id, ControlKind::CheckBox, x, y, w, h, caption, flags);
+}
+void CreatePicture(GadgetId id, int x, int y, int w, int h, const PictureImages& images,
+                   const std::string& name) {
+  Create(id, ControlKind::Picture, x, y, w, h, "", 0);
+  if (FindControl(id) == nullptr) return;
+  // The browser picks the image for the screen's scale itself.
+  const std::pair<int, std::span<const unsigned char>> scaled[] = {
+      {100, images.at100}, {150, images.at150}, {200, images.at200}};
+  for (const auto& [percent, png] : scaled) {
+    if (!png.empty())
+      brindle_dom_picture_image(id, percent, png.data(), static_cast<int>(png.size()));
+  }
+  SetAccessibleName(id, name);
 }
 void CreateComboBox(GadgetId id, int x, int y, int w, int h) {
   Create(id, ControlKind::ComboBox, x, y, w, h, "", 0);

@@ -125,6 +125,26 @@ void ActivateWindow(WindowId id) {
   if (Find(id) != nullptr) brindle_dom_activate(id);
 }
 
+ScreenBox WindowFrame(WindowId id) {
+  const WebWindow* window = Find(id);
+  if (window == nullptr) return {};
+  return {window->x, window->y, window->width, window->height};
+}
+
+// A panel has no frame of its own, and the page's view is the whole screen
+// the program has.
+ScreenBox WorkAreaOf(WindowId) {
+  return {0, 0, brindle_dom_view_width(), brindle_dom_view_height()};
+}
+
+ScreenBox OuterSizeOf(int width, int height, unsigned) {
+  return {0, 0, width, height};
+}
+
+ScreenBox TextAreaSizeFor(int columns, int lines) {
+  return {0, 0, brindle_dom_text_width(columns), brindle_dom_text_height(lines)};
+}
+
 int MenuBarHeight() {
   return brindle_dom_menu_bar_height();
 }
