@@ -5,7 +5,7 @@
 
 #include "calc/calc_math.h"
 #include "calc/calc_trig.h"
-#include "numtext/fraction_text.h"
+#include "calc/field_reading.h"
 #include "numtext/number_model.h"
 #include "numtext/number_text.h"
 
@@ -43,10 +43,15 @@ Ring BoltCircle(float radius, float angle, int32_t holes) {
 }  // namespace
 
 CalcResult CalculateBoltCircle(const FieldTexts& fields) {
-  const float weightEach = ParseDecimalField(TextOf(fields, "Weight Ea"));
-  const UnitsMode mode = UnitsModeNamed(TextOf(fields, "Units"));
-  float diameter = ParseLength(TextOf(fields, "Diameter"), mode);
-  float radius = ParseLength(TextOf(fields, "Radius"), mode);
+  FieldReader in(fields, "Circle Error");
+  const UnitsMode mode = UnitsModeNamed(in.Text("Units"));
+  float radius = in.Float("Radius", ShopKind::kLength);
+  float diameter = in.Float("Diameter", ShopKind::kLength);
+  // Only the low 32 bits of the typed count matter.
+  auto holes = static_cast<int32_t>(static_cast<uint32_t>(in.Count("Holes").value_or(0)));
+  float angle = in.Float("Angle", ShopKind::kAngle);
+  const float weightEach = in.Float("Weight Ea", ShopKind::kNumber);
+  if (in.Failed()) return in.Message();
   // The diameter wins when both are typed.
   if (IsGiven(diameter)) {
     radius = Single(diameter / 2.0);
@@ -56,9 +61,6 @@ CalcResult CalculateBoltCircle(const FieldTexts& fields) {
     return CalcResult::Message({"Circle Error", "Radius or Diameter required"});
   }
 
-  // Only the low 32 bits of the typed count matter.
-  auto holes = static_cast<int32_t>(static_cast<uint32_t>(ParseInteger(TextOf(fields, "Holes"))));
-  float angle = ParseDecimalField(TextOf(fields, "Angle"));
   // The hole count wins when both are typed.
   if (holes > 0) {
     angle = Single(kFullTurn / holes);
