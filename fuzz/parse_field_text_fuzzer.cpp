@@ -1,22 +1,35 @@
-// Any text reads as a length or as nothing, in both units modes, without
-// undefined behaviour; a length with a metric unit is that many millimeters
-// over 25.4, and any double formats with four decimals that read back within
-// half a ten-thousandth.
+// Any text reads as each kind of field without undefined behaviour; a text
+// that reads as a plain number reads as the same length and the same angle,
+// which take every form of a plain number; and any double formats with four
+// decimals that read back within half a ten-thousandth.
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <string>
 
 #include "fuzz/calc_fuzz_fields.h"
-#include "numtext/number_text.h"
+#include "numtext/shop_reading.h"
 #include "numtext/stock_text.h"
 
 using namespace brindle;
 
+namespace {
+
+bool Same(const ShopReading& a, const ShopReading& b) {
+  return a.outcome == b.outcome &&
+         (a.value == b.value || (a.value != a.value && b.value != b.value));
+}
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
-  for (UnitsMode mode : {kFractions, kDecimal})
-    (void)ParseStockLength(text, mode);
+  const ShopReading number = ReadShopText(text, ShopKind::kNumber);
+  (void)ReadShopText(text, ShopKind::kCount);
+  if (number.Read()) {
+    Require(Same(number, ReadShopText(text, ShopKind::kLength)));
+    Require(Same(number, ReadShopText(text, ShopKind::kAngle)));
+  }
   if (size == sizeof(double)) {
     double value;
     std::memcpy(&value, data, sizeof value);
