@@ -136,7 +136,8 @@ def seeds_by_kind(source):
                 shop.update(cells[i] for i in fields)
     names = unit_names(source)
     for row in golden_rows(calc / "convert.txt"):
-        for text, source_unit, target_unit, _ in typed(row):
+        # The answer, or a message's title and text.
+        for text, source_unit, target_unit, *_ in typed(row):
             units = unit_byte(source_unit, names) + unit_byte(target_unit, names)
             seeds["converter"].add(units + text)
             shop.add(text)
