@@ -17,11 +17,14 @@ constexpr float kLeastDenominator = 0.1f;
 constexpr double kInchesPerFoot = 12;
 constexpr double kMillimetersPerInch = 25.4;
 
-struct MetricUnit {
+// A number with a unit word after it is that many of the unit's millimeters
+// over 25.4, in double precision (so "6 in" is a hair under 6).
+struct UnitWord {
   std::string_view name;
   double millimeters;
 };
-constexpr MetricUnit kMetricUnits[] = {{"mm", 1.0}, {"cm", 10.0}, {"m", 1000.0}};
+constexpr UnitWord kUnitWords[] = {
+    {"mm", 1.0}, {"cm", 10.0}, {"m", 1000.0}, {"in", 25.4}, {"ft", 304.8}};
 
 bool IsSpace(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
@@ -78,12 +81,13 @@ class Reader {
     const ShopToken* unit = Peek();
     if (!number || unit == nullptr) return number;
     ++next_;
-    if (unit->kind == ShopTokenKind::kInchMark || IsWord(unit, "in")) return *number;
-    if (unit->kind != ShopTokenKind::kFootMark && !IsWord(unit, "ft")) {
-      for (const MetricUnit& u : kMetricUnits)
+    if (unit->kind == ShopTokenKind::kInchMark) return *number;
+    const bool feet = unit->kind == ShopTokenKind::kFootMark || IsWord(unit, "ft");
+    if (unit->kind == ShopTokenKind::kWord && (!feet || AtEnd())) {
+      for (const UnitWord& u : kUnitWords)
         if (IsWord(unit, u.name)) return *number * u.millimeters / kMillimetersPerInch;
-      return std::nullopt;
     }
+    if (!feet) return std::nullopt;
     if (AtEnd()) return FeetAndInches(*number, 0.0f);
     // The inches after the feet: 4' 8", 4'8, 4'-8 3/8", 4' - 8", 4 ft 8 in.
     if (IsSymbol(Peek(), '-')) ++next_;

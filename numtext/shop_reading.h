@@ -42,7 +42,9 @@ struct ShopReading {
   // What was read, 0 otherwise. Numbers are read in single precision as the
   // calculators store them, and the parts of a fraction, a length in feet
   // and inches or an angle put together in double precision and rounded
-  // once; a metric length is its number times the unit in double precision.
+  // once; a length with a unit word alone after its number ("508 mm",
+  // "20 ft") is the number times the unit's millimeters over 25.4 in double
+  // precision.
   double value = 0;
   // For a count: the whole number, wrapping around past 64 bits.
   int64_t count = 0;
