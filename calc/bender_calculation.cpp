@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "numtext/fraction_text.h"
+#include "calc/field_reading.h"
 #include "numtext/number_model.h"
 #include "numtext/number_text.h"
 
@@ -26,22 +26,27 @@ std::string Numbered(const char* caption, size_t i) {
 }  // namespace
 
 CalcResult CalculateBender(const FieldTexts& fields) {
-  const UnitsMode mode = UnitsModeNamed(TextOf(fields, "Units"));
+  FieldReader in(fields, "Bender Error");
+  const UnitsMode mode = UnitsModeNamed(in.Text("Units"));
   // Read in the page's field order: distances, radii, thickness, angles.
   std::array<float, 5> distances{};
   for (size_t i = 0; i < distances.size(); ++i)
-    distances[i] = ParseLength(TextOf(fields, Numbered("Distance", i)), mode);
+    distances[i] = in.Float(Numbered("Distance", i), ShopKind::kLength);
   std::array<float, 4> radii{};
   for (size_t i = 0; i < radii.size(); ++i)
-    radii[i] = ParseLength(TextOf(fields, Numbered("Radius", i)), mode);
-  const float thickness = ParseLength(TextOf(fields, "Thick"), mode);
+    radii[i] = in.Float(Numbered("Radius", i), ShopKind::kLength);
+  const float thickness = in.Float("Thick", ShopKind::kLength);
+  std::array<float, 4> angles{};
+  for (size_t i = 0; i < angles.size(); ++i)
+    angles[i] = in.Float(Numbered("Angle", i), ShopKind::kAngle);
+  if (in.Failed()) return in.Message();
   // Soft material is simply Hard not checked.
   const bool hard = IsChecked(fields, "Hard");
   const float allowance = Single(thickness / (hard ? kHardDivisor : kSoftDivisor));
 
   std::array<float, 4> arcs{};
   for (size_t i = 0; i < arcs.size(); ++i) {
-    const float angle = ParseDecimalField(TextOf(fields, Numbered("Angle", i)));
+    const float angle = angles[i];
     // A bend without a radius or without an angle adds nothing, even when the
     // other field holds a value too large for single precision (0 x infinity).
     if (radii[i] == 0.0f || angle == 0.0f) continue;

@@ -5,7 +5,7 @@
 
 #include "calc/calc_math.h"
 #include "calc/calc_trig.h"
-#include "numtext/fraction_text.h"
+#include "calc/field_reading.h"
 #include "numtext/number_model.h"
 #include "numtext/number_text.h"
 
@@ -52,20 +52,18 @@ int32_t HolesAtAngle(float angle) {
   return TruncateToInt32(fit).value_or(0);
 }
 
-// A field the program wrote and that still shows its text reads as the exact
-// value behind it.
-float ReadLength(const FieldTexts& fields, std::string_view caption, UnitsMode mode) {
-  const std::optional<double> exact = ExactOf(fields, caption);
-  return exact ? static_cast<float>(*exact) : ParseLength(TextOf(fields, caption), mode);
-}
-
 }  // namespace
 
 CalcResult CalculateBoltCircle(const FieldTexts& fields) {
-  const float weightEach = ParseDecimalField(TextOf(fields, "Weight Ea"));
-  const UnitsMode mode = UnitsModeNamed(TextOf(fields, "Units"));
-  float diameter = ReadLength(fields, "Diameter", mode);
-  float radius = ReadLength(fields, "Radius", mode);
+  FieldReader in(fields, "Circle Error");
+  const UnitsMode mode = UnitsModeNamed(in.Text("Units"));
+  float radius = in.Float("Radius", ShopKind::kLength);
+  float diameter = in.Float("Diameter", ShopKind::kLength);
+  // Only the low 32 bits of the typed count matter.
+  auto holes = static_cast<int32_t>(static_cast<uint32_t>(in.Count("Holes").value_or(0)));
+  float angle = in.Float("Angle", ShopKind::kAngle);
+  const float weightEach = in.Float("Weight Ea", ShopKind::kNumber);
+  if (in.Failed()) return in.Message();
   // The diameter wins when both are typed.
   if (IsGiven(diameter)) {
     radius = Single(diameter / 2.0);
@@ -75,15 +73,6 @@ CalcResult CalculateBoltCircle(const FieldTexts& fields) {
     return CalcResult::Message({"Circle Error", "Radius or Diameter required"});
   }
 
-  // Only the low 32 bits of the typed count matter.
-  const std::optional<double> exactHoles = ExactOf(fields, "Holes");
-  auto holes =
-      exactHoles
-          ? static_cast<int32_t>(*exactHoles)
-          : static_cast<int32_t>(static_cast<uint32_t>(ParseInteger(TextOf(fields, "Holes"))));
-  const std::optional<double> exactAngle = ExactOf(fields, "Angle");
-  float angle =
-      exactAngle ? static_cast<float>(*exactAngle) : ParseDecimalField(TextOf(fields, "Angle"));
   // The hole count wins when both are typed.
   if (holes > 0) {
     angle = Single(kFullTurn / holes);

@@ -3,19 +3,21 @@
 #include <cmath>
 
 #include "calc/calc_trig.h"
-#include "numtext/fraction_text.h"
+#include "calc/field_reading.h"
 #include "numtext/number_model.h"
 #include "numtext/number_text.h"
 
 namespace brindle {
 
 CalcResult CalculateBox(const FieldTexts& fields) {
-  const float weightEach = ParseDecimalField(TextOf(fields, "Weight Each"));
-  const UnitsMode mode = UnitsModeNamed(TextOf(fields, "Format"));
-  const double w = ParseLength(TextOf(fields, "Width"), mode);
-  const double h = ParseLength(TextOf(fields, "Height"), mode);
+  FieldReader in(fields, "Box Error");
+  const UnitsMode mode = UnitsModeNamed(in.Text("Format"));
+  const double w = in.Float("Width", ShopKind::kLength);
+  const double h = in.Float("Height", ShopKind::kLength);
+  const float weightEach = in.Float("Weight Each", ShopKind::kNumber);
+  if (in.Failed()) return in.Message();
   const float diagonal = Single(std::sqrt(w * w + h * h));
-  // Nothing to show for a rectangle without sides (or with unreadable ones).
+  // Nothing to show for a rectangle without sides.
   if (!(diagonal > 0.0f)) return {};
 
   // The diagonal's angle to the width side.

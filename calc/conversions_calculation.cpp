@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "calc/field_reading.h"
 #include "calc/unit_conversion.h"
 
 namespace brindle {
@@ -20,7 +21,10 @@ int UnitNamed(std::string_view name) {
 CalcResult CalculateConversions(const FieldTexts& fields) {
   const int from = UnitNamed(TextOf(fields, "From Format"));
   const int to = UnitNamed(TextOf(fields, "Target Format"));
-  return CalcResult::Written({{"Answer", ConvertUnit(TextOf(fields, "Convert"), from, to)}});
+  const std::string_view text = TextOf(fields, "Convert");
+  const std::optional<std::string> answer = ConvertUnit(text, from, to);
+  if (!answer) return CalcResult::Message({"Conversion Error", CannotRead("Convert", text)});
+  return CalcResult::Written({{"Answer", *answer}});
 }
 
 }  // namespace brindle

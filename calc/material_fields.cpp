@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "calc/material_tables.h"
-#include "numtext/fraction_text.h"
 #include "numtext/number_text.h"
 #include "numtext/stock_text.h"
 
@@ -29,10 +28,6 @@ constexpr DensityUnit kDensityUnits[] = {
     {"g/cm3", kKilogramsPerCubicMeter * 1000.0},
 };
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
 std::string Lower(std::string_view text) {
   std::string lower(text);
   std::ranges::transform(lower, lower.begin(), [](unsigned char c) {
@@ -44,14 +39,12 @@ std::string Lower(std::string_view text) {
 }  // namespace
 
 MaterialFields::MaterialFields(const FieldTexts& fields, std::string title)
-    : fields_(fields), title_(std::move(title)), mode_(UnitsModeNamed(TextOf(fields, "Units"))) {}
+    : reader_(fields, std::move(title)), mode_(UnitsModeNamed(TextOf(fields, "Units"))) {}
 
-void MaterialFields::Fail(std::string text) {
-  if (!message_) message_ = CalcMessage{title_, std::move(text)};
-}
-
-double MaterialFields::Checked(std::string_view caption, double value, bool zeroAllowed) {
+double MaterialFields::Checked(std::string_view caption, std::optional<double> read,
+                               bool zeroAllowed) {
   if (Failed()) return 0.0;
+  const double value = read.value_or(0.0);  // empty is 0
   const std::string name(caption);
   if (std::isnan(value) || std::isinf(value)) {
     Fail(name + " is too large");
@@ -64,18 +57,7 @@ double MaterialFields::Checked(std::string_view caption, double value, bool zero
 }
 
 double MaterialFields::ReadLength(std::string_view caption, bool zeroAllowed) {
-  const std::string_view text = TrimBlanks(Text(caption));
-  if (text.empty()) return Checked(caption, 0.0, zeroAllowed);
-  const std::optional<double> inches = ParseStockLength(text, mode_);
-  // A number with a unit the page does not know; a text that does not start
-  // as a number counts as empty, as in every field.
-  const bool number = IsDigit(text[0]) || (text.size() > 1 && IsDigit(text[1]) &&
-                                           (text[0] == '.' || text[0] == '-' || text[0] == '+'));
-  if (!inches && number) {
-    Fail(std::string(caption) + ": type a length such as 2 1/2, 4' 2\", 20 ft, 508 mm or 6.1 m");
-    return 0.0;
-  }
-  return Checked(caption, inches.value_or(0.0), zeroAllowed);
+  return Checked(caption, reader_.Read(caption, ShopKind::kLength), zeroAllowed);
 }
 
 double MaterialFields::Length(std::string_view caption) {
@@ -86,14 +68,21 @@ double MaterialFields::LengthOrZero(std::string_view caption) {
   return ReadLength(caption, true);
 }
 
-double MaterialFields::Number(std::string_view caption) {
-  return Checked(caption, ParseDecimalField(Text(caption)), false);
+double MaterialFields::Angle(std::string_view caption) {
+  return Checked(caption, reader_.Read(caption, ShopKind::kAngle), false);
+}
+
+double MaterialFields::Percent(std::string_view caption) {
+  std::string_view text = TrimBlanks(Text(caption));
+  if (text.ends_with('%')) text.remove_suffix(1);
+  return Checked(caption, reader_.ReadPart(caption, text, ShopKind::kNumber), false);
 }
 
 double MaterialFields::Count(std::string_view caption) {
-  const std::string_view text = TrimBlanks(Text(caption));
-  if (text.empty()) return 1.0;
-  const int64_t count = ParseInteger(text);
+  if (TrimBlanks(Text(caption)).empty()) return 1.0;
+  // A text without a number is no count of 1 or more.
+  const int64_t count = reader_.Count(caption).value_or(0);
+  if (Failed()) return 0.0;
   if (count < 1) {
     Fail(std::string(caption) + " must be a whole number of 1 or more");
     return 0.0;
@@ -105,7 +94,8 @@ std::optional<double> MaterialFields::Price(std::string_view caption) {
   std::string_view text = TrimBlanks(Text(caption));
   if (text.empty()) return std::nullopt;
   if (text.front() == '$') text.remove_prefix(1);
-  const double price = ParseDecimalField(text);
+  // A text without a number is a price of 0.
+  const double price = reader_.ReadPart(caption, text, ShopKind::kNumber).value_or(0.0);
   if (std::isnan(price) || std::isinf(price)) {
     Fail(std::string(caption) + " is too large");
   } else if (price < 0.0) {
@@ -130,8 +120,10 @@ double MaterialFields::Density() {
     Fail("Custom Density must be lb/in3, or a number with lb/in3, lb/ft3, kg/m3 or g/cm3");
     return 0.0;
   }
-  const double value = ParseDecimalField(TrimBlanks(text.substr(0, unitAt)));
-  return Checked("Custom Density", value * found->poundsPerCubicInch, false);
+  const std::optional<double> value =
+      reader_.ReadPart("Custom Density", text.substr(0, unitAt), ShopKind::kNumber);
+  if (Failed()) return 0.0;
+  return Checked("Custom Density", value.value_or(0.0) * found->poundsPerCubicInch, false);
 }
 
 std::string FourDecimals(double value) {

@@ -1,14 +1,17 @@
 #pragma once
 // Reading the fields of the material calculators (Metal Weight and Weld
-// Metal): sizes and lengths in every form the shop writes them, counts, prices
-// and a density, each checked as it is read. The first field that cannot be
-// used is the one the message box names; after it nothing else is checked.
+// Metal): sizes and lengths in every form a length field takes, angles,
+// counts, prices and a density, each read whole (calc/field_reading.h) and
+// checked as it is read. The first field that cannot be used is the one the
+// message box names; after it nothing else is checked.
 
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "calc/calc_result.h"
+#include "calc/field_reading.h"
 #include "numtext/length_text.h"
 
 namespace brindle {
@@ -22,8 +25,10 @@ class MaterialFields {
   double Length(std::string_view caption);
   // The same, where empty means 0 (a root opening, a reinforcement).
   double LengthOrZero(std::string_view caption);
-  // A plain number such as an angle in degrees, above 0.
-  double Number(std::string_view caption);
+  // An angle in degrees, above 0: 37.5, 37 1/2, 37°30', 37 30.
+  double Angle(std::string_view caption);
+  // A percentage, above 0, with or without "%" after it.
+  double Percent(std::string_view caption);
   // A whole number of 1 or more; empty means 1.
   double Count(std::string_view caption);
   // A price, a number of 0 or more with or without "$"; nothing when empty.
@@ -34,20 +39,18 @@ class MaterialFields {
   double Density();
 
   // Sets the message unless an earlier field set one.
-  void Fail(std::string text);
-  bool Failed() const { return message_.has_value(); }
-  CalcResult Message() const { return CalcResult::Message(*message_); }
+  void Fail(std::string text) { reader_.Fail(std::move(text)); }
+  bool Failed() const { return reader_.Failed(); }
+  CalcResult Message() const { return reader_.Message(); }
   UnitsMode Mode() const { return mode_; }
-  std::string_view Text(std::string_view caption) const { return TextOf(fields_, caption); }
+  std::string_view Text(std::string_view caption) const { return reader_.Text(caption); }
 
  private:
   double ReadLength(std::string_view caption, bool zeroAllowed);
-  double Checked(std::string_view caption, double value, bool zeroAllowed);
+  double Checked(std::string_view caption, std::optional<double> value, bool zeroAllowed);
 
-  const FieldTexts& fields_;
-  std::string title_;
+  FieldReader reader_;
   UnitsMode mode_;
-  std::optional<CalcMessage> message_;
 };
 
 // Weights, areas, volumes and prices: four decimals in every units mode.

@@ -105,6 +105,7 @@ class Reader {
       case ShopTokenKind::kSymbol:
         if (t.text == ")") return Fail("The \")\" " + Where(t) + " closes no \"(\".");
         return Fail("The " + Quoted(t) + " " + Where(t) + " does not belong there.");
+      case ShopTokenKind::kDegreeMark:
       case ShopTokenKind::kOther:
         return Fail("The character " + Quoted(t) + " " + Where(t) +
                     " is not part of an expression.");

@@ -6,9 +6,9 @@
 #include <string_view>
 
 #include "calc/calc_math.h"
+#include "calc/field_reading.h"
 #include "calc/triangle_cases.h"
 #include "numtext/angle_text.h"
-#include "numtext/fraction_text.h"
 #include "numtext/number_model.h"
 #include "numtext/number_text.h"
 
@@ -18,57 +18,17 @@ namespace {
 
 constexpr float kRightAngle = 90.0f;
 
-bool StartsWithNumber(std::string_view word) {
-  size_t i = 0;
-  if (i < word.size() && (word[i] == '+' || word[i] == '-')) ++i;
-  if (i < word.size() && word[i] == '.') ++i;
-  return i < word.size() && word[i] >= '0' && word[i] <= '9';
-}
-
-// In Fractions mode an angle is typed as a mixed number (30 1/2 is 30.5
-// degrees) or as degrees, minutes and seconds: with the marks an earlier run
-// wrote there (36 52' 12"), or as two or three plain numbers (36 52 is 36
-// degrees 52 minutes, not 36). Blanks between the parts count once.
-float ReadAngle(std::string_view text, UnitsMode mode) {
-  if (!IsFractions(mode)) return ParseLength(text, mode);
-  std::string parts;
-  int count = 0;
-  bool numbers = true;
-  for (size_t i = text.find_first_not_of(' '); i != std::string_view::npos;
-       i = text.find_first_not_of(' ', i)) {
-    const size_t end = std::min(text.find(' ', i), text.size());
-    const std::string_view part = text.substr(i, end - i);
-    numbers = numbers && StartsWithNumber(part);
-    if (count++ > 0) parts += ' ';
-    parts += part;
-    i = end;
-  }
-  const bool marked = text.find_first_of("'\"") != std::string_view::npos;
-  const bool plain =
-      count >= 2 && count <= 3 && numbers && text.find('/') == std::string_view::npos;
-  return marked || plain ? ParseAngleDms(parts) : ParseFraction(text);
-}
-
-// A field the program wrote and that still shows its text reads as the exact
-// value behind it.
-float ReadSide(const FieldTexts& in, std::string_view caption, UnitsMode mode) {
-  const std::optional<double> exact = ExactOf(in, caption);
-  return exact ? static_cast<float>(*exact) : ParseLength(TextOf(in, caption), mode);
-}
-
-float ReadAngleField(const FieldTexts& in, std::string_view caption, UnitsMode mode) {
-  const std::optional<double> exact = ExactOf(in, caption);
-  return exact ? static_cast<float>(*exact) : ReadAngle(TextOf(in, caption), mode);
-}
-
-TriangleParts ReadParts(const FieldTexts& in, UnitsMode mode) {
+// Sides in any length form (3 1/2, 3'6", 89 mm); angles as a number or as
+// degrees, minutes and seconds (30 1/2, 36 52' 12", 36°52', 36 52), in
+// either units mode.
+TriangleParts ReadParts(FieldReader& in) {
   TriangleParts t{};
-  t[kSideA] = ReadSide(in, "Side A", mode);
-  t[kSideB] = ReadSide(in, "Side B", mode);
-  t[kSideC] = ReadSide(in, "Side C", mode);
-  t[kAngleAB] = ReadAngleField(in, "Angle AB", mode);
-  t[kAngleBC] = ReadAngleField(in, "Angle BC", mode);
-  t[kAngleAC] = ReadAngleField(in, "Angle AC", mode);
+  t[kSideA] = in.Float("Side A", ShopKind::kLength);
+  t[kSideB] = in.Float("Side B", ShopKind::kLength);
+  t[kSideC] = in.Float("Side C", ShopKind::kLength);
+  t[kAngleAB] = in.Float("Angle AB", ShopKind::kAngle);
+  t[kAngleBC] = in.Float("Angle BC", ShopKind::kAngle);
+  t[kAngleAC] = in.Float("Angle AC", ShopKind::kAngle);
   return t;
 }
 
@@ -110,8 +70,10 @@ CalcResult Present(const SolvedTriangle& s, float unitWeight, UnitsMode mode) {
 
 CalcResult SolveTriangle(const FieldTexts& fields) {
   const UnitsMode mode = UnitsModeNamed(TextOf(fields, "Units"));
-  const TriangleParts typed = ReadParts(fields, mode);
-  const float unitWeight = ParseDecimalField(TextOf(fields, "Unit Weight"));
+  FieldReader in(fields, "Math Triangle Error");
+  const TriangleParts typed = ReadParts(in);
+  const float unitWeight = in.Float("Unit Weight", ShopKind::kNumber);
+  if (in.Failed()) return in.Message();
   // The first complete combination decides, and what it computes replaces
   // whatever else was typed.
   using Cases = std::span<const TriangleCase>;

@@ -9,6 +9,7 @@
 #include "numtext/fraction_text.h"
 #include "numtext/number_model.h"
 #include "numtext/number_text.h"
+#include "numtext/shop_reading.h"
 
 namespace brindle {
 
@@ -290,18 +291,25 @@ double Apply(const std::array<Step, 2>& steps, double v) {
   return v;
 }
 
-float Read(std::string_view text, const Unit& unit) {
-  switch (unit.form) {
-    case Form::kFraction:
-      return ParseFraction(text);
-    case Form::kFeetInch:
-      return ParseFeetInch(text);
-    case Form::kDms:
-      return ParseAngleDms(text);
-    case Form::kDecimal:
-      break;
-  }
-  return ParseDecimalField(text);
+// What a unit's text holds: inches and degrees (of the units that are
+// their family's base) in every form a length or an angle field takes, so
+// that 3' 6" or 250 mm typed as Decimal Inch is 42 or 9.8425 inches; any
+// other unit a plain number, its marks and units being the unit's own.
+ShopKind TextKind(const Unit& unit) {
+  if (unit.form == Form::kFeetInch) return ShopKind::kLength;
+  if (unit.form == Form::kDms) return ShopKind::kAngle;
+  const bool base = unit.toBase[0].op == Op::kNone;
+  if (base && unit.family == Family::kLength) return ShopKind::kLength;
+  if (base && unit.family == Family::kAngle) return ShopKind::kAngle;
+  return ShopKind::kNumber;
+}
+
+// The value typed, rounded to single precision; nothing when the text cannot
+// be read (an empty text is 0).
+std::optional<float> Read(std::string_view text, const Unit& unit) {
+  const ShopReading reading = ReadShopText(text, TextKind(unit));
+  if (reading.Unreadable()) return std::nullopt;
+  return Single(reading.value);
 }
 
 std::string Write(double v, const Unit& unit) {
@@ -366,14 +374,16 @@ static_assert(GroupsShowEveryUnitOnce());
 
 }  // namespace
 
-std::string ConvertUnit(std::string_view text, int from, int to) {
+std::optional<std::string> ConvertUnit(std::string_view text, int from, int to) {
   // The same unit on both sides copies the text as typed, number or not.
   if (from == to) return std::string(text);
   if (!IsUnit(from) || !IsUnit(to)) return "Invalid";
   const Unit& source = kUnits[from];
   const Unit& target = kUnits[to];
   if (source.family != target.family) return "Invalid";
-  return Write(Apply(target.fromBase, Apply(source.toBase, Read(text, source))), target);
+  const std::optional<float> value = Read(text, source);
+  if (!value) return std::nullopt;
+  return Write(Apply(target.fromBase, Apply(source.toBase, *value)), target);
 }
 
 }  // namespace brindle

@@ -5,6 +5,7 @@
 // Units of different families answer "Invalid".
 
 #include <array>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -26,7 +27,10 @@ struct UnitGroup {
 inline constexpr int kUnitFamilyCount = 10;
 extern const std::array<UnitGroup, kUnitFamilyCount> kUnitGroups;
 
-// `from` and `to` are unit indices (-1 when nothing is selected).
-std::string ConvertUnit(std::string_view text, int from, int to);
+// `from` and `to` are unit indices (-1 when nothing is selected). The same
+// unit on both sides copies the text as typed, number or not; units of
+// different families, or none, answer "Invalid"; otherwise the answer, or
+// nothing when the text cannot be read as the unit's text.
+std::optional<std::string> ConvertUnit(std::string_view text, int from, int to);
 
 }  // namespace brindle

@@ -50,7 +50,7 @@ double WeldSection(Joint joint, MaterialFields& in) {
   const double t = in.Length("Thickness");
   double angle = 0.0;
   if (joint != Joint::kSquareGroove) {
-    angle = in.Number("Groove Angle");
+    angle = in.Angle("Groove Angle");
     const double most = joint == Joint::kSingleBevel ? 90.0 : 180.0;
     if (!in.Failed() && angle >= most)
       in.Fail("Groove Angle must be less than " + std::to_string(static_cast<int>(most)) +
@@ -105,7 +105,7 @@ CalcResult CalculateWeldMetal(const FieldTexts& fields) {
   const WeldingProcess* process = FindWeldingProcess(in.Text("Process"));
   if (!process) in.Fail("Process required");
   double efficiency = process ? process->efficiencyPercent : 0.0;
-  if (!TrimBlanks(in.Text("Efficiency %")).empty()) efficiency = in.Number("Efficiency %");
+  if (!TrimBlanks(in.Text("Efficiency %")).empty()) efficiency = in.Percent("Efficiency %");
   if (!in.Failed() && efficiency > 100.0) in.Fail("Efficiency % must be 100 or less");
   const double density = in.Density();
   const std::optional<double> price = in.Price("Filler Price per Pound");

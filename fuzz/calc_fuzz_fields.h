@@ -73,6 +73,17 @@ inline bool IsNumberText(const std::string& text) {
   return text != "NaN" && text != "+Infinity" && text != "-Infinity";
 }
 
+// A message under `title` that one of the fields cannot be read, showing
+// that field's text as typed.
+inline bool IsCannotRead(const CalcMessage& m, std::string_view title, const FieldTexts& fields) {
+  if (m.title != title) return false;
+  for (const FieldText& field : fields) {
+    const std::string said = field.caption + ": cannot read \"" + field.text + "\"";
+    if (m.text == said || m.text == said + "; use a point for decimals") return true;
+  }
+  return false;
+}
+
 // Stops the fuzzer on a broken invariant.
 inline void Require(bool holds) {
   if (!holds) std::abort();

@@ -1,5 +1,5 @@
-// Any field texts give nothing (no sides) or all five texts, with the angle of
-// the diagonal within a quarter turn of the width side.
+// Any field texts give nothing (no sides), a field they cannot read or all five texts, with the
+// angle of the diagonal within a quarter turn of the width side.
 #include <cmath>
 #include <cstdint>
 
@@ -12,9 +12,12 @@ using namespace brindle;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const FuzzFields f = SplitFuzzBytes(data, size, 3);
-  const CalcResult result =
-      CalculateBox(FuzzFieldTexts(f, {"Width", "Height", "Weight Each"}, "Format"));
-  Require(!result.message);
+  const FieldTexts fields = FuzzFieldTexts(f, {"Width", "Height", "Weight Each"}, "Format");
+  const CalcResult result = CalculateBox(fields);
+  if (result.message) {
+    Require(IsCannotRead(*result.message, "Box Error", fields) && result.writes.empty());
+    return 0;
+  }
   if (result.IsNothing()) return 0;
   for (const char* caption : {"Diagonal", "Angle", "Area", "Total", "Perimeter"})
     Require(!Written(result, caption).empty());

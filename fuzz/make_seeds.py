@@ -108,8 +108,11 @@ def seeds_by_kind(source):
     shop = seeds["shop_text"]
 
     # The number tables: the texts read (first column) and written (last column).
-    for name in ["parse_number", "parse_integer", "parse_fraction", "parse_angle_dms"]:
+    for name in ["parse_number", "parse_integer", "parse_fraction", "parse_angle_dms",
+                 "parse_feet_inch"]:
         shop.update(row[0] for row in golden_rows(numtext / f"{name}.txt"))
+    # Every form of every kind of field, read or not: kind | text | value.
+    shop.update(row[1] for row in golden_rows(numtext / "read_field_text.txt"))
     for name in ["format_number", "format_fraction", "format_angle_dms"]:
         shop.update(row[-1] for row in golden_rows(numtext / f"{name}.txt"))
     for operation, argument, result in golden_rows(numtext / "operations.txt"):
@@ -133,7 +136,8 @@ def seeds_by_kind(source):
                 shop.update(cells[i] for i in fields)
     names = unit_names(source)
     for row in golden_rows(calc / "convert.txt"):
-        for text, source_unit, target_unit, _ in typed(row):
+        # The answer, or a message's title and text.
+        for text, source_unit, target_unit, *_ in typed(row):
             units = unit_byte(source_unit, names) + unit_byte(target_unit, names)
             seeds["converter"].add(units + text)
             shop.add(text)

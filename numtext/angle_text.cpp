@@ -4,6 +4,7 @@
 
 #include "numtext/number_model.h"
 #include "numtext/number_text.h"
+#include "numtext/shop_reading.h"
 
 namespace brindle {
 
@@ -31,17 +32,7 @@ std::string FormatAngleDms(float degrees) {
 }
 
 float ParseAngleDms(std::string_view text) {
-  const std::string_view t = TrimBlanks(text);
-  const size_t blank = t.find(' ');
-  if (blank == std::string_view::npos) return ParseNumber(t);
-  const float degrees = ParseNumber(t.substr(0, blank));
-  const size_t second = t.find(' ', blank + 1);
-  if (second == std::string_view::npos) {
-    return Single(degrees + ParseNumber(t.substr(blank + 1)) / 60.0);
-  }
-  const float minutes = ParseNumber(t.substr(blank + 1, second - blank - 1));
-  const float sofar = Single(degrees + minutes / 60.0);
-  return Single(sofar + ParseNumber(t.substr(second + 1)) / 3600.0);
+  return Single(ReadShopText(text, ShopKind::kAngle).value);
 }
 
 }  // namespace brindle

@@ -11,7 +11,9 @@ namespace brindle {
 // the minutes, and 60 minutes into the degrees (10.99999 is 11 0' 0").
 std::string FormatAngleDms(float degrees);
 
-// Reads "D", "D M" or "D M S" separated by single blanks (decimal degrees too).
+// Degrees as an angle field reads them ("D", "D M", "D M S", 36 52' 12",
+// 45°30', decimal degrees: ReadShopText), 0 when the text is empty or cannot
+// be read.
 float ParseAngleDms(std::string_view text);
 
 }  // namespace brindle

@@ -6,6 +6,7 @@
 #include "numtext/fraction_text.h"
 #include "numtext/number_model.h"
 #include "numtext/number_text.h"
+#include "numtext/shop_reading.h"
 
 namespace brindle {
 
@@ -36,16 +37,7 @@ std::string FormatFeetInch(float inches) {
 }
 
 float ParseFeetInch(std::string_view text) {
-  const std::string_view t = text.substr(0, text.find('"'));
-  const size_t footMark = t.find('\'');
-  if (footMark == std::string_view::npos) return ParseFraction(t);
-  const float feet = ParseFraction(t.substr(0, footMark));
-  std::string_view rest = TrimBlanks(t.substr(footMark + 1));
-  if (rest.starts_with('-')) rest.remove_prefix(1);  // 4'-8" joins feet and inches
-  const double inches = ParseFraction(rest);
-  // Feet written with "-" (even "-0") take the inches away: -4' 8" is -56.
-  const double feetInInches = feet * 12.0;
-  return Single(std::signbit(feet) ? feetInInches - inches : feetInInches + inches);
+  return Single(ReadShopText(text, ShopKind::kLength).value);
 }
 
 }  // namespace brindle

@@ -15,11 +15,9 @@ namespace brindle {
 // could show, only the whole feet are written, in single precision.
 std::string FormatFeetInch(float inches);
 
-// Reads 4' 8 3/8", 4'-8 3/8" and 4' 8-3/8" as drawings write them, 4'8", 4'
-// and 8 3/8"; a text without a foot mark is inches, with or without the inch
-// mark. The feet and the inches are each read as ParseFraction reads (4 1/2'
-// is 54 inches); feet written with "-" take the inches away (-4' 8" is -56).
-// Anything after the inch mark is ignored.
+// A length in inches as a length field reads it (4' 8 3/8", 4'-8 3/8", 4'
+// 8-3/8", 4'8", 4', 8 3/8", 250 mm: ReadShopText), 0 when it is empty or
+// cannot be read.
 float ParseFeetInch(std::string_view text);
 
 }  // namespace brindle

@@ -13,14 +13,8 @@ namespace brindle {
 // its magnitude; a value whose magnitude shows as "0" is written "0".
 std::string FormatFraction(float value, int marksPerInch = 64);
 
-// Reads "W N/D", "W-N/D", "N/D", "W" or a plain decimal. A whole part written
-// with a leading "-" takes the fraction away from it. A denominator of 0.1 or
-// less is ignored.
+// A number as a field of plain numbers reads it ("3 1/2", "3-1/2", "½", a
+// decimal: ReadShopText), 0 when it is empty or cannot be read.
 float ParseFraction(std::string_view text);
-
-// Reads a field that holds decimals: a text that starts as a fraction ("N/D",
-// "W N/D" or "W-N/D") is read as one, so that "1/2" typed there is a half and
-// not 1; any other text is read by ParseNumber.
-float ParseDecimalField(std::string_view text);
 
 }  // namespace brindle

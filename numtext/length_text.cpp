@@ -9,8 +9,4 @@ std::string FormatLength(float value, UnitsMode mode) {
   return IsFractions(mode) ? FormatFraction(value, MarksPerInch(mode)) : FormatNumber(value, 4);
 }
 
-float ParseLength(std::string_view text, UnitsMode mode) {
-  return IsFractions(mode) ? ParseFraction(text) : ParseDecimalField(text);
-}
-
 }  // namespace brindle

@@ -1,8 +1,8 @@
 #pragma once
 // Lengths on the calculator pages follow the units choice: mixed fractions in
 // the "Fractions" modes (to the nearest sixty-fourth, or to the coarser marks
-// of a tape: 1/32, 1/16 or 1/8), four decimals in "Decimal" mode. A fraction
-// typed in "Decimal" mode is still read as one.
+// of a tape: 1/32, 1/16 or 1/8), four decimals in "Decimal" mode. Every mode
+// reads every form a length field takes (numtext/shop_reading.h).
 
 #include <iterator>
 #include <string>
@@ -63,6 +63,5 @@ inline constexpr int MarksPerInch(UnitsMode mode) {
 }
 
 std::string FormatLength(float value, UnitsMode mode);
-float ParseLength(std::string_view text, UnitsMode mode);
 
 }  // namespace brindle

@@ -73,14 +73,41 @@ bool ReadFraction(std::string_view t, size_t& i, double& value) {
   return true;
 }
 
-// A number at `i`: a mixed number, a fraction or a decimal.
-ShopToken ReadNumber(std::string_view t, size_t& i) {
+// The fractions a tape is marked in, as single characters, in UTF-8.
+struct FractionCharacter {
+  std::string_view text;
+  double value;
+};
+constexpr FractionCharacter kFractionCharacters[] = {
+    {"\xC2\xBD", 1.0 / 2},     {"\xC2\xBC", 1.0 / 4},     {"\xC2\xBE", 3.0 / 4},
+    {"\xE2\x85\x9B", 1.0 / 8}, {"\xE2\x85\x9C", 3.0 / 8}, {"\xE2\x85\x9D", 5.0 / 8},
+    {"\xE2\x85\x9E", 7.0 / 8}};
+
+// A fraction character ("½") at `i`, stepping over it.
+bool ReadFractionCharacter(std::string_view t, size_t& i, double& value) {
+  for (const FractionCharacter& f : kFractionCharacters) {
+    if (t.substr(i).starts_with(f.text)) {
+      value = f.value;
+      i += f.text.size();
+      return true;
+    }
+  }
+  return false;
+}
+
+// A number at `i`: a mixed number, a fraction or a decimal; only a decimal
+// when the numbers stay separate.
+ShopToken ReadNumber(std::string_view t, size_t& i, ShopNumbers numbers) {
   ShopToken token{ShopTokenKind::kNumber, {}, i, false};
   const size_t start = i;
   double value = 0;
   bool whole = false;
-  ReadDecimal(t, i, value, whole);
-  if (whole) {
+  if (ReadFractionCharacter(t, i, value)) {
+    token.fraction = true;
+  } else {
+    ReadDecimal(t, i, value, whole);
+  }
+  if (whole && numbers == ShopNumbers::kMixed) {
     // "3/4", "3 3/4" or "3-3/4".
     size_t j = start;
     double part = 0;
@@ -94,7 +121,11 @@ ShopToken ReadNumber(std::string_view t, size_t& i) {
         while (j < t.size() && IsBlank(t[j]))
           ++j;
       }
-      if (j > i && ReadFraction(t, j, part)) value += part, token.fraction = true, i = j;
+      if (j > i && ReadFraction(t, j, part)) {
+        value += part, token.fraction = true, i = j;
+      } else if (ReadFractionCharacter(t, j, part)) {
+        value += part, token.fraction = true, i = j;  // "3 ½", "3-½" or "3½"
+      }
     }
   }
   token.value = value;
@@ -104,7 +135,7 @@ ShopToken ReadNumber(std::string_view t, size_t& i) {
 
 }  // namespace
 
-std::vector<ShopToken> ShopTokens(std::string_view t) {
+std::vector<ShopToken> ShopTokens(std::string_view t, ShopNumbers numbers) {
   std::vector<ShopToken> tokens;
   size_t i = 0;
   while (true) {
@@ -115,8 +146,11 @@ std::vector<ShopToken> ShopTokens(std::string_view t) {
     const bool spaced = i > blanksFrom;
     const char c = t[i];
     ShopToken token{ShopTokenKind::kOther, t.substr(i, 1), i, spaced};
-    if (IsDigit(c) || (c == '.' && i + 1 < t.size() && IsDigit(t[i + 1]))) {
-      token = ReadNumber(t, i);
+    size_t after = i;
+    double part = 0;
+    if (IsDigit(c) || (c == '.' && i + 1 < t.size() && IsDigit(t[i + 1])) ||
+        ReadFractionCharacter(t, after, part)) {
+      token = ReadNumber(t, i, numbers);
       token.spaced = spaced;
       tokens.push_back(token);
       continue;
@@ -133,8 +167,11 @@ std::vector<ShopToken> ShopTokens(std::string_view t) {
       token.kind = ShopTokenKind::kInchMark;
     } else if (std::string_view("+-*/()%").find(c) != std::string_view::npos) {
       token.kind = ShopTokenKind::kSymbol;
+    } else if (t.substr(i).starts_with("\xC2\xB0")) {
+      token.kind = ShopTokenKind::kDegreeMark;
+      token.text = t.substr(i, 2);
     } else if (static_cast<unsigned char>(c) >= 0x80) {
-      // A character beyond ASCII ("½", "×") is one token with its UTF-8 bytes.
+      // Any other character beyond ASCII ("×", "é") is one token with its UTF-8 bytes.
       size_t j = i + 1;
       while (j < t.size() && (static_cast<unsigned char>(t[j]) & 0xC0) == 0x80)
         ++j;

@@ -53,6 +53,10 @@ constexpr std::string_view kBoxHelp =
     "Perimeter = Width*2 + Height*2\r\n"
     "Total Weight = Weight Each * Area\r\n"
     "\r\n"
+    "Width and Height may be typed with feet and inch marks\r\n"
+    "(1'6\" is 18) or in mm. A field that holds more than a\r\n"
+    "number, such as 3,5 or 3x, is not read: a message says so.\r\n"
+    "\r\n"
     "The \"Weight Each\" value is assumed to be a decimal value.";
 
 constexpr std::string_view kBoxInputs[] = {"Width", "Height", "Format", "Weight Each"};

@@ -66,6 +66,9 @@ constexpr std::string_view kConversionsHelp =
     "\r\n"
     "Feet-Inch is typed as a tape reads: 4' 8 3/8\" or 4'-8 3/8\"\r\n"
     "(feet, an apostrophe, inches and a double quote).\r\n"
+    "Feet-Inch, Fraction Inch and Decimal Inch also read 250 mm.\r\n"
+    "A value that holds more than its unit takes, such as 3,5\r\n"
+    "or 3x, is not converted: a message says so.\r\n"
     "\r\n"
     "Fractional Angles are expected as\r\n"
     "DsMsS meaning Whole Degree, \"Space\", Minutes, \"Space\", Seconds\r\n";

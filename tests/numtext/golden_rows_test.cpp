@@ -21,6 +21,7 @@
 #include "numtext/length_text.h"
 #include "numtext/number_model.h"
 #include "numtext/number_text.h"
+#include "numtext/shop_reading.h"
 #include "tests/golden_rows.h"
 
 using namespace brindle;
@@ -43,6 +44,22 @@ float Float(Text text) {
 const auto Double = [](Text text) { return GoldenNumber<double>(text); };
 const auto Whole = [](std::optional<int32_t> v) { return v ? std::to_string(*v) : "none"; };
 
+// A field's text as its kind reads it: the value in its shortest exact form
+// (a count as its whole number), 0 for an empty text, or "unreadable".
+const std::map<std::string, ShopKind> kKinds = {{"number", ShopKind::kNumber},
+                                                {"length", ShopKind::kLength},
+                                                {"angle", ShopKind::kAngle},
+                                                {"count", ShopKind::kCount}};
+std::string Reading(Text text, ShopKind kind) {
+  const ShopReading r = ReadShopText(text, kind);
+  if (r.Unreadable()) return "unreadable";
+  if (kind == ShopKind::kCount) return std::to_string(r.count);
+  // Most forms are read in single precision; a unit word's product in double.
+  if (r.value != r.value || Single(r.value) == r.value) return Shortest(Single(r.value));
+  char digits[32];
+  return std::string(digits, std::to_chars(digits, digits + 32, r.value).ptr);
+}
+
 // golden/operations.txt: operation | argument | result ("none": nothing returned).
 const std::map<std::string, std::string (*)(Text)> kOperations = {
     {"FormatInteger", [](Text a) { return FormatInteger(GoldenNumber<int64_t>(a)); }},
@@ -57,9 +74,7 @@ const std::map<std::string, std::string (*)(Text)> kOperations = {
     {"FormatLength in mode 2", [](Text a) { return FormatLength(Float(a), UnitsModeOf(2)); }},
     {"FormatLength in mode 3", [](Text a) { return FormatLength(Float(a), UnitsModeOf(3)); }},
     {"FormatLength in mode 4", [](Text a) { return FormatLength(Float(a), UnitsModeOf(4)); }},
-    {"ParseLength in mode 3", [](Text a) { return Shortest(ParseLength(a, UnitsModeOf(3))); }},
-    {"ParseLength in Decimal", [](Text a) { return Shortest(ParseLength(a, kDecimal)); }},
-    {"ParseLength in Fractions", [](Text a) { return Shortest(ParseLength(a, kFractions)); }},
+    {"Length field", [](Text a) { return Reading(a, ShopKind::kLength); }},
 };
 
 // Each golden file, its number of columns, and what its last column is of the others.
@@ -69,11 +84,12 @@ const std::tuple<const char*, size_t, std::string (*)(const Row&)> kGoldenFiles[
     {"parse_number.txt", 2, [](const Row& r) { return Shortest(ParseNumber(r[0])); }},
     {"parse_integer.txt", 2, [](const Row& r) { return std::to_string(ParseInteger(r[0])); }},
     {"format_fraction.txt", 2, [](const Row& r) { return FormatFraction(Float(r[0])); }},
-    {"parse_fraction.txt", 2, [](const Row& r) { return Shortest(ParseFraction(r[0])); }},
+    {"parse_fraction.txt", 2, [](const Row& r) { return Reading(r[0], ShopKind::kNumber); }},
     {"format_angle_dms.txt", 2, [](const Row& r) { return FormatAngleDms(Float(r[0])); }},
-    {"parse_angle_dms.txt", 2, [](const Row& r) { return Shortest(ParseAngleDms(r[0])); }},
+    {"parse_angle_dms.txt", 2, [](const Row& r) { return Reading(r[0], ShopKind::kAngle); }},
     {"format_feet_inch.txt", 2, [](const Row& r) { return FormatFeetInch(Float(r[0])); }},
-    {"parse_feet_inch.txt", 2, [](const Row& r) { return Shortest(ParseFeetInch(r[0])); }},
+    {"parse_feet_inch.txt", 2, [](const Row& r) { return Reading(r[0], ShopKind::kLength); }},
+    {"read_field_text.txt", 3, [](const Row& r) { return Reading(r[1], kKinds.at(r[0])); }},
     {"operations.txt", 3, [](const Row& r) { return kOperations.at(r[0])(r[1]); }},
 };
 

@@ -70,7 +70,7 @@ TEST(CalcCommand, AnswersInJsonOneRequestOrALineEach) {
   EXPECT_EQ(batch.status, kCalcAnswered);
   EXPECT_EQ(
       batch.out,
-      "{\"id\": 7, \"Total\": \"4 1/2\"}\n"
+      "{\"id\": 7, \"Total\": \"5\"}\n"
       "{\"error\": {\"title\": \"Request Error\", \"text\": \"line 2 is not a JSON object\"}}\n"
       "{\"id\": \"x\", \"error\": {\"title\": \"Math Triangle Error\", \"text\": \"Not enough "
       "information\"}}\n"
