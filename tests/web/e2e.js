@@ -210,7 +210,7 @@ test("Tab wraps round the page; Alt+H opens the Help menu, and About is modal", 
   const open = page.locator(".window.main .menu.open");
   assert.equal(await open.getAttribute("aria-label"), "Help");
   await open.getByRole("menuitem", { name: "About" }).click();
-  const about = page.locator(".window.panel[aria-label='About Math Calculator']");
+  const about = page.locator(`.window.panel[aria-label="About Math Calculator - Brindle's Math"]`);
   assert.equal(await about.count(), 1);
   assert.equal(await page.locator(".window.main[inert]").count(), 1);
   if (shots) await page.screenshot({ path: path.join(shots, "desktop-about.png") });

@@ -53,7 +53,8 @@ inline from_chars_result from_chars(const char* first, const char* last, double&
 
 // The shortest text that reads back as `value`: fixed or scientific, whichever
 // is shorter (fixed on a tie), as std::to_chars writes it.
-inline to_chars_result to_chars(char* first, char* last, float value) {
+template <class Real>
+to_chars_result brindle_write_real(char* first, char* last, Real value) {
   std::string text;
   if (value != value) {
     text = "nan";
@@ -63,9 +64,12 @@ inline to_chars_result to_chars(char* first, char* last, float value) {
     text = std::signbit(value) ? "-0" : "0";
   } else {
     char scientific[48];
-    for (int digits = 1; digits <= 9; ++digits) {
+    const int most = sizeof(Real) == sizeof(float) ? 9 : 17;
+    for (int digits = 1; digits <= most; ++digits) {
       std::snprintf(scientific, sizeof scientific, "%.*e", digits - 1, static_cast<double>(value));
-      if (std::strtof(scientific, nullptr) == value) break;
+      const Real back = sizeof(Real) == sizeof(float) ? std::strtof(scientific, nullptr)
+                                                      : std::strtod(scientific, nullptr);
+      if (back == value) break;
     }
     std::string s = scientific;
     const bool negative = s[0] == '-';
@@ -94,6 +98,13 @@ inline to_chars_result to_chars(char* first, char* last, float value) {
   if (static_cast<size_t>(last - first) < text.size()) return {last, errc::value_too_large};
   std::memcpy(first, text.data(), text.size());
   return {first + text.size(), errc{}};
+}
+
+inline to_chars_result to_chars(char* first, char* last, float value) {
+  return brindle_write_real(first, last, value);
+}
+inline to_chars_result to_chars(char* first, char* last, double value) {
+  return brindle_write_real(first, last, value);
 }
 
 }  // namespace std
