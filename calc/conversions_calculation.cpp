@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "calc/field_reading.h"
+#include "calc/range_algorithms.h"
 #include "calc/unit_conversion.h"
 
 namespace brindle {
@@ -12,7 +13,7 @@ namespace {
 // A unit's place in the unit table, or -1 for a name it does not hold
 // (nothing selected).
 int UnitNamed(std::string_view name) {
-  const auto unit = std::ranges::find(kUnitNames, name);
+  const auto unit = ranges::find(kUnitNames, name);
   return unit == kUnitNames.end() ? -1 : static_cast<int>(unit - kUnitNames.begin());
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <utility>
 
+#include "calc/range_algorithms.h"
 #include "numtext/number_model.h"
 
 namespace brindle {
@@ -26,7 +27,7 @@ FieldReader::FieldReader(const FieldTexts& fields, std::string title)
     : fields_(fields), title_(std::move(title)) {}
 
 const FieldText* FieldReader::Field(std::string_view caption) const {
-  const auto field = std::ranges::find(fields_, caption, &FieldText::caption);
+  const auto field = ranges::find(fields_, caption, &FieldText::caption);
   return field == fields_.end() ? nullptr : &*field;
 }
 

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "calc/material_tables.h"
+#include "calc/range_algorithms.h"
 #include "numtext/number_text.h"
 #include "numtext/stock_text.h"
 
@@ -30,7 +31,7 @@ constexpr DensityUnit kDensityUnits[] = {
 
 std::string Lower(std::string_view text) {
   std::string lower(text);
-  std::ranges::transform(lower, lower.begin(), [](unsigned char c) {
+  std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) {
     return static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
   });
   return lower;
@@ -115,7 +116,7 @@ double MaterialFields::Density() {
   const std::string_view text = TrimBlanks(Text("Custom Density"));
   const size_t unitAt = text.find_first_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
   const std::string unit = Lower(TrimBlanks(text.substr(std::min(unitAt, text.size()))));
-  const auto found = std::ranges::find(kDensityUnits, unit, &DensityUnit::name);
+  const auto found = ranges::find(kDensityUnits, unit, &DensityUnit::name);
   if (found == std::end(kDensityUnits)) {
     Fail("Custom Density must be lb/in3, or a number with lb/in3, lb/ft3, kg/m3 or g/cm3");
     return 0.0;

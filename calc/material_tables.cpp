@@ -1,4 +1,5 @@
 #include "calc/material_tables.h"
+#include "calc/range_algorithms.h"
 
 #include <algorithm>
 #include <iterator>
@@ -8,12 +9,12 @@ namespace brindle {
 namespace {
 template <typename Row, size_t N>
 const Row* Named(const Row (&rows)[N], std::string_view name) {
-  const auto found = std::ranges::find(rows, name, &Row::name);
+  const auto found = ranges::find(rows, name, &Row::name);
   return found == std::end(rows) ? nullptr : found;
 }
 
 size_t IndexOf(std::span<const std::string_view> names, std::string_view name) {
-  return static_cast<size_t>(std::ranges::find(names, name) - names.begin());
+  return static_cast<size_t>(ranges::find(names, name) - names.begin());
 }
 
 }  // namespace

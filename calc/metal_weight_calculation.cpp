@@ -7,6 +7,7 @@
 
 #include "calc/material_fields.h"
 #include "calc/material_tables.h"
+#include "calc/range_algorithms.h"
 
 namespace brindle {
 
@@ -48,7 +49,7 @@ constexpr double kKilogramsPerPound = 0.45359237;
 constexpr std::string_view kTitle = "Metal Weight Error";
 
 std::optional<Shape> ShapeNamed(std::string_view name) {
-  const auto found = std::ranges::find(kShapeNames, name);
+  const auto found = ranges::find(kShapeNames, name);
   if (found == std::end(kShapeNames)) return std::nullopt;
   return static_cast<Shape>(found - std::begin(kShapeNames));
 }
@@ -166,7 +167,7 @@ CalcResult ArrangeMetalWeight(const FieldTexts& fields) {
   CalcResult arrangement;
   const std::span<const std::string_view> used = MetalWeightDimensions(TextOf(fields, "Shape"));
   for (std::string_view caption : kDimensions) {
-    if (std::ranges::find(used, caption) == used.end()) arrangement.disabled.emplace_back(caption);
+    if (ranges::find(used, caption) == used.end()) arrangement.disabled.emplace_back(caption);
   }
   const Material* material = FindMaterial(TextOf(fields, "Material"));
   const bool custom = material != nullptr && material->name == kCustomMaterial;

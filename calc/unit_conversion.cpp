@@ -4,6 +4,7 @@
 #include <array>
 #include <utility>
 
+#include "calc/range_algorithms.h"
 #include "numtext/angle_text.h"
 #include "numtext/feet_inch_text.h"
 #include "numtext/fraction_text.h"
@@ -368,7 +369,7 @@ constexpr bool GroupsShowEveryUnitOnce() {
       ++shown[unit];
     }
   }
-  return std::ranges::all_of(shown, [](int times) { return times == 1; });
+  return ranges::all_of(shown, [](int times) { return times == 1; });
 }
 static_assert(GroupsShowEveryUnitOnce());
 

@@ -6,6 +6,7 @@
 
 #include "calc/material_fields.h"
 #include "calc/material_tables.h"
+#include "calc/range_algorithms.h"
 #include "numtext/number_text.h"
 #include "numtext/stock_text.h"
 
@@ -28,7 +29,7 @@ constexpr std::span<const std::string_view> kJointFields[] = {
 constexpr std::string_view kTitle = "Weld Metal Error";
 
 std::optional<Joint> JointNamed(std::string_view name) {
-  const auto found = std::ranges::find(kJointNames, name);
+  const auto found = ranges::find(kJointNames, name);
   if (found == std::end(kJointNames)) return std::nullopt;
   return static_cast<Joint>(found - std::begin(kJointNames));
 }
@@ -129,7 +130,7 @@ CalcResult ArrangeWeldMetal(const FieldTexts& fields) {
   CalcResult arrangement;
   const std::span<const std::string_view> used = WeldJointDimensions(TextOf(fields, "Joint"));
   for (std::string_view caption : kDimensions) {
-    if (std::ranges::find(used, caption) == used.end()) arrangement.disabled.emplace_back(caption);
+    if (ranges::find(used, caption) == used.end()) arrangement.disabled.emplace_back(caption);
   }
   const Material* material = FindMaterial(TextOf(fields, "Material"));
   const bool custom = material != nullptr && material->name == kCustomMaterial;

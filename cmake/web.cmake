@@ -1,9 +1,6 @@
 # The browser program, built with emscripten (the `web` preset): compile
 # settings for every library of that build.
 
-# Its C++ library lacks std::ranges' algorithms: web/ranges_gap.h gives the
-# ones the program uses, in front of every source.
-add_compile_options("SHELL:-include ${CMAKE_SOURCE_DIR}/web/ranges_gap.h")
 # Small code for a program fetched over the air; no exceptions are caught.
 add_compile_options(-Os)
 add_link_options(-Os -sALLOW_MEMORY_GROWTH=1)

@@ -1,4 +1,5 @@
 #include "pages/calculator_registry.h"
+#include "calc/range_algorithms.h"
 
 #include <algorithm>
 #include <cctype>
@@ -30,7 +31,7 @@ const Calculator* const kTopHelpTopics[] = {
 };
 
 bool SameLetters(std::string_view a, std::string_view b) {
-  return std::ranges::equal(
+  return ranges::equal(
       a, b, [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
 }
 
@@ -52,7 +53,7 @@ std::vector<const Calculator*> CalculatorsIn(MenuGroup group) {
 }
 
 const Calculator* FindCalculator(int id) {
-  const auto found = std::ranges::find(kCalculators, id, &Calculator::id);
+  const auto found = ranges::find(kCalculators, id, &Calculator::id);
   return found == std::end(kCalculators) ? nullptr : *found;
 }
 
@@ -64,7 +65,7 @@ const Calculator* FindCalculator(std::string_view menuText) {
 }
 
 const ControlRow* ControlCaptioned(const Calculator& calculator, std::string_view caption) {
-  const auto row = std::ranges::find(calculator.rows, caption, CaptionOf);
+  const auto row = ranges::find(calculator.rows, caption, CaptionOf);
   return row == calculator.rows.end() ? nullptr : &*row;
 }
 
@@ -75,7 +76,7 @@ FieldTexts OpeningTexts(const Calculator& calculator, int unitsChoice) {
     std::string text(row.text);
     if (row.step == Step::kCheckBox) {
       // Checked when a later row of the table checks it.
-      const bool checked = std::ranges::any_of(calculator.rows, [&row](const ControlRow& r) {
+      const bool checked = ranges::any_of(calculator.rows, [&row](const ControlRow& r) {
         return r.step == Step::kCheck && r.id == row.id;
       });
       text = CheckText(checked);

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "calc/range_algorithms.h"
 #include "pages/diagrams.h"
 
 namespace brindle {
@@ -196,7 +197,7 @@ void WriteResult(const Calculator& calculator, const CalcResult& result) {
 }  // namespace
 
 void ChoiceChanged(const Calculator& calculator, GadgetId changed) {
-  const auto row = std::ranges::find(calculator.rows, changed, &ControlRow::id);
+  const auto row = ranges::find(calculator.rows, changed, &ControlRow::id);
   if (row != calculator.rows.end() && row->step == Step::kComboBox) ArrangePage(calculator);
 }
 
@@ -205,7 +206,7 @@ void ArrangePage(const Calculator& calculator) {
   const CalcResult result = calculator.arrange(ReadInputs(calculator));
   for (std::string_view caption : calculator.inputs) {
     const ControlRow* input = ControlCaptioned(calculator, caption);
-    const bool off = std::ranges::count(result.disabled, caption) > 0;
+    const bool off = ranges::count(result.disabled, caption) > 0;
     if (off && input->step == Step::kEditField) SetText(input->id, "");
     SetGadgetEnabled(input->id, !off);
   }

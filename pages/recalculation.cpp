@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "calc/range_algorithms.h"
 #include "numtext/number_text.h"
 
 namespace brindle {
@@ -13,12 +14,12 @@ bool IsBlank(std::string_view text) {
 }
 
 FieldText* Find(FieldTexts& fields, std::string_view caption) {
-  const auto field = std::ranges::find(fields, caption, &FieldText::caption);
+  const auto field = ranges::find(fields, caption, &FieldText::caption);
   return field == fields.end() ? nullptr : &*field;
 }
 
 const FieldText* Find(const FieldTexts& fields, std::string_view caption) {
-  const auto field = std::ranges::find(fields, caption, &FieldText::caption);
+  const auto field = ranges::find(fields, caption, &FieldText::caption);
   return field == fields.end() ? nullptr : &*field;
 }
 
@@ -68,7 +69,7 @@ void RecalculationMemory::Remember(const FieldTexts& read, const CalcResult& res
       entry.exact = before->second.exact;
       entry.result = before->second.result;
     }
-    const auto write = std::ranges::find(result.writes, field.caption, &FieldText::caption);
+    const auto write = ranges::find(result.writes, field.caption, &FieldText::caption);
     if (write == result.writes.end() || write->text != field.text) continue;
     const FieldText* given = Find(read, field.caption);
     entry.exact = write->exact;

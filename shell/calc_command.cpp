@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "calc/range_algorithms.h"
 #include "pages/calculator_registry.h"
 #include "shell/json_text.h"
 
@@ -35,7 +36,7 @@ struct Answer {
 };
 
 bool SameLetters(std::string_view a, std::string_view b) {
-  return std::ranges::equal(
+  return ranges::equal(
       a, b, [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
 }
 
@@ -66,7 +67,7 @@ std::vector<std::string_view> Choices(const ControlRow& row) {
 // in captions and choices.
 std::string Assign(const Calculator& calculator, FieldTexts& fields, std::string_view caption,
                    std::string_view text) {
-  const auto field = std::ranges::find_if(
+  const auto field = ranges::find_if(
       fields, [caption](const FieldText& f) { return SameLetters(f.caption, caption); });
   if (field == fields.end()) {
     return std::string(calculator.menuText) + " has no field \"" + std::string(caption) +
@@ -79,7 +80,7 @@ std::string Assign(const Calculator& calculator, FieldTexts& fields, std::string
     return {};
   }
   const auto choice =
-      std::ranges::find_if(choices, [text](std::string_view c) { return SameLetters(c, text); });
+      ranges::find_if(choices, [text](std::string_view c) { return SameLetters(c, text); });
   if (choice == choices.end()) {
     return field->caption + " cannot be \"" + std::string(text) +
            "\"; it is one of: " + Listed(choices);
@@ -109,7 +110,7 @@ Answer Calculate(const Request& request) {
 std::vector<const FieldText*> InTabOrder(const Answer& answer) {
   std::vector<const FieldText*> written;
   for (std::string_view caption : answer.calculator->outputs) {
-    const auto write = std::ranges::find(answer.result.writes, caption, &FieldText::caption);
+    const auto write = ranges::find(answer.result.writes, caption, &FieldText::caption);
     if (write != answer.result.writes.end()) written.push_back(&*write);
   }
   return written;

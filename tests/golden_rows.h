@@ -72,7 +72,7 @@ inline std::vector<GoldenRow> ReadGolden(const std::string& name, std::vector<si
     if (first == std::string::npos || line[first] == '#') continue;
     rows.push_back(SplitGolden(line));
     rows.back().where = name + ":" + std::to_string(number);
-    if (std::ranges::find(widths, rows.back().size()) == widths.end()) {
+    if (std::find(widths.begin(), widths.end(), rows.back().size()) == widths.end()) {
       ADD_FAILURE() << rows.back().where << " has " << rows.back().size() << " columns";
       rows.pop_back();
     }

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+#include "calc/range_algorithms.h"
+
 #include "tests/support/golden_calculations.h"
 
 using namespace brindle;
@@ -18,7 +20,8 @@ TEST(Calculations, GoldenRows) {
     const CalcResult result = request.calculator->calculate(request.fields);
     EXPECT_EQ(Shown(result), request.expected);
     for (const FieldText& write : result.writes)
-      EXPECT_TRUE(std::ranges::count(request.calculator->outputs, write.caption)) << write.caption;
+      EXPECT_TRUE(brindle::ranges::count(request.calculator->outputs, write.caption))
+          << write.caption;
   }
 }
 

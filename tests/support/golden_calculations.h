@@ -18,6 +18,8 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/range_algorithms.h"
+
 #include "pages/calculator_registry.h"
 #include "tests/golden_rows.h"
 
@@ -97,7 +99,7 @@ inline FieldText GoldenField(const Calculator& calculator, std::string_view capt
       row ? EntryTexts(*row) : std::vector<std::string_view>{};
   int index = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), index);
-  if (entries.empty() || std::ranges::find(entries, text) != entries.end() ||
+  if (entries.empty() || brindle::ranges::find(entries, text) != entries.end() ||
       error != std::errc() || end != text.data() + text.size()) {
     return {std::string(caption), text};
   }
@@ -135,7 +137,7 @@ inline std::vector<GoldenRequest> GoldenRequests() {
       const bool both = row[0] == "Both";
       for (const std::string& units : both ? std::vector<std::string>{"Fractions", "Decimal"}
                                            : std::vector<std::string>{row[0]}) {
-        const bool typesZero = std::ranges::count(row, "(zero)") > 0;
+        const bool typesZero = brindle::ranges::count(row, "(zero)") > 0;
         for (const std::string& zero : typesZero ? zeros : std::vector<std::string>{""}) {
           GoldenRequest request{row.where + (both ? " " + units : "") +
                                     (typesZero ? " zero " + zero.substr(0, 20) : ""),
