@@ -142,8 +142,10 @@ void CreateHyperlink(GadgetId id, int x, int y, int w, int h, const std::string&
 // One drawing as PNG images at 100 %, 150 % and 200 % of its size on a 96 DPI
 // screen. An image left empty is not used. The bytes are the program's own
 // and must outlive the picture control that shows them.
+// A layer that draws SVG itself (the browser) is given the drawing instead.
 struct PictureImages {
   std::span<const unsigned char> at100, at150, at200;
+  std::span<const unsigned char> drawing;  // SVG text
 };
 // A still picture: the image of `images` that suits the screen's scale, made to
 // fill w x h exactly. It takes no input or focus; `name` is what a screen

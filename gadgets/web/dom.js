@@ -386,6 +386,11 @@ var BrindleDom = (function () {
   // A picture's images by scale; the browser shows the one that suits the screen.
   function pictureImage(id, percent, bytes) {
     var c = byId(id);
+    if (percent === 0) {
+      c.el.images[0] = URL.createObjectURL(new Blob([bytes], { type: "image/svg+xml" }));
+      c.el.src = c.el.images[0];
+      return;
+    }
     c.el.images[percent] = URL.createObjectURL(new Blob([bytes], { type: "image/png" }));
     var set = Object.keys(c.el.images).map(function (p) { return c.el.images[p] + " " + p / 100 + "x"; });
     c.el.srcset = set.join(", ");

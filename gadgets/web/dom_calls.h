@@ -36,7 +36,7 @@ void brindle_dom_control(int id, int window, int kind, int x, int y, int width, 
                          const char* text, unsigned flags, unsigned colour);
 void brindle_dom_destroy_control(int id);
 // One image of a picture control: PNG bytes drawn at `percent` % of the
-// picture's size on a 96 DPI screen.
+// picture's size on a 96 DPI screen, or at 0 the drawing as SVG text.
 void brindle_dom_picture_image(int id, int percent, const unsigned char* png, int size);
 // Gives the control the keyboard (not in the phone's flow, where that would
 // open the on-screen keyboard unasked).

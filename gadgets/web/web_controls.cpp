@@ -74,7 +74,11 @@ void CreatePicture(GadgetId id, int x, int y, int w, int h, const PictureImages&
                    const std::string& name) {
   Create(id, ControlKind::Picture, x, y, w, h, "", 0);
   if (FindControl(id) == nullptr) return;
-  // The browser picks the image for the screen's scale itself.
+  // The browser draws an SVG sharp at any scale; of images, it picks the one
+  // for the screen's scale itself.
+  if (!images.drawing.empty())
+    brindle_dom_picture_image(id, 0, images.drawing.data(),
+                              static_cast<int>(images.drawing.size()));
   const std::pair<int, std::span<const unsigned char>> scaled[] = {
       {100, images.at100}, {150, images.at150}, {200, images.at200}};
   for (const auto& [percent, png] : scaled) {

@@ -184,9 +184,13 @@ def type_text(text):
 # ---- Clipboard ----------------------------------------------------------
 
 def clipboard():
-    # The clipboard's text, or None when nobody offers one.
-    result = subprocess.run(["xclip", "-o", "-selection", "clipboard"], stdout=subprocess.PIPE,
-                            stderr=subprocess.DEVNULL, timeout=10)
+    # The clipboard's text, or None when nobody offers one (or its owner, a
+    # busy program under Wine, does not answer in time: the caller asks again).
+    try:
+        result = subprocess.run(["xclip", "-o", "-selection", "clipboard"],
+                                stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, timeout=10)
+    except subprocess.TimeoutExpired:
+        return None
     return result.stdout.decode("latin-1") if result.returncode == 0 else None
 
 
