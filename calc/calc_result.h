@@ -35,8 +35,6 @@ inline constexpr std::string_view kUnchecked = "no";
 
 // The text given for `caption`, or "" when none is.
 std::string_view TextOf(const FieldTexts& fields, std::string_view caption);
-// The exact value behind the text given for `caption`, when there is one.
-std::optional<double> ExactOf(const FieldTexts& fields, std::string_view caption);
 inline bool IsChecked(const FieldTexts& fields, std::string_view caption) {
   return TextOf(fields, caption) == kChecked;
 }

@@ -1,8 +1,9 @@
 #include "calc/material_tables.h"
-#include "calc/range_algorithms.h"
 
 #include <algorithm>
 #include <iterator>
+
+#include "calc/range_algorithms.h"
 
 namespace brindle {
 

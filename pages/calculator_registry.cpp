@@ -1,8 +1,9 @@
 #include "pages/calculator_registry.h"
-#include "calc/range_algorithms.h"
 
 #include <algorithm>
 #include <cctype>
+
+#include "calc/range_algorithms.h"
 
 namespace brindle {
 

@@ -1,7 +1,5 @@
 #include "pages/page_layout.h"
 
-#include "pages/recalculation.h"
-
 #include <algorithm>
 #include <map>
 #include <string>
@@ -11,6 +9,7 @@
 
 #include "calc/range_algorithms.h"
 #include "pages/diagrams.h"
+#include "pages/recalculation.h"
 
 namespace brindle {
 

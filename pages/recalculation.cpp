@@ -13,12 +13,9 @@ bool IsBlank(std::string_view text) {
   return TrimBlanks(text).empty();
 }
 
-FieldText* Find(FieldTexts& fields, std::string_view caption) {
-  const auto field = ranges::find(fields, caption, &FieldText::caption);
-  return field == fields.end() ? nullptr : &*field;
-}
-
-const FieldText* Find(const FieldTexts& fields, std::string_view caption) {
+// The field with this caption, or nullptr; const when `fields` is.
+template <class Fields>
+auto Find(Fields& fields, std::string_view caption) -> decltype(&fields.front()) {
   const auto field = ranges::find(fields, caption, &FieldText::caption);
   return field == fields.end() ? nullptr : &*field;
 }
